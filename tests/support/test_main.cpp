@@ -1,0 +1,52 @@
+// The test programs' main: runs every test headless and with a temporary
+// folder of its own, so tests never touch a display, a sound card or another
+// run's error log.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+constexpr const char* kOwnTempVariable = "MORVANE_TEST_TMPDIR";
+std::string created_temp_folder;
+pid_t creator_pid = 0;
+
+void RemoveOwnTempFolder() {
+    // Only the process that made the folder removes it: children of death
+    // tests share it and must leave it for the parent to read.
+    if (getpid() == creator_pid) {
+        std::error_code ignored;
+        std::filesystem::remove_all(created_temp_folder, ignored);
+    }
+}
+
+// Gives this test process (and the children it starts) a temporary folder of its own.
+void UseOwnTempFolder() {
+    if (std::getenv(kOwnTempVariable) != nullptr) return;  // a child: keep the parent's
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern =
+        std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/morvane-test-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) return;
+    created_temp_folder = pattern;
+    creator_pid = getpid();
+    setenv("TMPDIR", pattern.c_str(), 1);
+    setenv(kOwnTempVariable, pattern.c_str(), 1);
+    std::atexit(RemoveOwnTempFolder);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);  // "disk" may be chosen by a test that captures the sound
+    setenv("MORVANE_NO_NOTICE", "1", 1);
+    UseOwnTempFolder();
+    // Children of death tests start afresh instead of forking a process that
+    // may hold device threads.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
