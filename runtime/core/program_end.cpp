@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/error_log.h"
+#include "core/startup.h"
 #include "core/startup_settings.h"
 
 double __g_debugline = 0;
@@ -63,6 +64,7 @@ void EndProgram() {
     }
     ending = Ending::kShuttingDown;
     if (__QV_DEBUG != 0) WriteEndRecord();
+    DeleteRuntimeObjects();
     ending = Ending::kExiting;
     std::exit(0);
 }

@@ -1,0 +1,79 @@
+#include "core/startup.h"
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "core/dxinput.h"
+#include "core/error_log.h"
+#include "core/program_end.h"
+#include "core/random.h"
+#include "core/startup_settings.h"
+#include "core/whole_number.h"
+#include "gfx2d/frame_commands.h"
+#include "gfx2d/opengl_prism.h"
+#include "platform/window.h"
+
+PlatformWindow* __hWnd = nullptr;
+
+namespace {
+
+std::unique_ptr<PlatformWindow>& ProgramWindow() {
+    static std::unique_ptr<PlatformWindow> window;
+    return window;
+}
+
+[[noreturn]] void StartupFailed(const std::string& reason) {
+    std::fprintf(stderr, "%s\n", reason.c_str());
+    WriteErrorLog(reason.c_str());
+    EndProgram();
+}
+
+std::uint16_t Low16Bits(std::int32_t value) { return static_cast<std::uint16_t>(value); }
+
+}  // namespace
+
+int GlobalInit(const char* /*command_line*/, const char* title) {
+    std::string error;
+    ProgramWindow() = PlatformWindow::Create("Morvane", 50, 50, __QV_RESX, __QV_RESY, error);
+    if (!ProgramWindow()) {
+        DeleteErrorLog();
+        StartupFailed("The window cannot be created: " + error);
+    }
+    __hWnd = ProgramWindow().get();
+    __hWnd->Show();
+    __hWnd->SetTitle(title);
+
+    DeleteErrorLog();
+    pDXin = new DXInput();
+    pPrism = new OpenGLPrism();
+    if (pPrism->Init(__hWnd, Low16Bits(__QV_RESX), Low16Bits(__QV_RESY), 0, Low16Bits(__QV_FRAMERATE)) == 0) {
+        StartupFailed("OpenGL cannot be started on the window.");
+    }
+    // The low 32 bits of the clock: different runs get different sequences.
+    Ztsrand(static_cast<std::uint32_t>(TruncToInt64(pPrism->AccurateTime())));
+    if (__QV_FULLSCREEN != 0) {
+        pPrism->DoFullscreen();
+    } else {
+        pPrism->DoWindowed();
+    }
+    pDXin->CreateDInput(__QV_WANTMOUSE != 0);
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    pPrism->FlipScreens();
+    pPrism->Make2DViewport(0, 0, 0, 0);
+    __g_FirstTime = __g_LastTime = __g_ThisTime = pPrism->AccurateTime();
+    return 0;
+}
+
+void DeleteRuntimeObjects() {
+    delete pPrism;
+    pPrism = nullptr;
+    delete pDXin;
+    pDXin = nullptr;
+    __hWnd = nullptr;
+    ProgramWindow().reset();
+}

@@ -1,0 +1,55 @@
+#include "gfx2d/frame_commands.h"
+
+#include <cstdint>
+
+#include "core/dxinput.h"
+#include "core/program_end.h"
+#include "core/startup_settings.h"
+#include "core/whole_number.h"
+#include "gfx2d/opengl_prism.h"
+#include "gfx3d/scene_state.h"
+#include "platform/input_source.h"
+
+double __g_FirstTime = 0;
+double __g_LastTime = 0;
+double __g_ThisTime = 0;
+
+namespace {
+
+constexpr std::uint8_t kEscape = 1;
+constexpr std::uint8_t kLeftAlt = 56;
+constexpr std::uint8_t kF4 = 62;
+
+std::int16_t ToInt16(double value) { return static_cast<std::int16_t>(TruncToInt32(value)); }
+
+}  // namespace
+
+void SHOWSCREEN() {
+    __g_LastTime = __g_ThisTime;
+    __g_ThisTime = pPrism->AccurateTime();
+    pDXin->GetKeyboardStatus();
+    if (pDXin->IsKeyDown(kEscape) || (pDXin->IsKeyDown(kLeftAlt) && pDXin->IsKeyDown(kF4))) END();
+    pPrism->FlipScreens();
+    TheInput().OnFrame();
+    pPrism->SetOpaqueDrawing();
+    pPrism->Make2DViewport(0, 0, 0, 0);
+    mipmapping_state = 0;
+}
+
+void LIMITFPS(double fps) { pPrism->SetMaxFPS(TruncToInt32(fps)); }
+
+double GETTIMER() {
+    const double elapsed = pPrism->AccurateTime() - __g_LastTime;
+    return elapsed > 0 ? elapsed : 1;
+}
+
+double GETTIMERALL() { return pPrism->AccurateTime() - __g_FirstTime; }
+
+void VIEWPORT(double x, double y, double width, double height) {
+    pPrism->Make2DViewport(ToInt16(x), ToInt16(y), ToInt16(width), ToInt16(height));
+}
+
+void GETSCREENSIZE(double& width, double& height) {
+    width = __QV_RESX;
+    height = __QV_RESY;
+}

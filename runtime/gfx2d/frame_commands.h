@@ -1,0 +1,22 @@
+// The frame step and the timing and viewport commands.
+#pragma once
+
+// Milliseconds on the display's clock: the program's start, the previous
+// frame and the current frame.
+extern double __g_FirstTime;
+extern double __g_LastTime;
+extern double __g_ThisTime;
+
+// Presents the frame the program drew and prepares the next one. Esc, or left
+// Alt with F4, ends the program here, before the frame is presented.
+void SHOWSCREEN();
+// At most fps frames per second; 0 or less allows up to 500.
+void LIMITFPS(double fps);
+// Milliseconds between the last two frames, at least 1.
+double GETTIMER();
+// Milliseconds since start-up.
+double GETTIMERALL();
+// 2D drawing confined to a part of the window; a width or height below 1 restores the whole window.
+void VIEWPORT(double x, double y, double width, double height);
+// The screen size the program asked for.
+void GETSCREENSIZE(double& width, double& height);

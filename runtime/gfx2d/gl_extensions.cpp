@@ -1,0 +1,40 @@
+#include "gfx2d/gl_extensions.h"
+
+#include "platform/window.h"
+
+namespace GLExt {
+
+PFNGLACTIVETEXTUREARBPROC glActiveTextureARB = nullptr;
+PFNGLMULTITEXCOORD2FARBPROC glMultiTexCoord2fARB = nullptr;
+PFNGLCLIENTACTIVETEXTUREARBPROC glClientActiveTextureARB = nullptr;
+PFNGLGENBUFFERSARBPROC glGenBuffersARB = nullptr;
+PFNGLBINDBUFFERARBPROC glBindBufferARB = nullptr;
+PFNGLBUFFERDATAARBPROC glBufferDataARB = nullptr;
+PFNGLDELETEBUFFERSARBPROC glDeleteBuffersARB = nullptr;
+PFNGLMAPBUFFERARBPROC glMapBufferARB = nullptr;
+PFNGLUNMAPBUFFERARBPROC glUnmapBufferARB = nullptr;
+
+namespace {
+
+template <class Function>
+void Load(Function& entry, const char* name) {
+    entry = reinterpret_cast<Function>(GLProcAddress(name));
+}
+
+}  // namespace
+
+void LoadExtensions() {
+    if (!GLExtensionSupported("GL_ARB_multitexture")) return;
+    Load(glActiveTextureARB, "glActiveTextureARB");
+    Load(glMultiTexCoord2fARB, "glMultiTexCoord2fARB");
+    Load(glClientActiveTextureARB, "glClientActiveTextureARB");
+    // The buffer-object entry points are looked up under the same test.
+    Load(glGenBuffersARB, "glGenBuffersARB");
+    Load(glBindBufferARB, "glBindBufferARB");
+    Load(glBufferDataARB, "glBufferDataARB");
+    Load(glDeleteBuffersARB, "glDeleteBuffersARB");
+    Load(glMapBufferARB, "glMapBufferARB");
+    Load(glUnmapBufferARB, "glUnmapBufferARB");
+}
+
+}  // namespace GLExt

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "morvane.h"
+#include "support/error_log_lines.h"
+#include "support/test_runtime.h"
+
+namespace {
+
+constexpr std::uint8_t kA = 0x1E;
+constexpr std::uint8_t kB = 0x30;
+constexpr std::uint8_t kOne = 0x02;
+constexpr std::uint8_t kLeftShift = 0x2A;
+constexpr std::uint8_t kRightShift = 0x36;
+constexpr std::uint8_t kEnter = 0x1C;
+constexpr std::uint8_t kUp = 200;
+
+class Input : public testing::Test {
+protected:
+    void SetUp() override {
+        runtime_ = StartTestRuntime();
+        input_ = runtime_.input;
+        INKEY_Str();  // forget the last character of an earlier test
+        SETMOUSE(100, 100);
+    }
+    TestRuntime runtime_;
+    ScriptedInput* input_ = nullptr;
+};
+
+TEST_F(Input, KeyTestsTheLowEightBitsOfTheCode) {
+    EXPECT_EQ(KEY(kUp), 0);
+    input_->SetKey(kUp, true);
+    EXPECT_EQ(KEY(200), 1);
+    EXPECT_EQ(KEY(456), 1);  // 456 modulo 256
+    EXPECT_EQ(KEY(200.9), 1);
+    EXPECT_EQ(KEY(201), 0);
+    input_->SetKey(kUp, false);
+    EXPECT_EQ(KEY(200), 0);
+}
+
+TEST_F(Input, InkeyReportsAHeldKeyOnce) {
+    input_->SetKey(kA, true);
+    EXPECT_STREQ(INKEY_Str().c_str(), "a");
+    EXPECT_STREQ(INKEY_Str().c_str(), "");
+    EXPECT_STREQ(INKEY_Str().c_str(), "");
+    input_->SetKey(kB, true);  // the lowest code wins: still A, still held
+    EXPECT_STREQ(INKEY_Str().c_str(), "");
+    input_->SetKey(kA, false);
+    EXPECT_STREQ(INKEY_Str().c_str(), "b");
+    input_->SetKey(kB, false);
+    EXPECT_STREQ(INKEY_Str().c_str(), "");
+    input_->SetKey(kB, true);  // pressed again after a poll without a character
+    EXPECT_STREQ(INKEY_Str().c_str(), "b");
+}
+
+TEST_F(Input, ShiftCapitalisesLettersOnly) {
+    input_->SetKey(kLeftShift, true);
+    input_->SetKey(kA, true);
+    EXPECT_STREQ(INKEY_Str().c_str(), "A");
+    input_->ReleaseAllKeys();
+    INKEY_Str();
+    input_->SetKey(kRightShift, true);
+    input_->SetKey(kOne, true);
+    EXPECT_STREQ(INKEY_Str().c_str(), "1");
+}
+
+TEST_F(Input, CharactersOfKeys) {
+    EXPECT_EQ(pDXin->Scan2Ascii(kEnter), 10);
+    EXPECT_EQ(pDXin->Scan2Ascii(0x9C), 10);  // keypad Enter
+    EXPECT_EQ(pDXin->Scan2Ascii(0x0E), 8);   // Backspace
+    EXPECT_EQ(pDXin->Scan2Ascii(0x39), ' ');
+    EXPECT_EQ(pDXin->Scan2Ascii(kA), 'a');
+    EXPECT_EQ(pDXin->Scan2Ascii(0x0C), '-');
+    for (std::uint8_t silent : {0x01, 0x0F, 0x1D, 0x2A, 0x36, 0x38, 0x3A, 0x45, 0xDD, 0xC8, 0x3B}) {
+        EXPECT_EQ(pDXin->Scan2Ascii(silent), 0) << "key " << int{silent};
+    }
+}
+
+TEST_F(Input, MouseFollowsRelativeMotionWithinTheScreen) {
+    double x, y, b1, b2;
+    MOUSESTATE(x, y, b1, b2);
+    EXPECT_EQ(x, 100);
+    EXPECT_EQ(y, 100);
+    input_->MoveMouse(25, -10);
+    input_->SetButtons(true, false);
+    MOUSESTATE(x, y, b1, b2);
+    EXPECT_EQ(x, 125);
+    EXPECT_EQ(y, 90);
+    EXPECT_EQ(b1, 1);
+    EXPECT_EQ(b2, 0);
+
+    input_->MoveMouse(-5000, 5000);
+    input_->SetButtons(false, true);
+    MOUSESTATE(x, y, b1, b2);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 480);  // the edges are included
+    EXPECT_EQ(b1, 0);
+    EXPECT_EQ(b2, 1);
+    input_->MoveMouse(9000, -9000);
+    MOUSESTATE(x, y, b1, b2);
+    EXPECT_EQ(x, 640);
+    EXPECT_EQ(y, 0);
+}
+
+TEST_F(Input, SetMouseStoresValuesUnchangedUntilTheNextRead) {
+    SETMOUSE(-5, 9999);
+    EXPECT_EQ(__g_mx, -5);
+    EXPECT_EQ(__g_my, 9999);
+    double x, y, b1, b2;
+    MOUSESTATE(x, y, b1, b2);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 480);
+}
+
+TEST_F(Input, KeyWaitEndsOnAKeyWithACharacter) {
+    input_->SetKey(kA, true);
+    EXPECT_EQ(KEYWAIT(), 0);
+    EXPECT_STREQ(INKEY_Str().c_str(), "");  // the key was taken by the wait
+}
+
+// Mouse buttons that change from one reading to the next.
+class ButtonSequence : public ScriptedInput {
+public:
+    explicit ButtonSequence(std::vector<bool> left) : left_(std::move(left)) {}
+    MouseReading ReadMouse() override {
+        MouseReading reading;
+        reading.left = reads_ < left_.size() ? left_[reads_] : left_.back();
+        ++reads_;
+        return reading;
+    }
+    std::size_t Reads() const { return reads_; }
+
+private:
+    std::vector<bool> left_;
+    std::size_t reads_ = 0;
+};
+
+TEST_F(Input, MouseWaitWaitsForTheReleaseThenForAPress) {
+    auto sequence = std::make_unique<ButtonSequence>(std::vector<bool>{true, true, false, false, false, true});
+    ButtonSequence* buttons = sequence.get();
+    UseInputSource(std::move(sequence));
+    EXPECT_EQ(MOUSEWAIT(), 0);
+    EXPECT_EQ(buttons->Reads(), 6u);
+}
+
+TEST_F(Input, JoysticksReadTheirRecords) {
+    ScriptedInput::Joystick pad{"Pad, Gamepad", {}};
+    pad.record.x = -1;
+    pad.record.y = 1;
+    pad.record.z = 40000;
+    pad.record.pov[0] = 9000;
+    pad.record.buttons[0] = 0x80;
+    pad.record.buttons[31] = 0x80;
+    input_->AddJoystick(pad);
+    pDXin->CreateDInput(true);
+
+    EXPECT_EQ(GETNUMJOYSTICKS(), 1);
+    EXPECT_STREQ(GETJOYNAME_Str(0).c_str(), "Pad, Gamepad");
+    double x, y, b1, b2;
+    JOYSTATE(x, y, b1, b2);
+    EXPECT_EQ(x, -1);
+    EXPECT_EQ(y, 1);
+    EXPECT_EQ(b1, 128);
+    EXPECT_EQ(b2, 0);
+    EXPECT_EQ(GETJOYZ(0), 40000);
+    EXPECT_EQ(GETDIGIX(0), 1);
+    EXPECT_EQ(GETDIGIY(0), 0);
+    EXPECT_EQ(GETJOYBUTTON(0, 31), 128);
+    EXPECT_EQ(GETJOYBUTTON(0, 32), 0);
+    EXPECT_EQ(GETJOYBUTTON(0, -1), 0);
+
+    input_->JoystickAt(0).record.pov[0] = 27000;
+    EXPECT_EQ(GETDIGIX(0), -1);
+    input_->JoystickAt(0).record.pov[0] = 0;
+    EXPECT_EQ(GETDIGIY(0), -1);
+    input_->JoystickAt(0).record.pov[0] = 18000;
+    EXPECT_EQ(GETDIGIY(0), 1);
+}
+
+TEST_F(Input, JoystickNumbersWithoutADeviceGiveZero) {
+    EXPECT_EQ(GETNUMJOYSTICKS(), 0);
+    for (double n : {0.0, 1.0, 2.0, 9.0, -1.0, 300.0}) {
+        EXPECT_EQ(GETJOYX(n), 0);
+        EXPECT_EQ(GETJOYY(n), 0);
+        EXPECT_EQ(GETDIGIX(n), 0);
+        EXPECT_EQ(GETDIGIY(n), 0);  // not "up", though a zeroed record reads so
+        EXPECT_EQ(GETJOYBUTTON(n, 0), 0);
+        EXPECT_STREQ(GETJOYNAME_Str(n).c_str(), "");
+    }
+    double x = 5, y = 5, b1 = 5, b2 = 5;
+    JOYSTATE(x, y, b1, b2);
+    EXPECT_EQ(x + y + b1 + b2, 0);
+}
+
+using InputDeathTest = Input;
+
+TEST_F(InputDeathTest, EscapeDuringMouseWaitEndsTheProgram) {
+    DeleteErrorLog();
+    EXPECT_EXIT(
+        {
+            __QV_DEBUG = 1;
+            Error(3);  // the code stays as an earlier recorded error left it
+            input_->SetKey(1, true);
+            MOUSEWAIT();
+        },
+        testing::ExitedWithCode(0), "");
+    EXPECT_EQ(LastErrorLogLines(5), (std::vector<std::string>{"-End On Line", "3", "0", "0", "0"}));
+}
+
+}  // namespace

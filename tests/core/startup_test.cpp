@@ -1,0 +1,53 @@
+// Whole programs on the runtime, run as a person would start them, ending in
+// every way a program ends.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "morvane.h"
+#include "support/error_log_lines.h"
+
+namespace {
+
+struct ProgramRun {
+    int exit_code;
+    std::vector<std::string> log;
+};
+
+// Runs the frame-loop program with the given ending and returns its exit code and error log.
+ProgramRun RunFrameLoop(const std::string& ending, bool debug) {
+    DeleteErrorLog();
+    WriteErrorLog("left by an earlier run");
+    const std::string command =
+        "ENDING=" + ending + (debug ? " DEBUG=1 " : " ") + "'" + FRAME_LOOP_PROGRAM + "' > /dev/null 2>&1";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ErrorLogLines()};
+}
+
+const std::vector<std::string> kThreeFrames = {"OpenGL Software Emulation", "frame 1", "frame 2", "frame 3"};
+
+std::vector<std::string> ThreeFramesThen(std::vector<std::string> end_record) {
+    std::vector<std::string> lines = kThreeFrames;
+    lines.insert(lines.end(), end_record.begin(), end_record.end());
+    return lines;
+}
+
+TEST(Program, EveryEndExitsWithCodeZeroAndAFreshLog) {
+    for (const char* ending : {"escape", "alt+f4", "close", "quit", "end", "return"}) {
+        SCOPED_TRACE(ending);
+        const ProgramRun run = RunFrameLoop(ending, false);
+        EXPECT_EQ(run.exit_code, 0);
+        EXPECT_EQ(run.log, kThreeFrames);  // the earlier log is gone, and no end record without debug
+    }
+}
+
+TEST(Program, TheEndRecordNamesCodeAndLine) {
+    EXPECT_EQ(RunFrameLoop("escape", true).log, ThreeFramesThen({"-End On Line", "0", "0", "0", "0"}));
+    EXPECT_EQ(RunFrameLoop("close", true).log, ThreeFramesThen({"-End On Line", "0", "0", "0", "0"}));
+    EXPECT_EQ(RunFrameLoop("index", true).log, ThreeFramesThen({"-End On Line", "9", "120", "120", "0"}));
+}
+
+}  // namespace

@@ -1,0 +1,225 @@
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "gfx2d/gl_extensions.h"
+#include "morvane.h"
+#include "support/error_log_lines.h"
+#include "support/test_runtime.h"
+
+namespace {
+
+using Rgb = std::array<int, 3>;
+
+// The colour of window pixel (x, y), counted from the top left.
+Rgb PixelAt(int x, int y) {
+    unsigned char rgba[4];
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, pPrism->Height() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    return {rgba[0], rgba[1], rgba[2]};
+}
+
+// A filled rectangle in the current 2D projection, corners in viewport pixels.
+void FillRect(int x0, int y0, int x1, int y1, Rgb colour) {
+    glDisable(GL_TEXTURE_2D);
+    glColor3ub(static_cast<GLubyte>(colour[0]), static_cast<GLubyte>(colour[1]), static_cast<GLubyte>(colour[2]));
+    glBegin(GL_QUADS);
+    glVertex2i(x0, -y0);
+    glVertex2i(x0, -y1);
+    glVertex2i(x1, -y1);
+    glVertex2i(x1, -y0);
+    glEnd();
+}
+
+const Rgb kBlack{0, 0, 0};
+const Rgb kRed{255, 0, 0};
+
+class Display : public testing::Test {
+protected:
+    void SetUp() override {
+        runtime_ = StartTestRuntime();
+        pPrism->Make2DViewport(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    TestRuntime runtime_;
+};
+
+TEST_F(Display, StartsAsA640By480WindowWithAHardwareReport) {
+    EXPECT_TRUE(pPrism->IsActive());
+    EXPECT_EQ(pPrism->Width(), 640);
+    EXPECT_EQ(pPrism->Height(), 480);
+    EXPECT_FALSE(pPrism->IsFullscreen());
+    int width = 0;
+    int height = 0;
+    __hWnd->ClientSize(width, height);
+    EXPECT_EQ(width, 640);
+    EXPECT_EQ(height, 480);
+    GLint depth_bits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &depth_bits);
+    EXPECT_GE(depth_bits, 16);
+    // The offscreen driver renders with Mesa's software rasteriser.
+    EXPECT_EQ(ErrorLogLines().front(), "OpenGL Software Emulation");
+    EXPECT_NE(GLExt::glMultiTexCoord2fARB, nullptr);
+}
+
+TEST_F(Display, TwoDimensionalDrawingUsesWindowPixelsFromTheTopLeft) {
+    FillRect(10, 20, 12, 23, kRed);
+    EXPECT_EQ(PixelAt(10, 20), kRed);
+    EXPECT_EQ(PixelAt(11, 22), kRed);
+    EXPECT_EQ(PixelAt(12, 20), kBlack);
+    EXPECT_EQ(PixelAt(10, 23), kBlack);
+    EXPECT_EQ(PixelAt(9, 20), kBlack);
+    EXPECT_EQ(PixelAt(10, 19), kBlack);
+}
+
+TEST_F(Display, AViewportMovesTheOriginAndAZeroSizeRestoresTheWindow) {
+    VIEWPORT(100, 50, 200, 100);
+    EXPECT_EQ(pPrism->Viewport(), (std::array<std::int16_t, 4>{100, 50, 200, 100}));
+    FillRect(0, 0, 1, 1, kRed);
+    EXPECT_EQ(PixelAt(100, 50), kRed);
+    FillRect(150, 0, 400, 1, kRed);  // clipped at the viewport's right edge
+    EXPECT_EQ(PixelAt(299, 50), kRed);
+    EXPECT_EQ(PixelAt(300, 50), kBlack);
+
+    VIEWPORT(100, 50, 0, 100);
+    EXPECT_EQ(pPrism->Viewport(), (std::array<std::int16_t, 4>{100, 50, 640, 480}));
+    VIEWPORT(0, 0, 0, 0);
+    FillRect(0, 0, 1, 1, kRed);
+    EXPECT_EQ(PixelAt(0, 0), kRed);
+}
+
+// A unit square at depth 10 in front of a 90-degree camera, as seen on screen.
+int SquareWidthOnScreen() {
+    pPrism->Make3DViewport(1, 100, 90);
+    glDisable(GL_CULL_FACE);
+    glColor3ub(255, 0, 0);
+    glBegin(GL_QUADS);
+    glVertex3f(-1, -1, -10);
+    glVertex3f(1, -1, -10);
+    glVertex3f(1, 1, -10);
+    glVertex3f(-1, 1, -10);
+    glEnd();
+    const auto [x, y, w, h] = pPrism->Viewport();
+    int width = 0;
+    for (int px = x; px < x + w; ++px) width += PixelAt(px, y + h / 2) == kRed ? 1 : 0;
+    return width;
+}
+
+TEST_F(Display, ThePerspectiveKeepsTheWholeWindowsAspectRatio) {
+    // Half the view's height (10 units at depth 10) spans 240 pixels: the
+    // square, 2 units wide, spans 48 pixels horizontally, as it does vertically.
+    EXPECT_NEAR(SquareWidthOnScreen(), 48, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // In a square viewport the projection still uses the window's 4:3 aspect:
+    // 240 pixels span 20 units vertically but 26.7 horizontally.
+    VIEWPORT(0, 0, 240, 240);
+    EXPECT_NEAR(SquareWidthOnScreen(), 18, 1);
+}
+
+TEST_F(Display, TheFrameStepPresentsAndPrepares) {
+    const long swaps = __hWnd->SwapCount();
+    glEnable(GL_BLEND);
+    VIEWPORT(10, 10, 20, 20);
+    mipmapping_state = 1;
+    FillRect(0, 0, 5, 5, kRed);
+    SHOWSCREEN();
+    EXPECT_EQ(__hWnd->SwapCount(), swaps + 1);
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_EQ(pPrism->Viewport(), (std::array<std::int16_t, 4>{0, 0, 640, 480}));
+    EXPECT_EQ(mipmapping_state, 0);
+    EXPECT_EQ(PixelAt(12, 12), kBlack);  // the new back buffer starts cleared
+}
+
+TEST_F(Display, TimersFollowTheFrames) {
+    LIMITFPS(10);
+    SHOWSCREEN();
+    const double first_stamp = __g_ThisTime;
+    SHOWSCREEN();  // waits for the slot 100 ms after the first frame
+    EXPECT_NEAR(GETTIMER(), 100, 0.1);  // since the stamp of the frame before
+    runtime_.clock->Advance(35);
+    EXPECT_NEAR(GETTIMER(), 135, 0.1);
+    SHOWSCREEN();  // stamped 135 ms after the first, waits until 200
+    EXPECT_NEAR(__g_ThisTime - first_stamp, 135, 0.1);
+    EXPECT_NEAR(GETTIMER(), 200, 0.1);
+    EXPECT_NEAR(GETTIMERALL(), pPrism->AccurateTime() - __g_FirstTime, 0.01);
+    EXPECT_GE(GETTIMERALL(), 200);
+
+    __g_LastTime = pPrism->AccurateTime() + 50;  // a stamp ahead of the clock
+    EXPECT_EQ(GETTIMER(), 1);
+
+    double width = 0;
+    double height = 0;
+    GETSCREENSIZE(width, height);
+    EXPECT_EQ(width, 640);
+    EXPECT_EQ(height, 480);
+    LIMITFPS(-1);
+}
+
+TEST_F(Display, FullScreenWithoutAMatchingModeFallsBackToAWindow) {
+    // The offscreen driver offers no 640 x 480 display mode.
+    DeleteErrorLog();
+    EXPECT_FALSE(pPrism->DoFullscreen());
+    EXPECT_FALSE(pPrism->IsFullscreen());
+    EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"No Fullscreen Mode available"});
+}
+
+TEST_F(Display, TextureSelectionUsesTheSpritesTexturePair) {
+    GLuint names[2];
+    glGenTextures(2, names);
+    pPrism->SpriteTextures(7) = {names[0], names[1]};
+    pPrism->SetTexture3D(7, -1, 0);
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(static_cast<GLuint>(bound), names[0]);
+    pPrism->SetTexture3D(7, -1, 5);  // any non-zero flag selects the mipmapped texture
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(static_cast<GLuint>(bound), names[1]);
+    pPrism->SetTexture3D(-1, -1, 0);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    pPrism->SpriteTextures(7) = {0, 0};
+    glDeleteTextures(2, names);
+}
+
+// Scripted input that notes each presented frame in the error log.
+class FrameNotingInput : public ScriptedInput {
+public:
+    void OnFrame() override { WriteErrorLog("presented"); }
+};
+
+using DisplayDeathTest = Display;
+
+TEST_F(DisplayDeathTest, EscapeEndsTheProgramBeforeTheFrameIsPresented) {
+    DeleteErrorLog();
+    EXPECT_EXIT(
+        {
+            auto input = std::make_unique<FrameNotingInput>();
+            FrameNotingInput* keys = input.get();
+            UseInputSource(std::move(input));
+            SHOWSCREEN();
+            keys->SetKey(1, true);
+            SHOWSCREEN();
+        },
+        testing::ExitedWithCode(0), "");
+    EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"presented"});
+}
+
+TEST_F(DisplayDeathTest, LeftAltWithF4EndsTheProgram) {
+    DeleteErrorLog();
+    EXPECT_EXIT(
+        {
+            __QV_DEBUG = 1;
+            runtime_.input->SetKey(56, true);
+            SHOWSCREEN();  // Alt alone goes on
+            runtime_.input->SetKey(62, true);
+            SHOWSCREEN();
+        },
+        testing::ExitedWithCode(0), "");
+    EXPECT_EQ(ErrorLogLines(), (std::vector<std::string>{"-End On Line", "0", "0", "0", "0"}));
+}
+
+}  // namespace

@@ -1,0 +1,176 @@
+// The real devices: SDL's events and joysticks, as a person's input reaches them.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include "morvane.h"
+#include "platform/joysticks.h"
+#include "platform/key_codes.h"
+#include "support/test_runtime.h"
+
+namespace {
+
+void PushKey(SDL_Scancode scancode, bool down) {
+    SDL_Event event{};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.scancode = scancode;
+    event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
+    SDL_PushEvent(&event);
+}
+
+void PushMotion(int dx, int dy) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.xrel = dx;
+    event.motion.yrel = dy;
+    SDL_PushEvent(&event);
+}
+
+void PushButton(Uint8 button, bool down) {
+    SDL_Event event{};
+    event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    event.button.button = button;
+    event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    SDL_PushEvent(&event);
+}
+
+class DeviceInput : public testing::Test {
+protected:
+    void SetUp() override {
+        StartTestRuntime();
+        UseDeviceInputForTest();
+        INKEY_Str();
+        SETMOUSE(100, 100);
+    }
+};
+
+TEST_F(DeviceInput, KeyEventsReachTheKeyCommands) {
+    PushKey(SDL_SCANCODE_UP, true);
+    EXPECT_EQ(KEY(200), 1);
+    PushKey(SDL_SCANCODE_UP, false);
+    EXPECT_EQ(KEY(200), 0);
+
+    PushKey(SDL_SCANCODE_LSHIFT, true);
+    PushKey(SDL_SCANCODE_G, true);
+    EXPECT_STREQ(INKEY_Str().c_str(), "G");
+    EXPECT_STREQ(INKEY_Str().c_str(), "");
+    PushKey(SDL_SCANCODE_G, false);
+    PushKey(SDL_SCANCODE_LSHIFT, false);
+    EXPECT_STREQ(INKEY_Str().c_str(), "");
+}
+
+TEST_F(DeviceInput, MouseEventsMoveTheMousePosition) {
+    PushMotion(30, 5);
+    PushMotion(-10, 15);
+    PushButton(SDL_BUTTON_RIGHT, true);
+    double x, y, b1, b2;
+    MOUSESTATE(x, y, b1, b2);
+    EXPECT_EQ(x, 120);
+    EXPECT_EQ(y, 120);
+    EXPECT_EQ(b1, 0);
+    EXPECT_EQ(b2, 1);
+    PushButton(SDL_BUTTON_RIGHT, false);
+    MOUSESTATE(x, y, b1, b2);
+    EXPECT_EQ(x, 120);
+    EXPECT_EQ(b2, 0);
+}
+
+TEST_F(DeviceInput, AVirtualJoystickFillsTheJoystickRecord) {
+    const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 6, 12, 1);
+    ASSERT_GE(index, 0) << SDL_GetError();
+    SDL_Joystick* device = SDL_JoystickOpen(index);
+    ASSERT_NE(device, nullptr);
+    pDXin->CreateDInput(true);  // find the joysticks again
+    ASSERT_EQ(GETNUMJOYSTICKS(), 1);
+    EXPECT_STRNE(GETJOYNAME_Str(0).c_str(), "");
+
+    SDL_JoystickSetVirtualAxis(device, 0, -32768);
+    SDL_JoystickSetVirtualAxis(device, 1, 8000);  // inside the dead zone
+    SDL_JoystickSetVirtualAxis(device, 2, 32767);
+    SDL_JoystickSetVirtualButton(device, 1, SDL_PRESSED);
+    SDL_JoystickSetVirtualHat(device, 0, SDL_HAT_DOWN);
+    double x, y, b1, b2;
+    JOYSTATE(x, y, b1, b2);
+    EXPECT_EQ(x, -1);
+    EXPECT_EQ(y, 0);
+    EXPECT_EQ(b1, 0);
+    EXPECT_EQ(b2, 128);
+    EXPECT_EQ(GETJOYZ(0), 65535);
+    EXPECT_EQ(GETDIGIY(0), 1);
+    EXPECT_EQ(GETDIGIX(0), 0);
+    SDL_JoystickSetVirtualHat(device, 0, SDL_HAT_CENTERED);
+    EXPECT_EQ(GETDIGIY(0), 0);
+
+    SDL_JoystickClose(device);
+    SDL_JoystickDetachVirtual(index);
+}
+
+TEST(KeyCodes, FollowTheSetOneScanCodes) {
+    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_ESCAPE), 1);
+    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_A), 0x1E);
+    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_Z), 0x2C);
+    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_F4), 62);
+    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_LALT), 56);
+    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_KP_ENTER), 156);
+    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_RCTRL), 157);
+    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_RALT), 184);
+    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_UP), 200);
+    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_LEFT), 203);
+    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_RIGHT), 205);
+    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_DOWN), 208);
+    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_UNKNOWN), 0);
+    // Every key with a code maps back to itself.
+    for (int code = 1; code < 256; ++code) {
+        const SDL_Scancode scancode = ScancodeOfKeyCode(static_cast<std::uint8_t>(code));
+        if (scancode != SDL_SCANCODE_UNKNOWN) {
+            EXPECT_EQ(KeyCodeOfScancode(scancode), code);
+        }
+    }
+}
+
+TEST(JoystickValues, AxesHatsAndRanges) {
+    EXPECT_EQ(CentredAxisValue(-32768), -1);
+    EXPECT_EQ(CentredAxisValue(-16383), 0);
+    EXPECT_EQ(CentredAxisValue(0), 0);
+    EXPECT_EQ(CentredAxisValue(16383), 0);
+    EXPECT_EQ(CentredAxisValue(16384), 1);
+    EXPECT_EQ(RangeAxisValue(-32768), 0);
+    EXPECT_EQ(RangeAxisValue(32767), 65535);
+    EXPECT_EQ(PointOfView(SDL_HAT_UP), 0u);
+    EXPECT_EQ(PointOfView(SDL_HAT_RIGHT), 9000u);
+    EXPECT_EQ(PointOfView(SDL_HAT_LEFTUP), 31500u);
+    EXPECT_EQ(PointOfView(SDL_HAT_CENTERED), 0xFFFFFFFFu);
+}
+
+using DeviceInputDeathTest = DeviceInput;
+
+TEST_F(DeviceInputDeathTest, ACloseRequestEndsTheProgram) {
+    EXPECT_EXIT(
+        {
+            SDL_Event event{};
+            event.type = SDL_WINDOWEVENT;
+            event.window.event = SDL_WINDOWEVENT_CLOSE;
+            SDL_PushEvent(&event);
+            pPrism->WinMessages();
+        },
+        testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(
+        {
+            SDL_Event event{};
+            event.type = SDL_QUIT;
+            SDL_PushEvent(&event);
+            SHOWSCREEN();
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+TEST_F(DeviceInputDeathTest, ARealEscapeKeyEndsTheFrame) {
+    EXPECT_EXIT(
+        {
+            PushKey(SDL_SCANCODE_ESCAPE, true);
+            SHOWSCREEN();
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+// A program on the runtime for the start-up tests: it logs each frame and, at
+// the third, ends the way the ENDING variable names.
+#include <SDL.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "morvane.h"
+
+namespace {
+
+void PushKey(SDL_Scancode scancode) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.scancode = scancode;
+    SDL_PushEvent(&event);
+}
+
+void PushEvent(Uint32 type, Uint8 window_event = 0) {
+    SDL_Event event{};
+    event.type = type;
+    event.window.event = window_event;
+    SDL_PushEvent(&event);
+}
+
+void EndAsAsked(const std::string& ending) {
+    if (ending == "escape") PushKey(SDL_SCANCODE_ESCAPE);
+    if (ending == "alt+f4") {
+        PushKey(SDL_SCANCODE_LALT);
+        PushKey(SDL_SCANCODE_F4);
+    }
+    if (ending == "close") PushEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
+    if (ending == "quit") PushEvent(SDL_QUIT);
+    if (ending == "end") END();
+    if (ending == "index") {
+        NumArray a;
+        DIM(a, 2);
+        dLn(0, 120);
+        a(5);
+    }
+}
+
+}  // namespace
+
+void MainGameSub() {
+    const char* ending = std::getenv("ENDING");
+    __QV_DEBUG = std::getenv("DEBUG") != nullptr ? 1 : 0;
+    LIMITFPS(60);
+    for (int frame = 1;; ++frame) {
+        WriteErrorLog(("frame " + std::to_string(frame)).c_str());
+        if (frame == 3) {
+            const std::string how = ending != nullptr ? ending : "";
+            if (how == "return") return;  // the runtime ends the program after MainGameSub
+            EndAsAsked(how);
+        }
+        SHOWSCREEN();
+    }
+}
