@@ -29,7 +29,9 @@ std::uint32_t DXInput::CreateDInput(bool want_mouse) {
     return kOpened;
 }
 
-void DXInput::GetKeyboardStatus() { TheInput().ReadKeys(keys_); }
+void DXInput::GetKeyboardStatus() {
+    TheInput().ReadKeys(keys_);
+}
 
 char DXInput::Scan2Ascii(std::uint8_t code) const {
     switch (code) {
@@ -59,7 +61,8 @@ char DXInput::GetKeyChar() {
     for (int code = 0; code < 255 && c == 0; ++code) {
         if (IsKeyDown(static_cast<std::uint8_t>(code))) c = Scan2Ascii(static_cast<std::uint8_t>(code));
     }
-    if ((IsKeyDown(kLeftShift) || IsKeyDown(kRightShift)) && c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    if ((IsKeyDown(kLeftShift) || IsKeyDown(kRightShift)) && c >= 'a' && c <= 'z')
+        c = static_cast<char>(c - 32);
     // A key held down is reported on the first poll that sees it only.
     if (c == last_char_) return 0;
     last_char_ = c;

@@ -16,4 +16,6 @@ std::string TitleOf(const char* program_path) {
 
 }  // namespace
 
-int main(int argc, char** argv) { return MorvaneMain(argc, argv, TitleOf(argc > 0 ? argv[0] : nullptr).c_str()); }
+int main(int argc, char** argv) {
+    return MorvaneMain(argc, argv, TitleOf(argc > 0 ? argv[0] : nullptr).c_str());
+}

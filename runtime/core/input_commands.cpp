@@ -17,7 +17,9 @@ constexpr std::uint8_t kEscape = 1;
 // How long the waiting commands rest between two polls.
 constexpr double kPollPause = 1.0;
 
-std::uint8_t KeyCode(double code) { return static_cast<std::uint8_t>(TruncToInt32(code)); }
+std::uint8_t KeyCode(double code) {
+    return static_cast<std::uint8_t>(TruncToInt32(code));
+}
 
 // The record of joystick n, or nothing when no joystick has that number.
 std::optional<JoystickRecord> Joystick(double n) {
@@ -41,7 +43,9 @@ double Clamp(double value, double limit) {
     return value;
 }
 
-bool AnyButtonDown() { return pDXin->AnyMouse(); }
+bool AnyButtonDown() {
+    return pDXin->AnyMouse();
+}
 
 }  // namespace
 
@@ -60,7 +64,8 @@ double KEYWAIT() {
         pPrism->WinMessages();
         TheClock().Sleep(kPollPause);
     }
-    while (pDXin->AnyKey()) TheClock().Sleep(kPollPause);
+    while (pDXin->AnyKey())
+        TheClock().Sleep(kPollPause);
     return 0;
 }
 
@@ -81,7 +86,8 @@ void SETMOUSE(double x, double y) {
 }
 
 double MOUSEWAIT() {
-    while (AnyButtonDown()) TheClock().Sleep(kPollPause);
+    while (AnyButtonDown())
+        TheClock().Sleep(kPollPause);
     while (!AnyButtonDown()) {
         pDXin->GetKeyboardStatus();
         if (pDXin->IsKeyDown(kEscape)) EndProgram();
@@ -98,16 +104,26 @@ void JOYSTATE(double& x, double& y, double& b1, double& b2) {
     b2 = joystick.buttons[1];
 }
 
-double GETJOYX(double n) { return FromJoystick(n, [](const JoystickRecord& j) { return j.x; }); }
-double GETJOYY(double n) { return FromJoystick(n, [](const JoystickRecord& j) { return j.y; }); }
-double GETJOYZ(double n) { return FromJoystick(n, [](const JoystickRecord& j) { return j.z; }); }
+double GETJOYX(double n) {
+    return FromJoystick(n, [](const JoystickRecord& j) { return j.x; });
+}
+double GETJOYY(double n) {
+    return FromJoystick(n, [](const JoystickRecord& j) { return j.y; });
+}
+double GETJOYZ(double n) {
+    return FromJoystick(n, [](const JoystickRecord& j) { return j.z; });
+}
 
 double GETDIGIX(double n) {
-    return FromJoystick(n, [](const JoystickRecord& j) { return j.pov[0] == 9000 ? 1 : j.pov[0] == 27000 ? -1 : 0; });
+    return FromJoystick(n, [](const JoystickRecord& j) {
+        return j.pov[0] == 9000 ? 1 : j.pov[0] == 27000 ? -1 : 0;
+    });
 }
 
 double GETDIGIY(double n) {
-    return FromJoystick(n, [](const JoystickRecord& j) { return j.pov[0] == 0 ? -1 : j.pov[0] == 18000 ? 1 : 0; });
+    return FromJoystick(n, [](const JoystickRecord& j) {
+        return j.pov[0] == 0 ? -1 : j.pov[0] == 18000 ? 1 : 0;
+    });
 }
 
 double GETJOYBUTTON(double n, double b) {
@@ -115,6 +131,10 @@ double GETJOYBUTTON(double n, double b) {
     return FromJoystick(n, [b](const JoystickRecord& j) { return j.buttons[static_cast<int>(b)]; });
 }
 
-double GETNUMJOYSTICKS() { return pDXin->GetNumJoysticks(); }
+double GETNUMJOYSTICKS() {
+    return pDXin->GetNumJoysticks();
+}
 
-DynStr GETJOYNAME_Str(double n) { return DynStr(pDXin->GetJoyName(TruncToInt32(n)).c_str()); }
+DynStr GETJOYNAME_Str(double n) {
+    return DynStr(pDXin->GetJoyName(TruncToInt32(n)).c_str());
+}

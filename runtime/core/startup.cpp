@@ -32,7 +32,9 @@ std::unique_ptr<PlatformWindow>& ProgramWindow() {
     EndProgram();
 }
 
-std::uint16_t Low16Bits(std::int32_t value) { return static_cast<std::uint16_t>(value); }
+std::uint16_t Low16Bits(std::int32_t value) {
+    return static_cast<std::uint16_t>(value);
+}
 
 }  // namespace
 

@@ -20,7 +20,9 @@ constexpr std::uint8_t kEscape = 1;
 constexpr std::uint8_t kLeftAlt = 56;
 constexpr std::uint8_t kF4 = 62;
 
-std::int16_t ToInt16(double value) { return static_cast<std::int16_t>(TruncToInt32(value)); }
+std::int16_t ToInt16(double value) {
+    return static_cast<std::int16_t>(TruncToInt32(value));
+}
 
 }  // namespace
 
@@ -31,19 +33,24 @@ void SHOWSCREEN() {
     if (pDXin->IsKeyDown(kEscape) || (pDXin->IsKeyDown(kLeftAlt) && pDXin->IsKeyDown(kF4))) END();
     pPrism->FlipScreens();
     TheInput().OnFrame();
-    pPrism->SetOpaqueDrawing();
+    pPrism->DoAlpha(0);
+    pPrism->PasteSurface(0);
     pPrism->Make2DViewport(0, 0, 0, 0);
     mipmapping_state = 0;
 }
 
-void LIMITFPS(double fps) { pPrism->SetMaxFPS(TruncToInt32(fps)); }
+void LIMITFPS(double fps) {
+    pPrism->SetMaxFPS(TruncToInt32(fps));
+}
 
 double GETTIMER() {
     const double elapsed = pPrism->AccurateTime() - __g_LastTime;
     return elapsed > 0 ? elapsed : 1;
 }
 
-double GETTIMERALL() { return pPrism->AccurateTime() - __g_FirstTime; }
+double GETTIMERALL() {
+    return pPrism->AccurateTime() - __g_FirstTime;
+}
 
 void VIEWPORT(double x, double y, double width, double height) {
     pPrism->Make2DViewport(ToInt16(x), ToInt16(y), ToInt16(width), ToInt16(height));

@@ -13,7 +13,9 @@ constexpr double kNap = 0.1;
 
 }  // namespace
 
-void FramePacer::SetMaxFps(int fps) { interval_ = fps > 0 ? 1000.0 / fps : 2.0; }
+void FramePacer::SetMaxFps(int fps) {
+    interval_ = fps > 0 ? 1000.0 / fps : 2.0;
+}
 
 void FramePacer::Pause(Clock& clock, double remaining) const {
     if (remaining > sleep_margin_) {

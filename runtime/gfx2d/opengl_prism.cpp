@@ -33,16 +33,22 @@ bool IsSoftwareRenderer(const char* renderer) {
 
 }  // namespace
 
-OpenGLPrism::OpenGLPrism() { pacer_.StartAt(AccurateTime()); }
+OpenGLPrism::OpenGLPrism() {
+    pacer_.StartAt(AccurateTime());
+}
 
 OpenGLPrism::~OpenGLPrism() {
+    if (context_) FreeAll();
     if (window_ != nullptr && fullscreen_) DoWindowed();
     context_.reset();
 }
 
-double OpenGLPrism::AccurateTime() const { return TheClock().Milliseconds(); }
+double OpenGLPrism::AccurateTime() const {
+    return TheClock().Milliseconds();
+}
 
-int OpenGLPrism::Init(PlatformWindow* window, int width, int height, int bits_per_pixel, std::uint16_t max_fps) {
+int OpenGLPrism::Init(PlatformWindow* window, int width, int height, int bits_per_pixel,
+                      std::uint16_t max_fps) {
     SetMaxFPS(max_fps);
     window_ = window;
     int window_width = 0;
@@ -150,9 +156,9 @@ void OpenGLPrism::Make2DViewport(std::int16_t x, std::int16_t y, std::int16_t wi
     glFrontFace(GL_CCW);
     glEnable(GL_ALPHA_TEST);
     glAlphaFunc(GL_GREATER, 0.5f);
-    for (GLenum capability : {GL_DEPTH_TEST, GL_DITHER, GL_FOG, GL_LINE_SMOOTH, GL_POINT_SMOOTH, GL_POLYGON_SMOOTH,
-                              GL_STENCIL_TEST, GL_POLYGON_OFFSET_POINT, GL_COLOR_MATERIAL, GL_AUTO_NORMAL,
-                              GL_NORMALIZE, GL_LIGHTING}) {
+    for (GLenum capability : {GL_DEPTH_TEST, GL_DITHER, GL_FOG, GL_LINE_SMOOTH, GL_POINT_SMOOTH,
+                              GL_POLYGON_SMOOTH, GL_STENCIL_TEST, GL_POLYGON_OFFSET_POINT, GL_COLOR_MATERIAL,
+                              GL_AUTO_NORMAL, GL_NORMALIZE, GL_LIGHTING}) {
         glDisable(capability);
     }
     glColor4f(1, 1, 1, 1);
@@ -237,10 +243,4 @@ void OpenGLPrism::SetTexture3D(int sprite, int second, int mipmap) {
         glBindTexture(GL_TEXTURE_2D, TextureOf(second < 0 ? sprite : second, texture_mipmap_));
         glEnable(GL_TEXTURE_2D);
     }
-}
-
-void OpenGLPrism::SetOpaqueDrawing() {
-    glDisable(GL_BLEND);
-    glColor4f(1, 1, 1, 1);
-    color_intensity_ = 1.0f;
 }

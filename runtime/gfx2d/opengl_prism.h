@@ -10,13 +10,40 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "gfx2d/frame_pacer.h"
 #include "platform/window.h"
 
+// The effect record of DrawSpriteFX.
+struct OPENGL_SPRITEFX {
+    float angle = 0;          // degrees
+    std::int16_t width = 0;   // 0 or less: the image width
+    std::int16_t height = 0;  // 0 or less: the image height
+    std::uint32_t tint = 0;   // red + green * 256 + blue * 65536; 0: no tint
+};
+
+// One particle of the particle pool, and the template Particles copies.
+struct OPENGL_PARTICLE {
+    std::int32_t count;  // particles to emit (read from the template only)
+    std::int32_t unused;
+    float life;  // milliseconds
+    float vx, vy;
+    float ax, ay;
+    float damping_x, damping_y;
+    float x, y;
+    float red, green, blue;
+};
+
 class OpenGLPrism {
 public:
     static constexpr int kSpriteSlots = 4095;
+    static constexpr int kFirstFontSlot = 4079;  // fonts 0 to 15 live in slots 4079 to 4094
+    static constexpr int kFonts = 16;
+    static constexpr int kSurfaces = 15;
+    static constexpr int kSurfaceGrid = 64;  // tiles a surface holds across and down
+    static constexpr int kParticles = 1024;
+    static constexpr std::uint32_t kSpriteKey = 0x8000FF;  // red 255, green 0, blue 128
 
     OpenGLPrism();
     virtual ~OpenGLPrism();
@@ -55,8 +82,54 @@ public:
     // negative sprite number draws untextured.
     void SetTexture3D(int sprite, int second, int mipmap);
 
-    // Opaque drawing: blending off, colour white, colour intensity 1.
-    void SetOpaqueDrawing();
+    // Sprites: bitmaps loaded into slots 0 to 4094 as a plain and a mipmapped
+    // texture. Slot numbers outside the table are refused.
+    static bool IsSpriteSlot(int sprite) { return sprite >= 0 && sprite < kSpriteSlots; }
+    bool LoadSprite(int sprite, const char* path, std::uint32_t key, bool normal_map);
+    void FreeSprite(int sprite);
+    void GetSpriteSize(int sprite, int& width, int& height) const;
+
+    // Background surfaces 0 to 14: bitmaps or frame-buffer copies in tiles.
+    static bool IsSurface(int surface) { return surface >= 0 && surface < kSurfaces; }
+    bool LoadSurface(int surface, const char* path, bool unused = false);
+    void FreeSurface(int surface);
+    void GrabSurface(int surface);
+    void PasteSurface(int surface);
+    // Writes the back buffer as a 24-bit bitmap; 1 on success, 0 on failure.
+    int SaveBMPFile(const char* path);
+    void FreeAll();
+
+    // Sprite drawing, in window pixels from the top left.
+    void DrawSprite(int sprite, std::int16_t x, std::int16_t y);
+    void StretchSprite(int sprite, std::int16_t x, std::int16_t y, std::int16_t width, std::int16_t height);
+    void RotoSprite(int sprite, std::int16_t x, std::int16_t y, int angle);
+    void DrawSpriteFX(int sprite, std::int16_t x, std::int16_t y, const OPENGL_SPRITEFX& effect);
+    // A camera-facing sprite standing on (x, y, z) in the 3D scene.
+    void DrawBillboard(int sprite, float x, float y, float z, float scale);
+    // Copies a rectangle of the frame buffer into a sprite slot.
+    bool GrabSprite(int sprite, std::int16_t x, std::int16_t y, std::int16_t width, std::int16_t height);
+    // Whether opaque pixels of two sprites placed at (xa, ya) and (xb, yb) overlap.
+    bool SpriteCollision(int a, int b, std::int16_t xa, std::int16_t ya, std::int16_t xb, std::int16_t yb);
+
+    // Fonts: sheets of 16 x 8 character cells in slots 4079 to 4094.
+    bool LoadFont(unsigned font, const char* path);
+    void DrawTextA(std::int16_t font, const char* text, std::int16_t x, std::int16_t y);
+    void GetFontSize(int font, int& width, int& height) const;
+
+    // Blending and primitives.
+    void DoAlpha(float mode);
+    float ColorIntensity() const { return color_intensity_; }
+    void DrawPixel(std::int16_t x, std::int16_t y, std::uint32_t colour);
+    void DrawLine(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, std::uint32_t colour);
+    void DrawRect(std::int16_t left, std::int16_t top, std::int16_t right, std::int16_t bottom,
+                  std::uint32_t colour);
+    void StartPoly(int sprite);
+    void PolyPoint(std::int16_t x, std::int16_t y, float s, float t, std::uint32_t colour);
+    void EndPoly();
+    // Cross-fades from one surface to another over 52 frames.
+    void BlendToSurface(int from, int to);
+    void Particles(OPENGL_PARTICLE& particle, std::uint32_t colour);
+    void DrawParticles();
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -64,12 +137,41 @@ public:
     bool IsFullscreen() const { return fullscreen_; }
     PlatformWindow* Window() const { return window_; }
     const FramePacer& Pacer() const { return pacer_; }
-    std::array<std::int16_t, 4> Viewport() const { return {viewport_x_, viewport_y_, viewport_w_, viewport_h_}; }
+    std::array<std::int16_t, 4> Viewport() const {
+        return {viewport_x_, viewport_y_, viewport_w_, viewport_h_};
+    }
     // The texture names of each sprite: plain and mipmapped.
-    std::array<GLuint, 2>& SpriteTextures(int sprite) { return sprite_textures_[static_cast<std::size_t>(sprite)]; }
+    std::array<GLuint, 2>& SpriteTextures(int sprite) {
+        return sprite_textures_[static_cast<std::size_t>(sprite)];
+    }
 
 private:
+    struct SpriteSlot {
+        std::int16_t texture_width = -1;  // -1 and -1: an empty slot
+        std::int16_t texture_height = -1;
+        std::int16_t image_width = 0;
+        std::int16_t image_height = 0;
+        std::vector<std::uint8_t> collision_mask;  // alpha of the plain texture, read back on first use
+    };
+    struct Surface {
+        std::array<std::array<GLuint, kSurfaceGrid>, kSurfaceGrid> tiles{};  // [column][row]
+        std::array<std::array<std::int16_t, kSurfaceGrid>, kSurfaceGrid> tile_width{};
+        std::array<std::array<std::int16_t, kSurfaceGrid>, kSurfaceGrid> tile_height{};
+        std::int8_t columns = 0;
+        std::int8_t rows = 0;
+    };
+    struct PolygonVertex {
+        float x, y, s, t, red, green, blue, alpha;
+    };
+
     GLuint TextureOf(int sprite, int mipmap) const;
+    // The texture-coordinate extent of a sprite's image within its texture.
+    void SpriteExtent(int sprite, float& u, float& v) const;
+    // One quad of a sprite between two corners, with the sprite's texture.
+    void DrawSpriteQuad(int sprite, float left, float bottom, float right, float top);
+    const std::vector<std::uint8_t>& CollisionMask(int sprite);
+    // The colour of a primitive, with the colour intensity applied.
+    void PrimitiveColour(std::uint32_t colour, float rgba[4]) const;
     void ReportRenderer();
     void SetViewportOnScreen() const;
 
@@ -89,6 +191,12 @@ private:
     bool active_ = false;
     FramePacer pacer_;
     std::array<std::array<GLuint, 2>, kSpriteSlots> sprite_textures_{};
+    std::array<SpriteSlot, kSpriteSlots> sprites_;
+    std::array<Surface, kSurfaces> surfaces_;
+    int polygon_sprite_ = 0;
+    std::vector<PolygonVertex> polygon_;
+    std::array<OPENGL_PARTICLE, kParticles> particles_{};
+    int next_particle_ = 0;
     std::unique_ptr<PlatformWindow::GLContext> context_;
 };
 

@@ -15,7 +15,8 @@ public:
         return static_cast<double>(SDL_GetPerformanceCounter()) * 1000.0 / frequency_;
     }
     void Sleep(double milliseconds) override {
-        if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(milliseconds));
+        if (milliseconds > 0)
+            std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(milliseconds));
     }
 
 private:
@@ -29,8 +30,14 @@ std::unique_ptr<Clock>& CurrentClock() {
 
 }  // namespace
 
-std::unique_ptr<Clock> MakeSystemClock() { return std::make_unique<SystemClock>(); }
+std::unique_ptr<Clock> MakeSystemClock() {
+    return std::make_unique<SystemClock>();
+}
 
-Clock& TheClock() { return *CurrentClock(); }
+Clock& TheClock() {
+    return *CurrentClock();
+}
 
-void UseClock(std::unique_ptr<Clock> clock) { CurrentClock() = std::move(clock); }
+void UseClock(std::unique_ptr<Clock> clock) {
+    CurrentClock() = std::move(clock);
+}

@@ -10,7 +10,9 @@
 
 namespace {
 
-std::int16_t ClampToInt16(int value) { return static_cast<std::int16_t>(std::clamp(value, -32768, 32767)); }
+std::int16_t ClampToInt16(int value) {
+    return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
+}
 
 class DeviceInput : public InputSource {
 public:
@@ -34,8 +36,8 @@ public:
     MouseReading ReadMouse() override {
         TakeMouseEvents();
         DeviceState& state = TheDeviceState();
-        MouseReading reading{ClampToInt16(state.mouse_dx), ClampToInt16(state.mouse_dy), state.left, state.right,
-                             state.middle};
+        MouseReading reading{ClampToInt16(state.mouse_dx), ClampToInt16(state.mouse_dy), state.left,
+                             state.right, state.middle};
         state.mouse_dx = state.mouse_dy = 0;
         return reading;
     }
@@ -61,11 +63,17 @@ std::unique_ptr<InputSource>& CurrentInput() {
 
 }  // namespace
 
-std::unique_ptr<InputSource> MakeDeviceInput() { return std::make_unique<DeviceInput>(); }
+std::unique_ptr<InputSource> MakeDeviceInput() {
+    return std::make_unique<DeviceInput>();
+}
 
-InputSource& TheInput() { return *CurrentInput(); }
+InputSource& TheInput() {
+    return *CurrentInput();
+}
 
-void UseInputSource(std::unique_ptr<InputSource> source) { CurrentInput() = std::move(source); }
+void UseInputSource(std::unique_ptr<InputSource> source) {
+    CurrentInput() = std::move(source);
+}
 
 char LayoutCharacter(std::uint8_t code) {
     const SDL_Scancode scancode = ScancodeOfKeyCode(code);

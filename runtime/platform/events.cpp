@@ -18,7 +18,8 @@ void TakeEventsOfTypes(Uint32 first, Uint32 last) {
     SDL_Event events[64];
     int taken;
     while ((taken = SDL_PeepEvents(events, 64, SDL_GETEVENT, first, last)) > 0) {
-        for (int i = 0; i < taken; ++i) ApplyDeviceEvent(events[i]);
+        for (int i = 0; i < taken; ++i)
+            ApplyDeviceEvent(events[i]);
     }
 }
 
@@ -33,6 +34,10 @@ void DispatchWindowEvents() {
     }
 }
 
-void TakeKeyboardEvents() { TakeEventsOfTypes(SDL_KEYDOWN, SDL_KEYUP); }
+void TakeKeyboardEvents() {
+    TakeEventsOfTypes(SDL_KEYDOWN, SDL_KEYUP);
+}
 
-void TakeMouseEvents() { TakeEventsOfTypes(SDL_MOUSEMOTION, SDL_MOUSEBUTTONUP); }
+void TakeMouseEvents() {
+    TakeEventsOfTypes(SDL_MOUSEMOTION, SDL_MOUSEBUTTONUP);
+}

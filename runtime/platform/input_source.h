@@ -38,7 +38,7 @@ inline constexpr int kMaxJoysticks = 10;
 
 // What opening the devices found.
 struct InputOpenResult {
-    bool ready = true;        // the input system could be started
+    bool ready = true;           // the input system could be started
     bool mouse_captured = true;  // the mouse moves relatively, captured by the window
 };
 

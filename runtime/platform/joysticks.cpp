@@ -34,19 +34,30 @@ std::int32_t CentredAxisValue(Sint16 axis) {
     return 0;
 }
 
-std::int32_t RangeAxisValue(Sint16 axis) { return static_cast<std::int32_t>(axis) + 32768; }
+std::int32_t RangeAxisValue(Sint16 axis) {
+    return static_cast<std::int32_t>(axis) + 32768;
+}
 
 std::uint32_t PointOfView(Uint8 hat) {
     switch (hat) {
-        case SDL_HAT_UP: return 0;
-        case SDL_HAT_RIGHTUP: return 4500;
-        case SDL_HAT_RIGHT: return 9000;
-        case SDL_HAT_RIGHTDOWN: return 13500;
-        case SDL_HAT_DOWN: return 18000;
-        case SDL_HAT_LEFTDOWN: return 22500;
-        case SDL_HAT_LEFT: return 27000;
-        case SDL_HAT_LEFTUP: return 31500;
-        default: return 0xFFFFFFFFu;
+        case SDL_HAT_UP:
+            return 0;
+        case SDL_HAT_RIGHTUP:
+            return 4500;
+        case SDL_HAT_RIGHT:
+            return 9000;
+        case SDL_HAT_RIGHTDOWN:
+            return 13500;
+        case SDL_HAT_DOWN:
+            return 18000;
+        case SDL_HAT_LEFTDOWN:
+            return 22500;
+        case SDL_HAT_LEFT:
+            return 27000;
+        case SDL_HAT_LEFTUP:
+            return 31500;
+        default:
+            return 0xFFFFFFFFu;
     }
 }
 
@@ -59,12 +70,16 @@ bool Joysticks::Read(int n, JoystickRecord& record) const {
     auto axis = [&](int i) { return i < axes ? SDL_JoystickGetAxis(joystick, i) : Sint16{0}; };
     record.x = CentredAxisValue(axis(0));
     record.y = CentredAxisValue(axis(1));
-    std::int32_t* ranged[] = {&record.z, &record.rx, &record.ry, &record.rz, &record.sliders[0], &record.sliders[1]};
-    for (int i = 0; i < 6; ++i) *ranged[i] = i + 2 < axes ? RangeAxisValue(axis(i + 2)) : 0;
+    std::int32_t* ranged[] = {&record.z,  &record.rx,         &record.ry,
+                              &record.rz, &record.sliders[0], &record.sliders[1]};
+    for (int i = 0; i < 6; ++i)
+        *ranged[i] = i + 2 < axes ? RangeAxisValue(axis(i + 2)) : 0;
     const int hats = SDL_JoystickNumHats(joystick);
-    for (int i = 0; i < 4; ++i) record.pov[i] = i < hats ? PointOfView(SDL_JoystickGetHat(joystick, i)) : 0xFFFFFFFFu;
+    for (int i = 0; i < 4; ++i)
+        record.pov[i] = i < hats ? PointOfView(SDL_JoystickGetHat(joystick, i)) : 0xFFFFFFFFu;
     const int buttons = SDL_JoystickNumButtons(joystick);
-    for (int i = 0; i < 32 && i < buttons; ++i) record.buttons[i] = SDL_JoystickGetButton(joystick, i) ? 0x80 : 0;
+    for (int i = 0; i < 32 && i < buttons; ++i)
+        record.buttons[i] = SDL_JoystickGetButton(joystick, i) ? 0x80 : 0;
     return true;
 }
 

@@ -4,7 +4,9 @@
 
 namespace {
 
-std::int16_t ClampToInt16(int value) { return static_cast<std::int16_t>(std::clamp(value, -32768, 32767)); }
+std::int16_t ClampToInt16(int value) {
+    return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
+}
 
 }  // namespace
 

@@ -7,7 +7,9 @@
 
 namespace {
 
-bool VideoStarted() { return SDL_WasInit(SDL_INIT_VIDEO) != 0; }
+bool VideoStarted() {
+    return SDL_WasInit(SDL_INIT_VIDEO) != 0;
+}
 
 void RequestContextAttributes() {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
@@ -43,9 +45,13 @@ PlatformWindow::~PlatformWindow() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-void PlatformWindow::SetTitle(const char* title) { SDL_SetWindowTitle(window_, title != nullptr ? title : ""); }
+void PlatformWindow::SetTitle(const char* title) {
+    SDL_SetWindowTitle(window_, title != nullptr ? title : "");
+}
 
-void PlatformWindow::Show() { SDL_ShowWindow(window_); }
+void PlatformWindow::Show() {
+    SDL_ShowWindow(window_);
+}
 
 void PlatformWindow::Hide() {
     SDL_SetWindowFullscreen(window_, 0);
@@ -58,7 +64,8 @@ bool PlatformWindow::EnterFullscreen(int width, int height, int bits_per_pixel) 
     for (int i = 0; i < modes; ++i) {
         SDL_DisplayMode mode;
         if (SDL_GetDisplayMode(display, i, &mode) != 0 || mode.w != width || mode.h != height) continue;
-        if (bits_per_pixel != 0 && static_cast<int>(SDL_BITSPERPIXEL(mode.format)) != bits_per_pixel) continue;
+        if (bits_per_pixel != 0 && static_cast<int>(SDL_BITSPERPIXEL(mode.format)) != bits_per_pixel)
+            continue;
         if (SDL_SetWindowDisplayMode(window_, &mode) != 0) continue;
         SDL_ShowWindow(window_);
         if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0) {
@@ -75,7 +82,9 @@ void PlatformWindow::EnterWindowed(int width, int height) {
     SDL_ShowWindow(window_);
 }
 
-void PlatformWindow::ShowCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
+void PlatformWindow::ShowCursor(bool show) {
+    SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
 
 int PlatformWindow::DesktopBitsPerPixel() const {
     SDL_DisplayMode mode;
@@ -84,7 +93,9 @@ int PlatformWindow::DesktopBitsPerPixel() const {
     return static_cast<int>(SDL_BITSPERPIXEL(mode.format));
 }
 
-void PlatformWindow::ClientSize(int& width, int& height) const { SDL_GetWindowSize(window_, &width, &height); }
+void PlatformWindow::ClientSize(int& width, int& height) const {
+    SDL_GetWindowSize(window_, &width, &height);
+}
 
 void PlatformWindow::SwapBuffers() {
     SDL_GL_SwapWindow(window_);
@@ -106,9 +117,13 @@ PlatformWindow::GLContext::~GLContext() {
     SDL_GL_DeleteContext(handle_);
 }
 
-bool GLExtensionSupported(const char* name) { return SDL_GL_ExtensionSupported(name) == SDL_TRUE; }
+bool GLExtensionSupported(const char* name) {
+    return SDL_GL_ExtensionSupported(name) == SDL_TRUE;
+}
 
-void* GLProcAddress(const char* name) { return SDL_GL_GetProcAddress(name); }
+void* GLProcAddress(const char* name) {
+    return SDL_GL_GetProcAddress(name);
+}
 
 bool ShowModalNotice(const char* caption, const char* text) {
     const char* driver = SDL_GetCurrentVideoDriver();

@@ -138,7 +138,8 @@ private:
 };
 
 TEST_F(Input, MouseWaitWaitsForTheReleaseThenForAPress) {
-    auto sequence = std::make_unique<ButtonSequence>(std::vector<bool>{true, true, false, false, false, true});
+    auto sequence =
+        std::make_unique<ButtonSequence>(std::vector<bool>{true, true, false, false, false, true});
     ButtonSequence* buttons = sequence.get();
     UseInputSource(std::move(sequence));
     EXPECT_EQ(MOUSEWAIT(), 0);

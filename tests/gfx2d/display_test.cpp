@@ -27,7 +27,8 @@ Rgb PixelAt(int x, int y) {
 // A filled rectangle in the current 2D projection, corners in viewport pixels.
 void FillRect(int x0, int y0, int x1, int y1, Rgb colour) {
     glDisable(GL_TEXTURE_2D);
-    glColor3ub(static_cast<GLubyte>(colour[0]), static_cast<GLubyte>(colour[1]), static_cast<GLubyte>(colour[2]));
+    glColor3ub(static_cast<GLubyte>(colour[0]), static_cast<GLubyte>(colour[1]),
+               static_cast<GLubyte>(colour[2]));
     glBegin(GL_QUADS);
     glVertex2i(x0, -y0);
     glVertex2i(x0, -y1);
@@ -106,7 +107,8 @@ int SquareWidthOnScreen() {
     glEnd();
     const auto [x, y, w, h] = pPrism->Viewport();
     int width = 0;
-    for (int px = x; px < x + w; ++px) width += PixelAt(px, y + h / 2) == kRed ? 1 : 0;
+    for (int px = x; px < x + w; ++px)
+        width += PixelAt(px, y + h / 2) == kRed ? 1 : 0;
     return width;
 }
 
@@ -139,7 +141,7 @@ TEST_F(Display, TimersFollowTheFrames) {
     LIMITFPS(10);
     SHOWSCREEN();
     const double first_stamp = __g_ThisTime;
-    SHOWSCREEN();  // waits for the slot 100 ms after the first frame
+    SHOWSCREEN();                       // waits for the slot 100 ms after the first frame
     EXPECT_NEAR(GETTIMER(), 100, 0.1);  // since the stamp of the frame before
     runtime_.clock->Advance(35);
     EXPECT_NEAR(GETTIMER(), 135, 0.1);

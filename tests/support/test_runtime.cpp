@@ -25,4 +25,6 @@ TestRuntime StartTestRuntime() {
     return {test_clock, scripted};
 }
 
-void UseDeviceInputForTest() { UseSource(MakeDeviceInput()); }
+void UseDeviceInputForTest() {
+    UseSource(MakeDeviceInput());
+}
