@@ -10,19 +10,10 @@
 #include "gfx2d/gl_extensions.h"
 #include "morvane.h"
 #include "support/error_log_lines.h"
+#include "support/pixels.h"
 #include "support/test_runtime.h"
 
 namespace {
-
-using Rgb = std::array<int, 3>;
-
-// The colour of window pixel (x, y), counted from the top left.
-Rgb PixelAt(int x, int y) {
-    unsigned char rgba[4];
-    glReadBuffer(GL_BACK);
-    glReadPixels(x, pPrism->Height() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-    return {rgba[0], rgba[1], rgba[2]};
-}
 
 // A filled rectangle in the current 2D projection, corners in viewport pixels.
 void FillRect(int x0, int y0, int x1, int y1, Rgb colour) {
@@ -36,9 +27,6 @@ void FillRect(int x0, int y0, int x1, int y1, Rgb colour) {
     glVertex2i(x1, -y0);
     glEnd();
 }
-
-const Rgb kBlack{0, 0, 0};
-const Rgb kRed{255, 0, 0};
 
 class Display : public testing::Test {
 protected:
@@ -64,7 +52,7 @@ TEST_F(Display, StartsAsA640By480WindowWithAHardwareReport) {
     glGetIntegerv(GL_DEPTH_BITS, &depth_bits);
     EXPECT_GE(depth_bits, 16);
     // The offscreen driver renders with Mesa's software rasteriser.
-    EXPECT_EQ(ErrorLogLines().front(), "OpenGL Software Emulation");
+    EXPECT_EQ(StartupErrorLog(), std::vector<std::string>{"OpenGL Software Emulation"});
     EXPECT_NE(GLExt::glMultiTexCoord2fARB, nullptr);
 }
 
