@@ -6,6 +6,7 @@
 // Runtime core: start-up settings, error log and the end of the program,
 // strings, arrays, maths and random numbers.
 #include "core/arrays.h"
+#include "core/command_line.h"
 #include "core/dynstr.h"
 #include "core/error_log.h"
 #include "core/maths.h"
@@ -15,3 +16,19 @@
 #include "core/startup_settings.h"
 #include "core/string_commands.h"
 #include "core/string_operators.h"
+
+// Files and resources: the file layer, the line cache behind GETFILE and
+// PUTFILE, the shoebox containers, compression, and the file and directory
+// commands.
+#include "files/compression.h"
+#include "files/directory_commands.h"
+#include "files/file_dialog.h"
+#include "files/file_list.h"
+#include "files/file_system.h"
+#include "files/line_cache.h"
+#include "files/line_file_commands.h"
+#include "files/name_resolution.h"
+#include "files/program_containers.h"
+#include "files/shell_command.h"
+#include "files/shoebox.h"
+#include "files/wild_match.h"
