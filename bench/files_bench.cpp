@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "container_writer.h"
 #include "morvane.h"
 #include "platform/temp_folder.h"
 
@@ -39,31 +40,19 @@ std::vector<std::uint8_t> PackedBlock(const std::vector<std::uint8_t>& data) {
     return std::vector<std::uint8_t>(packer.Output(), packer.Output() + packer.OutputLength());
 }
 
-void AppendInt32(std::string& bytes, std::int32_t value) {
-    for (int k = 0; k < 4; ++k)
-        bytes += static_cast<char>(static_cast<std::uint32_t>(value) >> (8 * k));
-}
-
-// A container holding the block under "bench.dat", positions counted from the end.
-std::string WriteContainer(const std::vector<std::uint8_t>& block) {
-    const std::string name = "bench.dat";
-    std::string bytes(block.begin(), block.end());
-    const auto directory_size = static_cast<std::int32_t>(1 + name.size() + 8 + 1);
-    const auto total = static_cast<std::int32_t>(block.size()) + directory_size + 4;
-    bytes += static_cast<char>(name.size());
-    bytes += name;
-    AppendInt32(bytes, -total);
-    AppendInt32(bytes, static_cast<std::int32_t>(block.size()));
-    bytes += '\0';
-    AppendInt32(bytes, -(directory_size + 4));
+// A container file holding the data under "bench.dat".
+std::string WriteContainer(const std::vector<std::uint8_t>& data) {
     const std::string path = PrivateTempFolder() + "bench.sbx";
-    std::ofstream(path, std::ios::binary) << bytes;
+    std::ofstream file(path, std::ios::binary);
+    ContainerWriter writer(file);
+    std::string error;
+    if (!writer.Add("bench.dat", data, error) || !writer.Finish(error)) return {};
     return path;
 }
 
 void ExtractFromContainer(benchmark::State& state) {
-    const std::vector<std::uint8_t> block = PackedBlock(EntryData());
-    const std::string container = WriteContainer(block);
+    const std::vector<std::uint8_t> data = EntryData();
+    const std::string container = WriteContainer(data);
     SETSHOEBOX(container.c_str(), "");
     for (auto _ : state) {
         const std::string path = ResolveFileName("data/bench.dat");
@@ -71,7 +60,7 @@ void ExtractFromContainer(benchmark::State& state) {
         benchmark::DoNotOptimize(path.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kEntrySize));
-    state.counters["packed_bytes"] = static_cast<double>(block.size());
+    state.counters["packed_bytes"] = static_cast<double>(PackedBlock(data).size());
     SETSHOEBOX("", "");
     std::remove(container.c_str());
 }
@@ -82,7 +71,8 @@ void BareLzoDecoder(benchmark::State& state) {
     std::vector<std::uint8_t> output(kEntrySize);
     for (auto _ : state) {
         lzo_uint length = output.size();
-        const int result = lzo1x_decompress_safe(block.data() + 4, block.size() - 4, output.data(), &length, nullptr);
+        const int result =
+            lzo1x_decompress_safe(block.data() + 4, block.size() - 4, output.data(), &length, nullptr);
         if (result != LZO_E_OK || length != kEntrySize) state.SkipWithError("the block did not unpack");
         benchmark::ClobberMemory();
     }

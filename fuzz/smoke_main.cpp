@@ -15,7 +15,8 @@ int main() {
         for (int k = 0; k < 8; ++k) {
             std::vector<std::uint8_t> input(size);
             for (auto& byte : input)
-                byte = static_cast<std::uint8_t>(random() % (k < 4 ? 256 : 16));  // some with many small bytes
+                byte =
+                    static_cast<std::uint8_t>(random() % (k < 4 ? 256 : 16));  // some with many small bytes
             inputs.push_back(input);
         }
     }

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+#include "files/little_endian.h"
+
 namespace {
 
 constexpr std::size_t kHeaderSize = 4;
@@ -22,25 +24,13 @@ lzo_voidp WorkMemory() {
     return memory;
 }
 
-void WriteLength(std::uint8_t* at, std::uint32_t length) {
-    for (int k = 0; k < 4; ++k)
-        at[k] = static_cast<std::uint8_t>(length >> (8 * k));
-}
-
-std::uint32_t ReadLength(const std::uint8_t* at) {
-    std::uint32_t length = 0;
-    for (int k = 0; k < 4; ++k)
-        length |= static_cast<std::uint32_t>(at[k]) << (8 * k);
-    return length;
-}
-
 }  // namespace
 
 bool LzoPack(const std::uint8_t* data, std::size_t length, ByteBuffer& out) {
     out.Clear();
     if (!LzoReady() || length > std::numeric_limits<std::uint32_t>::max()) return false;
     if (!out.Allocate(kHeaderSize + length + length / 16 + 67)) return false;
-    WriteLength(out.Data(), static_cast<std::uint32_t>(length));
+    WriteLittleEndian32(out.Data(), static_cast<std::uint32_t>(length));
     lzo_uint packed = 0;
     if (lzo1x_1_compress(data, length, out.Data() + kHeaderSize, &packed, WorkMemory()) != LZO_E_OK) {
         out.Clear();
@@ -53,7 +43,7 @@ bool LzoPack(const std::uint8_t* data, std::size_t length, ByteBuffer& out) {
 bool LzoUnpack(const std::uint8_t* data, std::size_t length, ByteBuffer& out) {
     out.Clear();
     if (!LzoReady() || data == nullptr || length < kHeaderSize) return false;
-    const std::size_t announced = ReadLength(data);
+    const std::size_t announced = ReadLittleEndian32(data);
     const std::size_t stream = length - kHeaderSize;
     if (announced > kMaxUnpackedLength || announced > kMaxExpansion * stream) return false;
     if (!out.Allocate(announced)) return false;

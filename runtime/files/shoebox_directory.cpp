@@ -1,16 +1,14 @@
 #include "files/shoebox_directory.h"
 
 #include "files/ascii_case.h"
+#include "files/little_endian.h"
 
 namespace {
 
 bool ReadInt32(ByteSource& container, std::int64_t offset, std::int32_t& value) {
     std::uint8_t bytes[4];
     if (!container.ReadAt(offset, bytes, sizeof bytes)) return false;
-    std::uint32_t bits = 0;
-    for (int k = 0; k < 4; ++k)
-        bits |= static_cast<std::uint32_t>(bytes[k]) << (8 * k);
-    value = static_cast<std::int32_t>(bits);
+    value = static_cast<std::int32_t>(ReadLittleEndian32(bytes));
     return true;
 }
 

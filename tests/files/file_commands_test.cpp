@@ -5,8 +5,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <string>
 #include <sstream>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -74,7 +74,8 @@ TEST_F(FileCommands, FileExistence) {
 TEST_F(FileCommands, CurrentDirectory) {
     std::filesystem::create_directory("sub");
     EXPECT_EQ(SETCURRENTDIR("sub"), 1);
-    EXPECT_EQ(std::string(GETCURRENTDIR_Str().c_str()), std::filesystem::canonical(Folder()).string() + "/sub/");
+    EXPECT_EQ(std::string(GETCURRENTDIR_Str().c_str()),
+              std::filesystem::canonical(Folder()).string() + "/sub/");
     EXPECT_EQ(SETCURRENTDIR("no-such-folder"), 0);
     EXPECT_EQ(std::filesystem::current_path().filename(), "sub");
     EXPECT_EQ(SETCURRENTDIR("/"), 1);

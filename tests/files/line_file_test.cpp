@@ -114,8 +114,8 @@ TEST_F(LineFiles, LongLinesAreCutTo1024Characters) {
     EXPECT_EQ(Line("long.txt", 2), "end");
     g_FastFile.PutFile("long.txt", 3, std::string(1500, 'z').c_str());
     g_FastFile.FillBuffer(nullptr);
-    EXPECT_EQ(ReadBytes("long.txt"), std::string(1024, 'x') + "\r\n" + std::string(1024, 'y') + "\r\nend\r\n" +
-                                         std::string(1024, 'z') + "\r\n");
+    EXPECT_EQ(ReadBytes("long.txt"), std::string(1024, 'x') + "\r\n" + std::string(1024, 'y') +
+                                         "\r\nend\r\n" + std::string(1024, 'z') + "\r\n");
 }
 
 TEST_F(LineFiles, OnlyThe256FirstLinesAreRead) {

@@ -51,7 +51,8 @@ TEST_F(ShoeboxTool, PacksListsVerifiesAndExtracts) {
     WriteBytes("in/city1.txt", "row0\r\nrow1\r\n");
     WriteBytes("in/noise.bin", noise);
     WriteBytes("in/empty.txt", "");
-    ASSERT_EQ(Run({"create", "data.sbx", "in/city1.txt", "in/noise.bin", "in/empty.txt", "Smalfont.bmp=in/city1.txt"}),
+    ASSERT_EQ(Run({"create", "data.sbx", "in/city1.txt", "in/noise.bin", "in/empty.txt",
+                   "Smalfont.bmp=in/city1.txt"}),
               0)
         << Err();
 
@@ -60,7 +61,8 @@ TEST_F(ShoeboxTool, PacksListsVerifiesAndExtracts) {
     std::vector<std::string> names;
     for (std::string name, stored, size; listing >> name >> stored >> size;)
         names.push_back(name + " " + size);
-    EXPECT_EQ(names, (std::vector<std::string>{"city1.txt 12", "noise.bin 70000", "empty.txt 0", "Smalfont.bmp 12"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"city1.txt 12", "noise.bin 70000", "empty.txt 0",
+                                               "Smalfont.bmp 12"}));
 
     EXPECT_EQ(Run({"verify", "data.sbx"}), 0) << Err();
 
@@ -158,7 +160,8 @@ TEST_F(ShoeboxTool, DamagedContainersAreReported) {
 }
 
 TEST_F(ShoeboxTool, ExtractionWritesOnlyInsideTheFolder) {
-    WriteBytes("evil.sbx", BuildContainer({}, {{"../escape.txt", PackedText("x")}, {"ok.txt", PackedText("y")}}, true));
+    WriteBytes("evil.sbx",
+               BuildContainer({}, {{"../escape.txt", PackedText("x")}, {"ok.txt", PackedText("y")}}, true));
     std::filesystem::create_directory("out");
     EXPECT_EQ(Run({"extract", "evil.sbx", "out"}), 1);
     EXPECT_FALSE(std::filesystem::exists("escape.txt"));

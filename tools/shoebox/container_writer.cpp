@@ -5,17 +5,16 @@
 
 #include "files/byte_buffer.h"
 #include "files/compression.h"
+#include "files/little_endian.h"
 
 namespace {
 
 constexpr std::int64_t kMaxContainerSize = std::numeric_limits<std::int32_t>::max();
 
 void WriteInt32(std::ostream& out, std::int64_t value) {
-    const auto bits = static_cast<std::uint32_t>(static_cast<std::int32_t>(value));
-    char bytes[4];
-    for (int k = 0; k < 4; ++k)
-        bytes[k] = static_cast<char>(bits >> (8 * k));
-    out.write(bytes, 4);
+    std::uint8_t bytes[4];
+    WriteLittleEndian32(bytes, static_cast<std::uint32_t>(static_cast<std::int32_t>(value)));
+    out.write(reinterpret_cast<const char*>(bytes), 4);
 }
 
 // Whether the block unpacks to the data again, under the runtime's own checks.

@@ -11,6 +11,7 @@
 #include "files/byte_source.h"
 #include "files/compression.h"
 #include "files/file_system.h"
+#include "files/little_endian.h"
 #include "files/shoebox_directory.h"
 #include "replacing_file.h"
 
@@ -159,7 +160,7 @@ std::int64_t AnnouncedSize(ByteSource& source, const ShoeBoxEntry& entry) {
     std::uint8_t header[4];
     if (!entry.data_in_file || entry.stored_size < 4 || !source.ReadAt(entry.data_offset, header, 4))
         return -1;
-    return header[0] | header[1] << 8 | header[2] << 16 | static_cast<std::int64_t>(header[3]) << 24;
+    return ReadLittleEndian32(header);
 }
 
 int List(const std::string& path, std::ostream& out, std::ostream& err) {
