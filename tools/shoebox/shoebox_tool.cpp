@@ -60,17 +60,18 @@ std::string FoldedCase(const std::string& name) {
 }
 
 // The entries named on the command line, each checked.
-bool ParseInputs(const std::vector<std::string>& specs, std::vector<Input>& inputs, std::ostream& err) {
+bool ParseInputs(const std::vector<std::string>& arguments, std::vector<Input>& inputs, std::ostream& err) {
     std::map<std::string, std::string> seen;  // folded name -> name
-    for (const std::string& spec : specs) {
-        Input input{std::filesystem::path(spec).filename().string(), spec};
-        const std::size_t equals = spec.find('=');
+    for (const std::string& argument : arguments) {
+        Input input{std::filesystem::path(argument).filename().string(), argument};
+        const std::size_t equals = argument.find('=');
         std::error_code ignored;
-        if (equals != std::string::npos && equals > 0 && !std::filesystem::is_regular_file(spec, ignored)) {
-            input = {spec.substr(0, equals), spec.substr(equals + 1)};
+        if (equals != std::string::npos && equals > 0 &&
+            !std::filesystem::is_regular_file(argument, ignored)) {
+            input = {argument.substr(0, equals), argument.substr(equals + 1)};
         }
         if (!IsPlainName(input.name)) {
-            err << "shoebox: " << spec << ": \"" << input.name
+            err << "shoebox: " << argument << ": \"" << input.name
                 << "\" is not a usable entry name (1 to 255 bytes, no \"/\" or \"\\\")\n";
             return false;
         }
@@ -106,10 +107,10 @@ bool WriteContainer(const std::vector<Input>& inputs, std::ostream& stream, std:
 }
 
 // create and append: the container replaces OUT, or PROGRAM with it appended.
-int Pack(const std::string& target, const std::vector<std::string>& specs, bool append, std::ostream& out,
+int Pack(const std::string& target, const std::vector<std::string>& arguments, bool append, std::ostream& out,
          std::ostream& err) {
     std::vector<Input> inputs;
-    if (!ParseInputs(specs, inputs, err)) return kFailed;
+    if (!ParseInputs(arguments, inputs, err)) return kFailed;
     std::error_code ignored;
     if (append && !std::filesystem::is_regular_file(target, ignored)) {
         err << "shoebox: " << target << " is not a file\n";
