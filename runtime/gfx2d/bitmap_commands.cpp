@@ -19,9 +19,13 @@ void LoadSpriteFile(const DynStr& file, double n, bool normal_map) {
 
 }  // namespace
 
-void LOADSPRITE(DynStr file, double n) { LoadSpriteFile(file, n, false); }
+void LOADSPRITE(DynStr file, double n) {
+    LoadSpriteFile(file, n, false);
+}
 
-void LOADBUMPTEXTURE(DynStr file, double n) { LoadSpriteFile(file, n, true); }
+void LOADBUMPTEXTURE(DynStr file, double n) {
+    LoadSpriteFile(file, n, true);
+}
 
 void LOADBMP(DynStr file) {
     const std::string path = ResolveFileName(file.c_str());
@@ -30,11 +34,15 @@ void LOADBMP(DynStr file) {
     pPrism->PasteSurface(0);
 }
 
-void USEASBMP() { pPrism->GrabSurface(0); }
+void USEASBMP() {
+    pPrism->GrabSurface(0);
+}
 
 void BLACKSCREEN() {
     glClear(GL_COLOR_BUFFER_BIT);
     pPrism->FreeSurface(0);
 }
 
-void SAVEBMP(DynStr file) { pPrism->SaveBMPFile(file.c_str()); }
+void SAVEBMP(DynStr file) {
+    pPrism->SaveBMPFile(file.c_str());
+}

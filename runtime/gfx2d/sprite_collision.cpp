@@ -17,7 +17,8 @@ const std::vector<std::uint8_t>& OpenGLPrism::CollisionMask(int sprite) {
     return slot.collision_mask;
 }
 
-bool OpenGLPrism::SpriteCollision(int a, int b, std::int16_t xa, std::int16_t ya, std::int16_t xb, std::int16_t yb) {
+bool OpenGLPrism::SpriteCollision(int a, int b, std::int16_t xa, std::int16_t ya, std::int16_t xb,
+                                  std::int16_t yb) {
     if (!IsSpriteSlot(a) || !IsSpriteSlot(b)) return false;
     const SpriteSlot& sa = sprites_[static_cast<std::size_t>(a)];
     const SpriteSlot& sb = sprites_[static_cast<std::size_t>(b)];
@@ -30,13 +31,15 @@ bool OpenGLPrism::SpriteCollision(int a, int b, std::int16_t xa, std::int16_t ya
     const std::vector<std::uint8_t>& mask_b = CollisionMask(b);
     if (mask_a.empty() || mask_b.empty()) return false;
     // The masks' rows run from the bottom of each image up; screen rows from the top down.
-    auto alpha = [](const std::vector<std::uint8_t>& mask, const SpriteSlot& slot, int column, int row_from_top) {
+    auto alpha = [](const std::vector<std::uint8_t>& mask, const SpriteSlot& slot, int column,
+                    int row_from_top) {
         const int row = slot.image_height - 1 - row_from_top;
         return mask[static_cast<std::size_t>(row) * slot.texture_width + column];
     };
     for (int y = y_start; y < y_end; ++y) {
         for (int x = x_start; x < x_end; ++x) {
-            if (alpha(mask_a, sa, x - xa, y - ya) != 0 && alpha(mask_b, sb, x - xb, y - yb) == 255) return true;
+            if (alpha(mask_a, sa, x - xa, y - ya) != 0 && alpha(mask_b, sb, x - xb, y - yb) == 255)
+                return true;
         }
     }
     return false;

@@ -9,9 +9,13 @@
 
 namespace {
 
-std::int16_t Short(double value) { return static_cast<std::int16_t>(TruncToInt32(value)); }
+std::int16_t Short(double value) {
+    return static_cast<std::int16_t>(TruncToInt32(value));
+}
 
-int Slot(double n) { return TruncToInt32(n); }
+int Slot(double n) {
+    return TruncToInt32(n);
+}
 
 // Whether the closed intervals [a, a + length_a] and [b, b + length_b] meet.
 bool IntervalsMeet(double a, double length_a, double b, double length_b) {
@@ -21,7 +25,9 @@ bool IntervalsMeet(double a, double length_a, double b, double length_b) {
 
 }  // namespace
 
-void SPRITE(double n, double x, double y) { pPrism->DrawSprite(Slot(n), Short(x), Short(y)); }
+void SPRITE(double n, double x, double y) {
+    pPrism->DrawSprite(Slot(n), Short(x), Short(y));
+}
 
 void STRETCHSPRITE(double n, double x, double y, double width, double height) {
     pPrism->StretchSprite(Slot(n), Short(x), Short(y), Short(width), Short(height));
@@ -32,8 +38,8 @@ void ZOOMSPRITE(double n, double x, double y, double fx, double fy) {
     pPrism->GetSpriteSize(Slot(n), image_width, image_height);
     const double width = std::abs(fx * image_width);
     const double height = std::abs(fy * image_height);
-    pPrism->StretchSprite(Slot(n), Short(x - (width - image_width) * 0.5), Short(y - (height - image_height) * 0.5),
-                          Short(width), Short(height));
+    pPrism->StretchSprite(Slot(n), Short(x - (width - image_width) * 0.5),
+                          Short(y - (height - image_height) * 0.5), Short(width), Short(height));
 }
 
 void ROTOSPRITE(double n, double x, double y, double angle) {

@@ -16,4 +16,5 @@ void GRABSPRITE(double n, double x, double y, double width, double height);
 double SPRCOLL(double a, double xa, double ya, double b, double xb, double yb);
 // result = 1 when the two boxes (corner, width and height, either may be
 // negative) overlap or touch.
-void BOXCOLL(double& result, double x1, double y1, double w1, double h1, double x2, double y2, double w2, double h2);
+void BOXCOLL(double& result, double x1, double y1, double w1, double h1, double x2, double y2, double w2,
+             double h2);

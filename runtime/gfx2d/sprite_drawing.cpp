@@ -83,7 +83,8 @@ void OpenGLPrism::DrawBillboard(int sprite, float x, float y, float z, float sca
     const int previous_mipmap = texture_mipmap_;
     SetTexture3D(sprite, -1, 0);
     auto corner = [&](float along_right, float along_up) {
-        glVertex3f(p[0] + along_right * right[0] + along_up * up[0], p[1] + along_right * right[1] + along_up * up[1],
+        glVertex3f(p[0] + along_right * right[0] + along_up * up[0],
+                   p[1] + along_right * right[1] + along_up * up[1],
                    p[2] + along_right * right[2] + along_up * up[2]);
     };
     glBegin(GL_TRIANGLE_FAN);
@@ -105,13 +106,15 @@ namespace {
 int GrabTextureSide(int size) {
     if (size < 2) return 32;
     int side = 2;
-    while (side < size && side < (1 << 16)) side <<= 1;
+    while (side < size && side < (1 << 16))
+        side <<= 1;
     return side < 32 ? 32 : side;
 }
 
 }  // namespace
 
-bool OpenGLPrism::GrabSprite(int sprite, std::int16_t x, std::int16_t y, std::int16_t width, std::int16_t height) {
+bool OpenGLPrism::GrabSprite(int sprite, std::int16_t x, std::int16_t y, std::int16_t width,
+                             std::int16_t height) {
     if (!IsSpriteSlot(sprite)) return false;
     FreeSprite(sprite);
     SpriteSlot& slot = sprites_[static_cast<std::size_t>(sprite)];
@@ -123,7 +126,8 @@ bool OpenGLPrism::GrabSprite(int sprite, std::int16_t x, std::int16_t y, std::in
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
     GLuint& name = sprite_textures_[static_cast<std::size_t>(sprite)][0];
     name = NewTexture(GL_LINEAR);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, texture_width, texture_height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, texture_width, texture_height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 nullptr);
     if (width > 0 && height > 0) {
         glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, height_ - y - height, width, height);
     }

@@ -13,9 +13,13 @@ std::int32_t __nCurFont = 0;
 
 namespace {
 
-std::int16_t Short(double value) { return static_cast<std::int16_t>(TruncToInt32(value)); }
+std::int16_t Short(double value) {
+    return static_cast<std::int16_t>(TruncToInt32(value));
+}
 
-void SelectFont(double n) { __nCurFont = std::clamp(TruncToInt32(n), 0, OpenGLPrism::kFonts - 1); }
+void SelectFont(double n) {
+    __nCurFont = std::clamp(TruncToInt32(n), 0, OpenGLPrism::kFonts - 1);
+}
 
 }  // namespace
 
@@ -26,13 +30,17 @@ void LOADFONT(DynStr file, double n) {
     if (!pPrism->LoadFont(static_cast<unsigned>(__nCurFont), path.c_str())) FatalError(kErrorFile);
 }
 
-void SETFONT(double n) { SelectFont(n); }
+void SETFONT(double n) {
+    SelectFont(n);
+}
 
 void PRINT(DynStr text, double x, double y) {
     pPrism->DrawTextA(static_cast<std::int16_t>(__nCurFont), text.c_str(), Short(x), Short(y));
 }
 
-void PRINT(double number, double x, double y) { PRINT(DynStr(NumberText(number).c_str()), x, y); }
+void PRINT(double number, double x, double y) {
+    PRINT(DynStr(NumberText(number).c_str()), x, y);
+}
 
 void GETFONTSIZE(double& width, double& height) {
     int image_width, image_height;

@@ -21,7 +21,9 @@ TestRgb ReadPixel(const BitmapFile& bitmap, int x, int y) {
     return c;
 }
 
-bool Same(TestRgb a, TestRgb b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
+bool Same(TestRgb a, TestRgb b) {
+    return a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
 
 TEST(BitmapFile, ReadsEveryDepthAndPadding) {
     for (int bits : {24, 32}) {
@@ -30,7 +32,8 @@ TEST(BitmapFile, ReadsEveryDepthAndPadding) {
         ASSERT_TRUE(bitmap) << bits;
         EXPECT_EQ(bitmap->stride, 12) << "3 pixels of " << bits << " bits";
         for (int y = 0; y < 2; ++y) {
-            for (int x = 0; x < 3; ++x) EXPECT_TRUE(Same(ReadPixel(*bitmap, x, y), Gradient(x, y)));
+            for (int x = 0; x < 3; ++x)
+                EXPECT_TRUE(Same(ReadPixel(*bitmap, x, y), Gradient(x, y)));
         }
     }
     TestBitmap indexed{5, 3, 8, false, {{255, 0, 0}, {0, 255, 0}, {1, 2, 3}}, [](int x, int y) {
@@ -45,7 +48,9 @@ TEST(BitmapFile, ReadsEveryDepthAndPadding) {
 }
 
 TEST(BitmapFile, APaletteIndexBeyondThePaletteReadsBlack) {
-    TestBitmap indexed{2, 1, 8, false, {{9, 9, 9}}, [](int x, int) { return TestRgb{static_cast<std::uint8_t>(x * 200), 0, 0}; }};
+    TestBitmap indexed{
+        2,     1,           8,
+        false, {{9, 9, 9}}, [](int x, int) { return TestRgb{static_cast<std::uint8_t>(x * 200), 0, 0}; }};
     const std::optional<BitmapFile> bitmap = ParseBitmap(BitmapBytes(indexed));
     ASSERT_TRUE(bitmap);
     EXPECT_TRUE(Same(ReadPixel(*bitmap, 0, 0), TestRgb{9, 9, 9}));
@@ -62,7 +67,8 @@ TEST(BitmapFile, ATopDownFileIsReadAsBottomUp) {
 
 // Sets a 32-bit field of the file's bytes.
 void Patch(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value, int size = 4) {
-    for (int i = 0; i < size; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (int i = 0; i < size; ++i)
+        bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 TEST(BitmapFile, RefusesShortAndLyingFiles) {
@@ -156,16 +162,17 @@ TEST(TexturePixels, MipLevelsWeightRightAndLowerNeighbours) {
     RgbaImage image{4, 4, std::vector<std::uint8_t>(4 * 4 * 4)};
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 4; ++column) {
-            for (int channel = 0; channel < 4; ++channel) image.pixels[(row * 4 + column) * 4 + channel] = static_cast<std::uint8_t>(10 * row + column);
+            for (int channel = 0; channel < 4; ++channel)
+                image.pixels[(row * 4 + column) * 4 + channel] = static_cast<std::uint8_t>(10 * row + column);
         }
     }
     ShrinkToNextMipLevel(image, 2, 2);
     ASSERT_EQ(image.width, 2);
     auto value = [&](int row, int column) { return image.pixels[(row * 2 + column) * 4]; };
     EXPECT_EQ(value(0, 0), (4 * 0 + 2 * 1 + 2 * 21 + 20) / 9);  // right and below: rows 0 and 2
-    EXPECT_EQ(value(0, 1), (2 * 2 + 20) / 3);                    // only below
-    EXPECT_EQ(value(1, 0), (2 * 20 + 21) / 3);                   // only right
-    EXPECT_EQ(value(1, 1), 22);                                  // neither
+    EXPECT_EQ(value(0, 1), (2 * 2 + 20) / 3);                   // only below
+    EXPECT_EQ(value(1, 0), (2 * 20 + 21) / 3);                  // only right
+    EXPECT_EQ(value(1, 1), 22);                                 // neither
     ShrinkToNextMipLevel(image, 1, 1);
     EXPECT_EQ(image.width, 1);
     EXPECT_EQ(image.pixels[0], (4 * 0 + 2 * 1 + 2 * 21 + 20) / 9);
@@ -187,7 +194,8 @@ TEST(TexturePixels, NormalMapOfFlatAndSlopedHeights) {
 
     // Heights rising by one step per column: gx = -8 steps of 1/255 (with wrapping at the edges).
     std::vector<std::uint8_t> ramp(4 * 1 * 4, 0);
-    for (int x = 0; x < 4; ++x) ramp[x * 4 + 2] = static_cast<std::uint8_t>(x * 51);
+    for (int x = 0; x < 4; ++x)
+        ramp[x * 4 + 2] = static_cast<std::uint8_t>(x * 51);
     build_detail_normalmap(ramp.data(), 4, 1);
     const double gx = 4 * (0 - 102) / 255.0;  // pixel 1: left neighbour 0, right neighbour 102
     const double n = 1.0 / static_cast<float>(std::sqrt(gx * gx + 1));

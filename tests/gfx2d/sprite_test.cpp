@@ -10,7 +10,9 @@
 
 namespace {
 
-std::string TempPath(const std::string& name) { return std::string(std::getenv("TMPDIR")) + "/" + name; }
+std::string TempPath(const std::string& name) {
+    return std::string(std::getenv("TMPDIR")) + "/" + name;
+}
 
 // Loads a bitmap into a sprite slot, as LOADSPRITE does once the name is resolved.
 void LoadTestSprite(int slot, const TestBitmap& bitmap) {
@@ -25,9 +27,11 @@ TestBitmap Solid(int width, int height, TestRgb colour) {
 
 // Red in the top half, white in the bottom half.
 TestBitmap TopRed(int width, int height) {
-    return {width, height, 24, false, {}, [height](int, int y) {
-                return y < height / 2 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255};
-            }};
+    return {
+        width, height,
+        24,    false,
+        {},    [height](int, int y) {
+                return y < height / 2 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255}; }};
 }
 
 class Sprites : public testing::Test {

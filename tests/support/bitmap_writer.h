@@ -14,8 +14,8 @@ struct TestRgb {
 struct TestBitmap {
     int width = 1;
     int height = 1;
-    int bits = 24;           // 8, 24 or 32
-    bool top_down = false;   // a negative height in the header
+    int bits = 24;                 // 8, 24 or 32
+    bool top_down = false;         // a negative height in the header
     std::vector<TestRgb> palette;  // 8-bit images
     // The pixel at column x of row y from the top: a colour, or for 8-bit images
     // a palette index in red.
@@ -23,7 +23,8 @@ struct TestBitmap {
 };
 
 inline void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
 // The bytes of a bitmap file.
@@ -43,7 +44,8 @@ inline std::vector<std::uint8_t> BitmapBytes(const TestBitmap& bitmap) {
     PutLittleEndian(out, static_cast<std::uint32_t>(bitmap.top_down ? -bitmap.height : bitmap.height), 4);
     PutLittleEndian(out, 1, 2);
     PutLittleEndian(out, static_cast<std::uint32_t>(bitmap.bits), 2);
-    for (int i = 0; i < 6; ++i) PutLittleEndian(out, 0, 4);
+    for (int i = 0; i < 6; ++i)
+        PutLittleEndian(out, 0, 4);
     for (const TestRgb& entry : bitmap.palette) {
         out.insert(out.end(), {entry.blue, entry.green, entry.red, 0});
     }
@@ -60,14 +62,17 @@ inline std::vector<std::uint8_t> BitmapBytes(const TestBitmap& bitmap) {
             }
             written += static_cast<std::size_t>(bytes_per_pixel);
         }
-        for (; written < static_cast<std::size_t>(stride); ++written) out.push_back(0);
+        for (; written < static_cast<std::size_t>(stride); ++written)
+            out.push_back(0);
     }
     return out;
 }
 
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-inline void WriteBitmap(const std::string& path, const TestBitmap& bitmap) { WriteBytes(path, BitmapBytes(bitmap)); }
+inline void WriteBitmap(const std::string& path, const TestBitmap& bitmap) {
+    WriteBytes(path, BitmapBytes(bitmap));
+}

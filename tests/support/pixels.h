@@ -25,6 +25,7 @@ inline Rgb PixelAt(int x, int y) {
 // How many pixels of row y, from x0 up to (not including) x1, have the colour.
 inline int CountInRow(int y, int x0, int x1, Rgb colour) {
     int count = 0;
-    for (int x = x0; x < x1; ++x) count += PixelAt(x, y) == colour ? 1 : 0;
+    for (int x = x0; x < x1; ++x)
+        count += PixelAt(x, y) == colour ? 1 : 0;
     return count;
 }
