@@ -15,3 +15,12 @@
 #include "core/startup_settings.h"
 #include "core/string_commands.h"
 #include "core/string_operators.h"
+
+// 3D: mesh objects and the .ddd file, their preparation for drawing, objects
+// built vertex by vertex, and sphere collision.
+#include "gfx3d/collision_maths.h"
+#include "gfx3d/frame_blend.h"
+#include "gfx3d/mesh_collision.h"
+#include "gfx3d/mesh_object.h"
+#include "gfx3d/normal_table.h"
+#include "gfx3d/user_object.h"
