@@ -45,3 +45,12 @@
 #include "files/shell_command.h"
 #include "files/shoebox.h"
 #include "files/wild_match.h"
+
+// 3D: mesh objects and the .ddd file, their preparation for drawing, objects
+// built vertex by vertex, and sphere collision.
+#include "gfx3d/collision_maths.h"
+#include "gfx3d/frame_blend.h"
+#include "gfx3d/mesh_collision.h"
+#include "gfx3d/mesh_object.h"
+#include "gfx3d/normal_table.h"
+#include "gfx3d/user_object.h"
