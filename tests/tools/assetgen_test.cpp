@@ -23,7 +23,8 @@ using assetgen::Image;
 using assetgen::Rgb;
 
 std::uint32_t U32At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+           static_cast<std::uint32_t>(bytes[at + 3]) << 24;
 }
 
 std::uint16_t U16At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
@@ -115,7 +116,9 @@ const std::optional<Image>& RenderedSheet() {
     return sheet;
 }
 
-const Image& Sheet() { return RenderedSheet().value(); }
+const Image& Sheet() {
+    return RenderedSheet().value();
+}
 
 Rgb CellPixel(int code, int x, int y) {
     return Sheet().At(code % 16 * assetgen::kFontCellWidth + x, code / 16 * assetgen::kFontCellHeight + y);
@@ -201,8 +204,12 @@ TEST(FontSheet, AFontThatCannotBeReadGivesNoSheet) {
 bool IsAsphalt(Rgb c) {
     return std::max({c.r, c.g, c.b}) < 110 && std::abs(c.r - c.b) < 16 && std::abs(c.g - c.b) < 16;
 }
-bool IsKerb(Rgb c) { return std::min({c.r, c.g, c.b}) >= 110 && std::abs(c.r - c.b) < 30; }
-bool IsGrass(Rgb c) { return c.g > c.b + 20 && c.g >= c.r; }
+bool IsKerb(Rgb c) {
+    return std::min({c.r, c.g, c.b}) >= 110 && std::abs(c.r - c.b) < 30;
+}
+bool IsGrass(Rgb c) {
+    return c.g > c.b + 20 && c.g >= c.r;
+}
 
 enum class Zone { kAsphalt, kKerb, kGrass, kOther };
 
@@ -218,10 +225,14 @@ Zone ZoneOf(Rgb c) {
 Rgb FromSide(const Image& tile, int bit, int depth, int along) {
     const int last = assetgen::kRoadTileSize - 1;
     switch (bit) {
-        case assetgen::kEdgeTowardLowerY: return tile.At(along, last - depth);  // the bottom row
-        case assetgen::kEdgeTowardLowerX: return tile.At(depth, along);
-        case assetgen::kEdgeTowardHigherX: return tile.At(last - depth, along);
-        default: return tile.At(along, depth);  // toward higher y: the top row
+        case assetgen::kEdgeTowardLowerY:
+            return tile.At(along, last - depth);  // the bottom row
+        case assetgen::kEdgeTowardLowerX:
+            return tile.At(depth, along);
+        case assetgen::kEdgeTowardHigherX:
+            return tile.At(last - depth, along);
+        default:
+            return tile.At(along, depth);  // toward higher y: the top row
     }
 }
 

@@ -42,7 +42,9 @@ void PutInfoHeader(std::vector<std::uint8_t>& out, const Image& image, std::uint
 
 }  // namespace
 
-int BitmapRowStride(int width) { return (width * 3 + 3) / 4 * 4; }
+int BitmapRowStride(int width) {
+    return (width * 3 + 3) / 4 * 4;
+}
 
 std::vector<std::uint8_t> EncodeBitmap(const Image& image) {
     const int stride = BitmapRowStride(image.Width());

@@ -19,9 +19,13 @@ int WrapIndex(int index, int period) {
     return wrapped < 0 ? wrapped + period : wrapped;
 }
 
-double SmoothStep(double t) { return t * t * (3.0 - 2.0 * t); }
+double SmoothStep(double t) {
+    return t * t * (3.0 - 2.0 * t);
+}
 
-double Lerp(double a, double b, double t) { return a + (b - a) * t; }
+double Lerp(double a, double b, double t) {
+    return a + (b - a) * t;
+}
 
 }  // namespace
 
@@ -31,7 +35,9 @@ std::uint32_t Hash(int x, int y, std::uint32_t seed) {
     return Mix32(h ^ static_cast<std::uint32_t>(y) * 0x85ebca6bU);
 }
 
-double HashUnit(int x, int y, std::uint32_t seed) { return Hash(x, y, seed) / 4294967296.0; }
+double HashUnit(int x, int y, std::uint32_t seed) {
+    return Hash(x, y, seed) / 4294967296.0;
+}
 
 double WrappingValueNoise(double x, double y, int cells_x, int cells_y, std::uint32_t seed) {
     const double fx = std::floor(x);

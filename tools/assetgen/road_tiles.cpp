@@ -48,9 +48,9 @@ std::array<double, 4> SideDistances(int x, int y) {
 }
 
 struct EdgePlace {
-    double distance;   // from the nearest kerbed side, rounded at inner corners
-    bool in_corner;    // within the rounded corner of two kerbed sides
-    double along;      // position along the nearest kerbed side
+    double distance;  // from the nearest kerbed side, rounded at inner corners
+    bool in_corner;   // within the rounded corner of two kerbed sides
+    double along;     // position along the nearest kerbed side
 };
 
 EdgePlace PlaceFromKerbedSides(int mask, int x, int y) {
@@ -91,7 +91,8 @@ Rgb KerbAt(int x, int y, double t, const EdgePlace& place) {
     Rgb colour = t < 0.65 ? kKerbTop : kKerbFace;
     if (t < 0.15) colour = Scale(colour, 0.88);  // rounded back edge
     colour = Scale(colour, 0.92 + 0.16 * grain);
-    const bool joint = !place.in_corner && static_cast<int>(place.along) % kKerbStoneLength == kKerbJointOffset;
+    const bool joint =
+        !place.in_corner && static_cast<int>(place.along) % kKerbStoneLength == kKerbJointOffset;
     return joint ? Scale(colour, 0.68) : colour;
 }
 
