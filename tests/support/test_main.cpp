@@ -54,6 +54,12 @@ void FailWhenEndedInsideATest() {
 
 }  // namespace
 
+// Test programs bring their own main(), but a debug build may still pull the
+// runtime's entry point out of the library (it also holds shared template
+// code the test framework uses), and that entry point calls MainGameSub. This
+// weak stand-in satisfies the reference; a real MainGameSub linked in wins.
+__attribute__((weak)) void MainGameSub() {}
+
 int main(int argc, char** argv) {
     main_pid = getpid();
     for (int i = 1; i < argc; ++i) {

@@ -36,4 +36,15 @@ private:
     std::vector<Rgb> pixels_;
 };
 
+// A picture with every pixel given by pixel_at(x, y).
+template <typename PixelAt>
+Image DrawEachPixel(int width, int height, PixelAt pixel_at) {
+    Image image(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            image.At(x, y) = pixel_at(x, y);
+    }
+    return image;
+}
+
 }  // namespace assetgen

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "noise.h"
 
@@ -84,7 +85,7 @@ double ClusterLight(const Cluster& cluster, double x, double y) {
 }
 
 // The crown's colour at a pixel, or nothing when the pixel is outside it.
-bool LeafAt(int px, int py, Rgb& colour) {
+std::optional<Rgb> LeafAt(int px, int py) {
     const double x = px + 0.5;
     const double y = py + 0.5;
     const double u = x / kTreeSize;
@@ -99,45 +100,38 @@ bool LeafAt(int px, int py, Rgb& colour) {
             front_depth = depth;
         }
     }
-    if (front == nullptr) return false;
+    if (front == nullptr) return std::nullopt;
     const double clumps = TileableNoise(u, v, kLeafClumps);
     const double light = ClusterLight(*front, x, y) * (0.45 + 0.9 * clumps);
-    colour = Mix(kLeafShadow, kLeafLit, light);
-    if (HashUnit(px, py, 24) > 0.93) colour = Scale(colour, 0.7);  // gaps between leaves
-    return true;
+    const Rgb colour = Mix(kLeafShadow, kLeafLit, light);
+    if (HashUnit(px, py, 24) > 0.93) return Scale(colour, 0.7);  // gaps between leaves
+    return colour;
 }
 
-bool BarkAt(int px, int py, Rgb& colour) {
-    if (py < kTrunkTop) return false;
+// The trunk's colour at a pixel, or nothing when the pixel is beside it.
+std::optional<Rgb> BarkAt(int px, int py) {
+    if (py < kTrunkTop) return std::nullopt;
     const double half = TrunkHalfWidth(py);
     const double across = (px + 0.5 - kTrunkCentre) / half;
-    if (std::abs(across) > 1.0) return false;
+    if (std::abs(across) > 1.0) return std::nullopt;
     const double grain = TileableNoise((px + 0.5) / kTreeSize, (py + 0.5) / kTreeSize, kBarkGrain);
     const double round = 0.55 - 0.45 * across;  // lit from the left
-    colour = Mix(kBarkDark, kBarkLight, round * (0.6 + 0.6 * grain));
-    return true;
+    return Mix(kBarkDark, kBarkLight, round * (0.6 + 0.6 * grain));
+}
+
+// The crown hides the trunk; everything else is the key colour.
+Rgb TreeAt(int x, int y) {
+    return LeafAt(x, y).value_or(BarkAt(x, y).value_or(kKeyColour));
 }
 
 }  // namespace
 
 Image MakeGrass() {
-    Image grass(kGrassSize, kGrassSize);
-    for (int y = 0; y < kGrassSize; ++y) {
-        for (int x = 0; x < kGrassSize; ++x)
-            grass.At(x, y) = GrassAt(x, y);
-    }
-    return grass;
+    return DrawEachPixel(kGrassSize, kGrassSize, GrassAt);
 }
 
 Image MakeTree() {
-    Image tree(kTreeSize, kTreeSize, kKeyColour);
-    for (int y = 0; y < kTreeSize; ++y) {
-        for (int x = 0; x < kTreeSize; ++x) {
-            Rgb colour;
-            if (LeafAt(x, y, colour) || BarkAt(x, y, colour)) tree.At(x, y) = colour;
-        }
-    }
-    return tree;
+    return DrawEachPixel(kTreeSize, kTreeSize, TreeAt);
 }
 
 }  // namespace assetgen

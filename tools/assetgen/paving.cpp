@@ -34,12 +34,7 @@ Rgb PavingAt(int x, int y) {
 }  // namespace
 
 Image MakeShopFloor() {
-    Image floor(kPavingSize, kPavingSize);
-    for (int y = 0; y < kPavingSize; ++y) {
-        for (int x = 0; x < kPavingSize; ++x)
-            floor.At(x, y) = PavingAt(x, y);
-    }
-    return floor;
+    return DrawEachPixel(kPavingSize, kPavingSize, PavingAt);
 }
 
 }  // namespace assetgen

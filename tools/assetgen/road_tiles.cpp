@@ -114,12 +114,8 @@ Rgb RoadPixel(int mask, const Image& grass, int x, int y) {
 Image MakeRoadTile(int mask) {
     static_assert(kRoadTileSize == kGrassSize, "the verge copies grass pixel for pixel");
     const Image grass = MakeGrass();
-    Image tile(kRoadTileSize, kRoadTileSize);
-    for (int y = 0; y < kRoadTileSize; ++y) {
-        for (int x = 0; x < kRoadTileSize; ++x)
-            tile.At(x, y) = RoadPixel(mask & 15, grass, x, y);
-    }
-    return tile;
+    return DrawEachPixel(kRoadTileSize, kRoadTileSize,
+                         [&](int x, int y) { return RoadPixel(mask & 15, grass, x, y); });
 }
 
 }  // namespace assetgen
