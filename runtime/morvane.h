@@ -20,6 +20,7 @@
 #include "core/startup_settings.h"
 #include "core/string_commands.h"
 #include "core/string_operators.h"
+#include "core/text_input.h"
 
 // The display: OpenGL, the frame step, timing and viewports.
 #include "gfx2d/bitmap_commands.h"

@@ -15,19 +15,6 @@
 
 namespace {
 
-// A filled rectangle in the current 2D projection, corners in viewport pixels.
-void FillRect(int x0, int y0, int x1, int y1, Rgb colour) {
-    glDisable(GL_TEXTURE_2D);
-    glColor3ub(static_cast<GLubyte>(colour[0]), static_cast<GLubyte>(colour[1]),
-               static_cast<GLubyte>(colour[2]));
-    glBegin(GL_QUADS);
-    glVertex2i(x0, -y0);
-    glVertex2i(x0, -y1);
-    glVertex2i(x1, -y1);
-    glVertex2i(x1, -y0);
-    glEnd();
-}
-
 class Display : public testing::Test {
 protected:
     void SetUp() override {
@@ -57,7 +44,7 @@ TEST_F(Display, StartsAsA640By480WindowWithAHardwareReport) {
 }
 
 TEST_F(Display, TwoDimensionalDrawingUsesWindowPixelsFromTheTopLeft) {
-    FillRect(10, 20, 12, 23, kRed);
+    FillPixels(10, 20, 12, 23, kRed);
     EXPECT_EQ(PixelAt(10, 20), kRed);
     EXPECT_EQ(PixelAt(11, 22), kRed);
     EXPECT_EQ(PixelAt(12, 20), kBlack);
@@ -69,16 +56,16 @@ TEST_F(Display, TwoDimensionalDrawingUsesWindowPixelsFromTheTopLeft) {
 TEST_F(Display, AViewportMovesTheOriginAndAZeroSizeRestoresTheWindow) {
     VIEWPORT(100, 50, 200, 100);
     EXPECT_EQ(pPrism->Viewport(), (std::array<std::int16_t, 4>{100, 50, 200, 100}));
-    FillRect(0, 0, 1, 1, kRed);
+    FillPixels(0, 0, 1, 1, kRed);
     EXPECT_EQ(PixelAt(100, 50), kRed);
-    FillRect(150, 0, 400, 1, kRed);  // clipped at the viewport's right edge
+    FillPixels(150, 0, 400, 1, kRed);  // clipped at the viewport's right edge
     EXPECT_EQ(PixelAt(299, 50), kRed);
     EXPECT_EQ(PixelAt(300, 50), kBlack);
 
     VIEWPORT(100, 50, 0, 100);
     EXPECT_EQ(pPrism->Viewport(), (std::array<std::int16_t, 4>{100, 50, 640, 480}));
     VIEWPORT(0, 0, 0, 0);
-    FillRect(0, 0, 1, 1, kRed);
+    FillPixels(0, 0, 1, 1, kRed);
     EXPECT_EQ(PixelAt(0, 0), kRed);
 }
 
@@ -116,7 +103,7 @@ TEST_F(Display, TheFrameStepPresentsAndPrepares) {
     glEnable(GL_BLEND);
     VIEWPORT(10, 10, 20, 20);
     mipmapping_state = 1;
-    FillRect(0, 0, 5, 5, kRed);
+    FillPixels(0, 0, 5, 5, kRed);
     SHOWSCREEN();
     EXPECT_EQ(__hWnd->SwapCount(), swaps + 1);
     EXPECT_FALSE(glIsEnabled(GL_BLEND));

@@ -29,3 +29,18 @@ inline int CountInRow(int y, int x0, int x1, Rgb colour) {
         count += PixelAt(x, y) == colour ? 1 : 0;
     return count;
 }
+
+// Fills window pixels x0 to x1 - 1 and y0 to y1 - 1 of the current 2D viewport
+// with raw OpenGL, independent of the runtime's own drawing.
+inline void FillPixels(int x0, int y0, int x1, int y1, Rgb colour) {
+    glDisable(GL_TEXTURE_2D);
+    glColor3ub(static_cast<GLubyte>(colour[0]), static_cast<GLubyte>(colour[1]),
+               static_cast<GLubyte>(colour[2]));
+    glBegin(GL_QUADS);
+    glVertex2i(x0, -y0);
+    glVertex2i(x0, -y1);
+    glVertex2i(x1, -y1);
+    glVertex2i(x1, -y0);
+    glEnd();
+    glColor3ub(255, 255, 255);
+}

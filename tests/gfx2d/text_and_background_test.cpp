@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "gfx2d/bitmap_file.h"
+#include "morvane.h"
+#include "support/bitmap_writer.h"
+#include "support/error_log_lines.h"
+#include "support/pixels.h"
+#include "support/test_runtime.h"
+
+namespace {
+
+std::string TempPath(const std::string& name) { return std::string(std::getenv("TMPDIR")) + "/" + name; }
+
+// A 128 x 128 font sheet whose cell for code c is filled with red 2c, green 255 - c, blue 7.
+std::string WriteColourFont() {
+    const std::string path = TempPath("colour_font.bmp");
+    WriteBitmap(path, {128, 128, 24, false, {}, [](int x, int y) {
+                           const int code = (y / 16) * 16 + x / 8;
+                           return TestRgb{static_cast<std::uint8_t>(2 * code), static_cast<std::uint8_t>(255 - code), 7};
+                       }});
+    return path;
+}
+
+Rgb CellColour(int code) { return {2 * code, 255 - code, 7}; }
+
+class Text : public testing::Test {
+protected:
+    void SetUp() override {
+        StartTestRuntime();
+        pPrism->Make2DViewport(0, 0, 0, 0);
+        pPrism->DoAlpha(0);
+        glClear(GL_COLOR_BUFFER_BIT);
+        SETFONT(0);
+    }
+};
+
+TEST_F(Text, StartUpLoadsTheDefaultFont) {
+    double width = 0, height = 0;
+    GETFONTSIZE(width, height);
+    EXPECT_EQ(width, 8);
+    EXPECT_EQ(height, 16);
+    PRINT(DynStr("W"), 0, 0);
+    EXPECT_GT(16 * 8 - [] {
+        int black = 0;
+        for (int y = 0; y < 16; ++y) black += CountInRow(y, 0, 8, kBlack);
+        return black;
+    }(), 0);  // the glyph has ink
+}
+
+TEST_F(Text, CellsFollowTheSheetLayout) {
+    LOADFONT(DynStr(WriteColourFont().c_str()), 2);
+    EXPECT_EQ(__nCurFont, 2);
+    PRINT(DynStr("AB"), 10, 20);
+    // "AB" with 8 x 16 cells covers x 10 to 25, y 20 to 35.
+    EXPECT_EQ(PixelAt(13, 27), CellColour('A'));
+    EXPECT_EQ(PixelAt(21, 27), CellColour('B'));
+    EXPECT_EQ(PixelAt(10, 20), CellColour('A'));
+    EXPECT_EQ(PixelAt(25, 35), CellColour('B'));
+    EXPECT_EQ(PixelAt(26, 27), kBlack);
+    EXPECT_EQ(PixelAt(13, 36), kBlack);
+    EXPECT_EQ(PixelAt(9, 27), kBlack);
+
+    // Bytes above 127 show the cell of their code modulo 128; a line feed is cell 10.
+    PRINT(DynStr("\xC1\n"), 100, 100);
+    EXPECT_EQ(PixelAt(104, 108), CellColour('A'));
+    EXPECT_EQ(PixelAt(112, 108), CellColour(10));
+}
+
+TEST_F(Text, NumbersPrintAsTheirText) {
+    LOADFONT(DynStr(WriteColourFont().c_str()), 1);
+    PRINT(1.0 / 3.0, 0, 0);  // "0.3333333333": 12 cells
+    EXPECT_EQ(PixelAt(4, 8), CellColour('0'));
+    EXPECT_EQ(PixelAt(12, 8), CellColour('.'));
+    EXPECT_EQ(PixelAt(95, 8), CellColour('3'));
+    EXPECT_EQ(PixelAt(96, 8), kBlack);
+    PRINT(DynStr(""), 200, 200);  // nothing at all
+}
+
+TEST_F(Text, FontNumbersAreHeldWithinTheFonts) {
+    SETFONT(20);
+    EXPECT_EQ(__nCurFont, 15);
+    SETFONT(-3);
+    EXPECT_EQ(__nCurFont, 0);
+    LOADFONT(DynStr(TempPath("no_such_font.bmp").c_str()), 7);  // changes only the current font
+    EXPECT_EQ(__nCurFont, 7);
+    double width = -1, height = -1;
+    GETFONTSIZE(width, height);
+    EXPECT_EQ(width + height, 0);
+}
+
+// Presses keys from a script, one state per presented frame.
+class TypingInput : public ScriptedInput {
+public:
+    explicit TypingInput(std::vector<std::uint8_t> keys) : keys_(std::move(keys)) {}
+    void OnFrame() override {
+        ReleaseAllKeys();
+        if (frame_ < keys_.size() && keys_[frame_] != 0) SetKey(keys_[frame_], true);
+        ++frame_;
+    }
+    std::size_t Frames() const { return frame_; }
+
+private:
+    std::vector<std::uint8_t> keys_;
+    std::size_t frame_ = 0;
+};
+
+TEST_F(Text, InputEditsTheTextUntilEnter) {
+    // 4, 2, Backspace, ".", 5, then 30 frames without a key, then Enter.
+    std::vector<std::uint8_t> script = {0x05, 0, 0x03, 0, 0x0E, 0, 0x34, 0x06};
+    script.insert(script.end(), 30, 0);
+    script.push_back(0x1C);
+    auto input = std::make_unique<TypingInput>(script);
+    TypingInput* typing = input.get();
+    UseInputSource(std::move(input));
+    double value = 0;
+    INPUT(value, 10, 10);
+    EXPECT_EQ(value, 4.5);
+    EXPECT_EQ(typing->Frames(), script.size());
+    int columns = -1, rows = -1;
+    pPrism->GetSurfaceGrid(3, columns, rows);
+    EXPECT_EQ(columns + rows, 0);  // the saved picture is freed
+
+    auto edit = std::make_unique<TypingInput>(std::vector<std::uint8_t>{0x0E, 0, 0x0E, 0, 0x1E, 0x1C});
+    UseInputSource(std::move(edit));
+    DynStr text("ab");
+    INPUT(text, 0, 0);
+    EXPECT_STREQ(text.c_str(), "a");  // the held a and the second Backspace: edited at the end only
+}
+
+class Backgrounds : public Text {};
+
+TEST_F(Backgrounds, ABitmapBackgroundIsCutInto64PixelTiles) {
+    const std::string path = TempPath("background.bmp");
+    WriteBitmap(path, {200, 100, 24, false, {}, [](int x, int) { return x < 100 ? TestRgb{0, 0, 255} : TestRgb{0, 255, 0}; }});
+    LOADBMP(DynStr(path.c_str()));
+    int columns, rows;
+    pPrism->GetSurfaceGrid(0, columns, rows);
+    EXPECT_EQ(columns, 4);
+    EXPECT_EQ(rows, 2);
+    EXPECT_EQ(PixelAt(10, 10), (Rgb{0, 0, 255}));  // shown at once
+    SHOWSCREEN();  // and behind every following frame
+    EXPECT_EQ(PixelAt(150, 90), (Rgb{0, 255, 0}));
+    EXPECT_EQ(PixelAt(210, 50), kBlack);  // the rest of the last tile column
+    BLACKSCREEN();
+    SHOWSCREEN();
+    EXPECT_EQ(PixelAt(10, 10), kBlack);
+    LOADBMP(DynStr(TempPath("missing.bmp").c_str()));  // not found: nothing changes
+    pPrism->GetSurfaceGrid(0, columns, rows);
+    EXPECT_EQ(columns, 0);
+}
+
+TEST_F(Backgrounds, TheFramesPictureCanBecomeTheBackground) {
+    FillPixels(630, 470, 640, 480, kRed);
+    USEASBMP();
+    int columns, rows, width, height;
+    pPrism->GetSurfaceGrid(0, columns, rows);
+    EXPECT_EQ(columns, 3);
+    ASSERT_EQ(rows, 4);  // 480 = 256 + 128 + 64 + 32
+    for (int row = 0, expected = 256; row < 4; ++row, expected /= 2) {
+        pPrism->GetSurfaceTileSize(0, 2, row, width, height);
+        EXPECT_EQ(width, 256);
+        EXPECT_EQ(height, expected);
+    }
+    SHOWSCREEN();
+    EXPECT_EQ(PixelAt(639, 479), kRed);
+    EXPECT_EQ(PixelAt(629, 479), kBlack);
+    BLACKSCREEN();
+}
+
+TEST_F(Backgrounds, ScreenshotsRoundTrip) {
+    FillPixels(0, 0, 3, 2, Rgb{0, 255, 0});
+    FillPixels(637, 478, 640, 480, Rgb{0, 0, 255});
+    const std::string path = TempPath("shot.bmp");
+    SAVEBMP(DynStr(path.c_str()));
+    const std::optional<BitmapFile> shot = ReadBitmapFile(path);
+    ASSERT_TRUE(shot);
+    EXPECT_EQ(shot->width, 640);
+    EXPECT_EQ(shot->height, 480);
+    EXPECT_EQ(shot->bits, 24);
+    std::uint8_t r, g, b;
+    shot->PixelAt(2, 1, r, g, b);
+    EXPECT_EQ((Rgb{r, g, b}), (Rgb{0, 255, 0}));
+    shot->PixelAt(639, 479, r, g, b);
+    EXPECT_EQ((Rgb{r, g, b}), (Rgb{0, 0, 255}));
+    shot->PixelAt(300, 300, r, g, b);
+    EXPECT_EQ((Rgb{r, g, b}), kBlack);
+
+    pPrism->ChangeSize(642, 481);  // sizes are rounded up to multiples of 4
+    SAVEBMP(DynStr(path.c_str()));
+    pPrism->ChangeSize(640, 480);
+    int width, height;
+    GetBMPSize(path, width, height);
+    EXPECT_EQ(width, 644);
+    EXPECT_EQ(height, 484);
+    EXPECT_EQ(pPrism->SaveBMPFile(TempPath("no/such/folder.bmp").c_str()), 0);
+}
+
+using TextDeathTest = Text;
+
+TEST_F(TextDeathTest, FilesThatAreNotBitmapsEndTheProgramWithError3) {
+    const std::string path = TempPath("not_a_bitmap.bmp");
+    WriteBytes(path, {'n', 'o', 't', ' ', 'a', ' ', 'b', 'i', 't', 'm', 'a', 'p'});
+    for (int command = 0; command < 2; ++command) {
+        DeleteErrorLog();
+        EXPECT_EXIT(
+            {
+                __QV_DEBUG = 1;
+                if (command == 0) LOADFONT(DynStr(path.c_str()), 3);
+                if (command == 1) LOADBMP(DynStr(path.c_str()));
+            },
+            testing::ExitedWithCode(0), "");
+        EXPECT_EQ(LastErrorLogLines(5), (std::vector<std::string>{"-End On Line", "3", "0", "0", "0"}));
+    }
+}
+
+}  // namespace
