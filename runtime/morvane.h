@@ -23,6 +23,7 @@
 // The display: OpenGL, the frame step, timing and viewports.
 #include "gfx2d/frame_commands.h"
 #include "gfx2d/opengl_prism.h"
+#include "gfx2d/primitive_commands.h"
 
 // 3D scene state.
 #include "gfx3d/scene_state.h"

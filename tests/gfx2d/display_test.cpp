@@ -10,19 +10,10 @@
 #include "gfx2d/gl_extensions.h"
 #include "morvane.h"
 #include "support/error_log_lines.h"
+#include "support/pixels.h"
 #include "support/test_runtime.h"
 
 namespace {
-
-using Rgb = std::array<int, 3>;
-
-// The colour of window pixel (x, y), counted from the top left.
-Rgb PixelAt(int x, int y) {
-    unsigned char rgba[4];
-    glReadBuffer(GL_BACK);
-    glReadPixels(x, pPrism->Height() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-    return {rgba[0], rgba[1], rgba[2]};
-}
 
 // A filled rectangle in the current 2D projection, corners in viewport pixels.
 void FillRect(int x0, int y0, int x1, int y1, Rgb colour) {
