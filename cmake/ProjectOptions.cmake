@@ -10,3 +10,12 @@ endif()
 function(morvane_project_options target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
+
+if(MORVANE_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "MORVANE_FUZZ needs clang (libFuzzer): configure with -DCMAKE_CXX_COMPILER=clang++")
+    endif()
+    # Coverage for the fuzzer and the sanitizers in everything, the runtime included.
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()

@@ -6,6 +6,7 @@
 // Runtime core: start-up and the end of the program, error log, strings,
 // arrays, maths and random numbers, input.
 #include "core/arrays.h"
+#include "core/command_line.h"
 #include "core/dxinput.h"
 #include "core/dynstr.h"
 #include "core/error_log.h"
@@ -21,9 +22,36 @@
 #include "core/string_operators.h"
 
 // The display: OpenGL, the frame step, timing and viewports.
+#include "gfx2d/bitmap_commands.h"
 #include "gfx2d/frame_commands.h"
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/primitive_commands.h"
+#include "gfx2d/sprite_commands.h"
+#include "gfx2d/text_commands.h"
 
 // 3D scene state.
 #include "gfx3d/scene_state.h"
+// Files and resources: the file layer, the line cache behind GETFILE and
+// PUTFILE, the shoebox containers, compression, and the file and directory
+// commands.
+#include "files/compression.h"
+#include "files/directory_commands.h"
+#include "files/file_dialog.h"
+#include "files/file_list.h"
+#include "files/file_system.h"
+#include "files/line_cache.h"
+#include "files/line_file_commands.h"
+#include "files/name_resolution.h"
+#include "files/program_containers.h"
+#include "files/shell_command.h"
+#include "files/shoebox.h"
+#include "files/wild_match.h"
+
+// 3D: mesh objects and the .ddd file, their preparation for drawing, objects
+// built vertex by vertex, and sphere collision.
+#include "gfx3d/collision_maths.h"
+#include "gfx3d/frame_blend.h"
+#include "gfx3d/mesh_collision.h"
+#include "gfx3d/mesh_object.h"
+#include "gfx3d/normal_table.h"
+#include "gfx3d/user_object.h"

@@ -7,12 +7,14 @@
 #include <memory>
 #include <string>
 
+#include "core/command_line.h"
 #include "core/dxinput.h"
 #include "core/error_log.h"
 #include "core/program_end.h"
 #include "core/random.h"
 #include "core/startup_settings.h"
 #include "core/whole_number.h"
+#include "files/program_containers.h"
 #include "gfx2d/frame_commands.h"
 #include "gfx2d/opengl_prism.h"
 #include "platform/window.h"
@@ -38,7 +40,8 @@ std::uint16_t Low16Bits(std::int32_t value) {
 
 }  // namespace
 
-int GlobalInit(const char* /*command_line*/, const char* title) {
+int GlobalInit(const char* command_line, const char* title) {
+    __g_cmdline = command_line;
     std::string error;
     ProgramWindow() = PlatformWindow::Create("Morvane", 50, 50, __QV_RESX, __QV_RESY, error);
     if (!ProgramWindow()) {
@@ -63,6 +66,7 @@ int GlobalInit(const char* /*command_line*/, const char* title) {
         pPrism->DoWindowed();
     }
     pDXin->CreateDInput(__QV_WANTMOUSE != 0);
+    UseProgramFileAsContainers();
 
     glClear(GL_COLOR_BUFFER_BIT);
     pPrism->FlipScreens();

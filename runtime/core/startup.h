@@ -9,9 +9,10 @@ extern PlatformWindow* __hWnd;
 // Creates the window (client area __QV_RESX x __QV_RESY at (50, 50)) with the
 // given title, starts the error log afresh, creates the input devices and the
 // display, seeds the random generator, enters full-screen or windowed mode,
-// opens the input devices, presents a first empty frame and sets the frame
-// clock. When the window or its OpenGL context cannot be made, the reason goes
-// to the error log (and the standard error) and the program ends. Returns 0.
+// opens the input devices, names the program file as the data container and
+// its folder as the current directory, presents a first empty frame and sets
+// the frame clock. The command line is kept for GETCOMMANDLINE_Str. When the window or its OpenGL context
+// cannot be made, the reason goes to the error log (and the standard error) and the program ends. Returns 0.
 int GlobalInit(const char* command_line, const char* title);
 
 // Deletes the runtime's objects in their order of shutdown; run by EndProgram.

@@ -32,7 +32,9 @@ std::int32_t HeaderHeight(std::span<const std::uint8_t> bytes) {
 }
 
 // The absolute value, or -1 for a value whose absolute value does not fit.
-std::int64_t Magnitude(std::int32_t value) { return std::llabs(static_cast<std::int64_t>(value)); }
+std::int64_t Magnitude(std::int32_t value) {
+    return std::llabs(static_cast<std::int64_t>(value));
+}
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t limit) {
     std::ifstream file(path, std::ios::binary | std::ios::ate);
@@ -49,7 +51,8 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, 
 
 void BitmapFile::PixelAt(int x, int y, std::uint8_t& red, std::uint8_t& green, std::uint8_t& blue) const {
     const std::size_t row = static_cast<std::size_t>(height - 1 - y) * static_cast<std::size_t>(stride);
-    const std::uint8_t* pixel = pixels.data() + row + static_cast<std::size_t>(x) * static_cast<std::size_t>(bits / 8);
+    const std::uint8_t* pixel =
+        pixels.data() + row + static_cast<std::size_t>(x) * static_cast<std::size_t>(bits / 8);
     if (bits == 8) {
         // An index beyond the palette the file holds reads as black.
         const std::size_t entry = static_cast<std::size_t>(pixel[0]) * 4;
@@ -92,12 +95,14 @@ std::optional<BitmapFile> ParseBitmap(std::span<const std::uint8_t> bytes) {
     if (bitmap.bits == 8) {
         bitmap.palette.assign(bytes.begin() + kFileHeaderSize + kInfoHeaderSize, bytes.begin() + data_offset);
     }
-    bitmap.pixels.assign(bytes.begin() + data_offset, bytes.begin() + data_offset + static_cast<std::ptrdiff_t>(pixel_bytes));
+    bitmap.pixels.assign(bytes.begin() + data_offset,
+                         bytes.begin() + data_offset + static_cast<std::ptrdiff_t>(pixel_bytes));
     return bitmap;
 }
 
 std::optional<BitmapFile> ReadBitmapFile(const std::string& path) {
-    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path, kMaxDataOffset + kMaxBitmapPixelBytes);
+    const std::optional<std::vector<std::uint8_t>> bytes =
+        ReadWholeFile(path, kMaxDataOffset + kMaxBitmapPixelBytes);
     if (!bytes) return std::nullopt;
     return ParseBitmap(*bytes);
 }

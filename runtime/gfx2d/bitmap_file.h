@@ -10,10 +10,10 @@
 #include <vector>
 
 struct BitmapFile {
-    int width = 0;   // pixels
-    int height = 0;  // pixels; a top-down file's negative height is taken as positive
-    int bits = 0;    // 8, 24 or 32
-    int stride = 0;  // bytes per row, a multiple of 4
+    int width = 0;                      // pixels
+    int height = 0;                     // pixels; a top-down file's negative height is taken as positive
+    int bits = 0;                       // 8, 24 or 32
+    int stride = 0;                     // bytes per row, a multiple of 4
     std::vector<std::uint8_t> palette;  // 8-bit images: entries of blue, green, red, reserved
     std::vector<std::uint8_t> pixels;   // rows from the bottom of the image up
 

@@ -95,6 +95,9 @@ public:
     void FreeSurface(int surface);
     void GrabSurface(int surface);
     void PasteSurface(int surface);
+    // How many tile columns and rows a surface has, and the size of one tile.
+    void GetSurfaceGrid(int surface, int& columns, int& rows) const;
+    void GetSurfaceTileSize(int surface, int column, int row, int& width, int& height) const;
     // Writes the back buffer as a 24-bit bitmap; 1 on success, 0 on failure.
     int SaveBMPFile(const char* path);
     void FreeAll();

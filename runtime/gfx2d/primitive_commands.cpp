@@ -6,11 +6,8 @@
 
 #include "core/program_end.h"
 #include "core/whole_number.h"
+#include "files/name_resolution.h"
 #include "gfx2d/opengl_prism.h"
-
-// The path to load a named file from: the file itself, or its extraction from
-// the data container; empty when neither has it.
-std::string ResolveFileName(const char* name);
 
 namespace {
 

@@ -27,11 +27,11 @@ std::vector<std::uint8_t> BitmapHeaders(int width, int height, std::uint32_t pix
     PutU32(headers, 40);
     PutU32(headers, static_cast<std::uint32_t>(width));
     PutU32(headers, static_cast<std::uint32_t>(height));  // positive: rows from the bottom up
-    PutU16(headers, 1);                                    // planes
-    PutU16(headers, 24);                                   // bits per pixel
-    PutU32(headers, 0);                                    // no compression
-    PutU32(headers, 0);                                    // image size
-    PutU32(headers, 10000);                                // pixels per metre
+    PutU16(headers, 1);                                   // planes
+    PutU16(headers, 24);                                  // bits per pixel
+    PutU32(headers, 0);                                   // no compression
+    PutU32(headers, 0);                                   // image size
+    PutU32(headers, 10000);                               // pixels per metre
     PutU32(headers, 10000);
     PutU32(headers, 0);  // colours used
     PutU32(headers, 0);  // important colours
@@ -51,7 +51,8 @@ int OpenGLPrism::SaveBMPFile(const char* path) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK_LEFT);
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    for (std::size_t i = 0; i < pixels.size(); i += 3) std::swap(pixels[i], pixels[i + 2]);
+    for (std::size_t i = 0; i < pixels.size(); i += 3)
+        std::swap(pixels[i], pixels[i + 2]);
     const std::vector<std::uint8_t> headers =
         BitmapHeaders(width, height, static_cast<std::uint32_t>(pixels.size()));
     const bool written = std::fwrite(headers.data(), 1, headers.size(), file.get()) == headers.size() &&

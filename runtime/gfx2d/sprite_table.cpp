@@ -52,6 +52,8 @@ void OpenGLPrism::SpriteExtent(int sprite, float& u, float& v) const {
 }
 
 void OpenGLPrism::FreeAll() {
-    for (int sprite = 0; sprite < kSpriteSlots; ++sprite) FreeSprite(sprite);
-    for (int surface = 0; surface < kSurfaces; ++surface) FreeSurface(surface);
+    for (int sprite = 0; sprite < kSpriteSlots; ++sprite)
+        FreeSprite(sprite);
+    for (int surface = 0; surface < kSurfaces; ++surface)
+        FreeSurface(surface);
 }

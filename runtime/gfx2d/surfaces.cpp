@@ -17,7 +17,8 @@ bool OpenGLPrism::LoadSurface(int surface, const char* path, bool /*unused*/) {
     if (!IsSurface(surface) || path == nullptr) return false;
     const std::optional<BitmapFile> bitmap = ReadBitmapFile(path);
     // A bitmap needing more tiles than the grid holds cannot be a surface.
-    if (!bitmap || bitmap->width > kSurfaceGrid * kBitmapTile || bitmap->height > kSurfaceGrid * kBitmapTile) {
+    if (!bitmap || bitmap->width > kSurfaceGrid * kBitmapTile ||
+        bitmap->height > kSurfaceGrid * kBitmapTile) {
         return false;
     }
     FreeSurface(surface);
@@ -63,12 +64,14 @@ void OpenGLPrism::GrabSurface(int surface) {
     int columns = 0;
     for (int y = 0; y < height_ && row < kSurfaceGrid; ++row) {
         int tile_height = tile;
-        while (y + tile_height > height_ && tile_height > 1) tile_height /= 2;
+        while (y + tile_height > height_ && tile_height > 1)
+            tile_height /= 2;
         columns = 0;
         for (int x = 0; x < width_ && columns < kSurfaceGrid; x += tile, ++columns) {
             GLuint& name = tiles.tiles[columns][row];
             name = NewTexture(GL_LINEAR);
-            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, tile, tile_height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, tile, tile_height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                         nullptr);
             glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, height_ - y - tile_height, tile, tile_height);
             tiles.tile_width[columns][row] = static_cast<std::int16_t>(tile);
             tiles.tile_height[columns][row] = static_cast<std::int16_t>(tile_height);
@@ -112,4 +115,18 @@ void OpenGLPrism::PasteSurface(int surface) {
         x += tiles.tile_width[column][0];
     }
     glEnable(GL_ALPHA_TEST);
+}
+
+void OpenGLPrism::GetSurfaceGrid(int surface, int& columns, int& rows) const {
+    columns = rows = 0;
+    if (!IsSurface(surface)) return;
+    columns = surfaces_[static_cast<std::size_t>(surface)].columns;
+    rows = surfaces_[static_cast<std::size_t>(surface)].rows;
+}
+
+void OpenGLPrism::GetSurfaceTileSize(int surface, int column, int row, int& width, int& height) const {
+    width = height = 0;
+    if (!IsSurface(surface) || column < 0 || column >= kSurfaceGrid || row < 0 || row >= kSurfaceGrid) return;
+    width = surfaces_[static_cast<std::size_t>(surface)].tile_width[column][row];
+    height = surfaces_[static_cast<std::size_t>(surface)].tile_height[column][row];
 }

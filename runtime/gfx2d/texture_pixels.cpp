@@ -5,18 +5,21 @@
 
 int PowerOfTwoAtLeast(int size) {
     int side = 1;
-    while (side < size && side < (1 << 30)) side <<= 1;
+    while (side < size && side < (1 << 30))
+        side <<= 1;
     return side;
 }
 
 RgbaImage CutOutTexture(const BitmapFile& bitmap, int x, int y, int width, int height, int texture_width,
                         int texture_height, std::uint32_t key, bool use_key) {
-    RgbaImage image{texture_width, texture_height,
-                    std::vector<std::uint8_t>(static_cast<std::size_t>(texture_width) * texture_height * 4, 0)};
+    RgbaImage image{
+        texture_width, texture_height,
+        std::vector<std::uint8_t>(static_cast<std::size_t>(texture_width) * texture_height * 4, 0)};
     for (int row = 0; row < height && row < texture_height; ++row) {
         const int source_row = row + y;
         if (source_row < 0 || source_row >= bitmap.height) continue;
-        std::uint8_t* line = image.pixels.data() + static_cast<std::size_t>(height - 1 - row) * texture_width * 4;
+        std::uint8_t* line =
+            image.pixels.data() + static_cast<std::size_t>(height - 1 - row) * texture_width * 4;
         for (int column = 0; column < width && column < texture_width; ++column) {
             const int source_column = column + x;
             if (source_column < 0 || source_column >= bitmap.width) continue;
@@ -51,8 +54,9 @@ void ShrinkToNextMipLevel(RgbaImage& image, int new_width, int new_height) {
                 const bool below = j < height - 1;
                 int value = s0;
                 if (right && below) {
-                    value = (4 * s0 + 2 * at(2 * j, 2 * i + 1, channel) + 2 * at(2 * j + 2, 2 * i + 1, channel) +
-                             at(2 * j + 2, 2 * i, channel)) / 9;
+                    value = (4 * s0 + 2 * at(2 * j, 2 * i + 1, channel) +
+                             2 * at(2 * j + 2, 2 * i + 1, channel) + at(2 * j + 2, 2 * i, channel)) /
+                            9;
                 } else if (right) {
                     value = (2 * s0 + at(2 * j, 2 * i + 1, channel)) / 3;
                 } else if (below) {

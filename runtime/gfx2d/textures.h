@@ -14,8 +14,8 @@
 // Fills `texture`, and `mipmap` when asked, with a mipmapped copy; a normal
 // map replaces the pixels when normal_map is set. Returns 1, or 0 when the
 // file cannot be read as a bitmap (and then makes no texture).
-int MakeBMPTexture(const std::string& path, int x, int y, int width, int height, GLuint& texture, GLuint* mipmap,
-                   std::uint32_t key, bool use_key, bool normal_map);
+int MakeBMPTexture(const std::string& path, int x, int y, int width, int height, GLuint& texture,
+                   GLuint* mipmap, std::uint32_t key, bool use_key, bool normal_map);
 // The same from a bitmap already read.
 void MakeTextureFromBitmap(const BitmapFile& bitmap, int x, int y, int width, int height, GLuint& texture,
                            GLuint* mipmap, std::uint32_t key, bool use_key, bool normal_map);

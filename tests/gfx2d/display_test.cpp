@@ -28,9 +28,6 @@ void FillRect(int x0, int y0, int x1, int y1, Rgb colour) {
     glEnd();
 }
 
-const Rgb kBlack{0, 0, 0};
-const Rgb kRed{255, 0, 0};
-
 class Display : public testing::Test {
 protected:
     void SetUp() override {
@@ -55,7 +52,7 @@ TEST_F(Display, StartsAsA640By480WindowWithAHardwareReport) {
     glGetIntegerv(GL_DEPTH_BITS, &depth_bits);
     EXPECT_GE(depth_bits, 16);
     // The offscreen driver renders with Mesa's software rasteriser.
-    EXPECT_EQ(ErrorLogLines().front(), "OpenGL Software Emulation");
+    EXPECT_EQ(StartupErrorLog(), std::vector<std::string>{"OpenGL Software Emulation"});
     EXPECT_NE(GLExt::glMultiTexCoord2fARB, nullptr);
 }
 

@@ -6,7 +6,6 @@
 
 namespace {
 
-const Rgb kBlack{0, 0, 0};
 const Rgb kHalfRed{128, 0, 0};
 
 class Particles : public DrawingTest {

@@ -6,13 +6,11 @@
 
 #include "morvane.h"
 #include "platform/temp_folder.h"
+#include "support/bitmap_writer.h"
 #include "support/drawing_test.h"
-#include "support/test_bitmap.h"
 
 namespace {
 
-const Rgb kBlack{0, 0, 0};
-const Rgb kWhite{255, 255, 255};
 constexpr double kWhiteColour = 0xFFFFFF;
 
 // The corners of the square from (10, 10) to (50, 50), wound so that the fan
@@ -115,7 +113,9 @@ TEST_F(Polygons, UntexturedCornersBlendTheirColoursAndTheKeyColourIsCutOut) {
 TEST_F(Polygons, ASpriteTexturesThemWithTCountedFromTheTop) {
     // Top half red, bottom half blue.
     const std::string path = PrivateTempFolder() + "halves.bmp";
-    WriteTestBitmap(path, 8, 8, [](int, int y) { return y < 4 ? Rgb{255, 0, 0} : Rgb{0, 0, 255}; });
+    WriteBitmap(path, {8, 8, 24, false, {}, [](int, int y) {
+                           return y < 4 ? TestRgb{255, 0, 0} : TestRgb{0, 0, 255};
+                       }});
     ASSERT_TRUE(pPrism->LoadSprite(5, path.c_str(), OpenGLPrism::kSpriteKey, false));
     STARTPOLY(5);
     for (const Corner& corner : kSquare)

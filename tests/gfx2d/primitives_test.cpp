@@ -9,8 +9,6 @@
 
 namespace {
 
-const Rgb kBlack{0, 0, 0};
-const Rgb kWhite{255, 255, 255};
 constexpr double kWhiteColour = 0xFFFFFF;
 
 using Primitives = DrawingTest;

@@ -7,13 +7,12 @@
 
 #include "morvane.h"
 #include "platform/temp_folder.h"
+#include "support/bitmap_writer.h"
 #include "support/drawing_test.h"
 #include "support/error_log_lines.h"
-#include "support/test_bitmap.h"
 
 namespace {
 
-const Rgb kBlack{0, 0, 0};
 const Rgb kGreen{0, 200, 0};
 constexpr double kBlueColour = 0xFF0000;
 const Rgb kBlue{0, 0, 255};
@@ -25,7 +24,7 @@ protected:
 
 TEST_F(ScreenFade, FadesOverFiftyTwoFramesToABitmapThatStaysAsTheBackground) {
     const std::string path = PrivateTempFolder() + "green.bmp";
-    WriteTestBitmap(path, 100, 70, [](int, int) { return kGreen; });
+    WriteBitmap(path, {100, 70, 24, false, {}, [](int, int) { return TestRgb{0, 200, 0}; }});
     FILLRECT(0, 0, 640, 480, kBlueColour);  // the picture so far
     ALPHAMODE(0.5);
     const long swaps = __hWnd->SwapCount();

@@ -16,7 +16,7 @@ class TempFolder : public testing::Test {
 protected:
     void SetUp() override {
         saved_ = std::getenv("TMPDIR");
-        base_ = std::filesystem::path(saved_) / "base";
+        base_ = std::filesystem::path(saved_) / testing::UnitTest::GetInstance()->current_test_info()->name();
         std::filesystem::create_directories(base_);
         setenv("TMPDIR", base_.c_str(), 1);
     }

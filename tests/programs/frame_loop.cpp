@@ -51,7 +51,10 @@ void MainGameSub() {
         WriteErrorLog(("frame " + std::to_string(frame)).c_str());
         if (frame == 3) {
             const std::string how = ending != nullptr ? ending : "";
-            if (how == "return") return;  // the runtime ends the program after MainGameSub
+            if (how == "return") {
+                WriteErrorLog(("command line: " + std::string(GETCOMMANDLINE_Str().c_str())).c_str());
+                return;  // the runtime ends the program after MainGameSub
+            }
             EndAsAsked(how);
         }
         SHOWSCREEN();

@@ -1,8 +1,11 @@
 #include "support/test_runtime.h"
 
+#include "support/error_log_lines.h"
+
 namespace {
 
 SteppingClock* test_clock = nullptr;
+std::vector<std::string> startup_log;
 
 void UseSource(std::unique_ptr<InputSource> source) {
     UseInputSource(std::move(source));
@@ -18,6 +21,7 @@ TestRuntime StartTestRuntime() {
         UseClock(std::move(clock));
         UseInputSource(std::make_unique<ScriptedInput>());
         GlobalInit("", "Morvane test");
+        startup_log = ErrorLogLines();
     }
     auto input = std::make_unique<ScriptedInput>();
     ScriptedInput* scripted = input.get();
@@ -27,4 +31,8 @@ TestRuntime StartTestRuntime() {
 
 void UseDeviceInputForTest() {
     UseSource(MakeDeviceInput());
+}
+
+const std::vector<std::string>& StartupErrorLog() {
+    return startup_log;
 }

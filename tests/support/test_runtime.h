@@ -4,6 +4,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "morvane.h"
 #include "platform/clock.h"
@@ -17,6 +19,9 @@ struct TestRuntime {
 // Starts the runtime once per process (again after nothing: start-up is
 // process-wide), and puts fresh scripted input in place.
 TestRuntime StartTestRuntime();
+
+// The error log as start-up left it.
+const std::vector<std::string>& StartupErrorLog();
 
 // Switches the input commands to the real devices (SDL's events and joysticks).
 void UseDeviceInputForTest();

@@ -1,0 +1,20 @@
+// Drawing sprites and testing them for collision, in window pixels from the
+// top left. Sprite numbers outside 0 to 4094 draw nothing and collide with nothing.
+#pragma once
+
+// Sprite n with its top-left pixel at (x, y).
+void SPRITE(double n, double x, double y);
+void STRETCHSPRITE(double n, double x, double y, double width, double height);
+// Zoomed about the sprite's centre by fx and fy.
+void ZOOMSPRITE(double n, double x, double y, double fx, double fy);
+// Rotated about its centre by whole degrees, counter-clockwise.
+void ROTOSPRITE(double n, double x, double y, double angle);
+void ROTOZOOMSPRITE(double n, double x, double y, double angle, double zoom);
+// A rectangle of the picture becomes sprite n.
+void GRABSPRITE(double n, double x, double y, double width, double height);
+// 1 when opaque pixels of sprites a and b, placed at their positions, overlap.
+double SPRCOLL(double a, double xa, double ya, double b, double xb, double yb);
+// result = 1 when the two boxes (corner, width and height, either may be
+// negative) overlap or touch.
+void BOXCOLL(double& result, double x1, double y1, double w1, double h1, double x2, double y2, double w2,
+             double h2);

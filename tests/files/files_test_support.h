@@ -1,0 +1,65 @@
+// Helpers for the tests of the file layer: a scratch folder that is the
+// current directory during a test, and whole-file reads and writes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "morvane.h"
+#include "platform/temp_folder.h"
+
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    WriteBytes(path, std::string(bytes.begin(), bytes.end()));
+}
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The files extracted from containers that are now on disk.
+inline std::vector<std::string> ExtractedFiles() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(PrivateTempFolder())) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("~sbx", 0) == 0) names.push_back(name);
+    }
+    return names;
+}
+
+// A fresh folder under the test process's own temporary folder, made the
+// current directory for the test. The containers and the line cache are
+// emptied afterwards so no test sees another's state.
+class ScratchFolder : public testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = std::filesystem::current_path();
+        folder_ = std::filesystem::path(std::getenv("TMPDIR")) / "scratch";
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        std::filesystem::current_path(folder_);
+    }
+    void TearDown() override {
+        g_FastFile.FillBuffer(nullptr);
+        SETSHOEBOX("", "");
+        std::filesystem::current_path(saved_);
+        std::filesystem::remove_all(folder_);
+    }
+
+    const std::filesystem::path& Folder() const { return folder_; }
+
+private:
+    std::filesystem::path saved_;
+    std::filesystem::path folder_;
+};

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "gfx3d/mesh_test_objects.h"
+
+namespace {
+
+TEST(Queue, GrowsTo512ThenByHalfAndClearsWithOrWithoutItsMemory) {
+    Queue<int> queue;
+    queue.Add(1);
+    EXPECT_EQ(queue.Capacity(), 512);
+    for (int i = 1; i < 513; ++i)
+        queue.Add(i);
+    EXPECT_EQ(queue.Count(), 513);
+    EXPECT_EQ(queue.Capacity(), 768);
+    EXPECT_EQ(queue[512], 512);
+    queue.Clear(false);
+    EXPECT_EQ(queue.Count(), 0);
+    EXPECT_EQ(queue.Capacity(), 768);
+    queue.Clear(true);
+    EXPECT_EQ(queue.Capacity(), 0);
+}
+
+TEST(Packing, EachAxisSpansItsBytesFromMinimumToMaximum) {
+    // x runs from -10 to 30, y has the single value 7.5, z runs from 2 to 4.
+    MeshObject mesh = BuiltObject({{{-10, 7.5, 2}, {30, 7.5, 4}, {10, 7.5, 3}}});
+    const POLY_FRAME& frame = mesh.frames[0];
+    ASSERT_EQ(frame.packed.Count(), 4);  // the strip marker and three vertices
+    EXPECT_FLOAT_EQ(frame.scale[0], 40.0f / 255);
+    EXPECT_EQ(frame.scale[1], 1.0f);  // a single value: step 1, bytes are x - min
+    EXPECT_FLOAT_EQ(frame.offset[1], -7.5f);
+    EXPECT_EQ(frame.packed[1].x, 0);
+    EXPECT_EQ(frame.packed[2].x, 255);
+    EXPECT_EQ(frame.packed[3].x, 127);  // the middle, truncated
+    EXPECT_EQ(frame.packed[1].y, 0);
+    EXPECT_EQ(frame.packed[2].z, 255);
+    // Decoding gives the extremes back within one step.
+    EXPECT_NEAR(UnpackPosition(frame, frame.packed[1]).x, -10, 1e-4);
+    EXPECT_NEAR(UnpackPosition(frame, frame.packed[2]).x, 30, 1e-4);
+    EXPECT_NEAR(UnpackPosition(frame, frame.packed[1]).y, 7.5, 1e-6);
+}
+
+TEST(Packing, MarkersStayOutOfTheRangeAndPackWithinTheBytes) {
+    // All vertices far from the origin: a marker's zero position lies outside the range.
+    MeshObject mesh = BuiltObject({{{100, -100, 5}, {200, -50, 5}, {150, -75, 5}}});
+    const POLY_FRAME& frame = mesh.frames[0];
+    EXPECT_EQ(frame.packed[1].x, 0);
+    EXPECT_EQ(frame.packed[2].x, 255);
+    EXPECT_EQ(frame.packed[0].x, 0);    // 0 lies below the range
+    EXPECT_EQ(frame.packed[0].y, 255);  // 0 lies above the range
+}
+
+TEST(Packing, ColoursShareEntriesMarkersHaveTheirOwnAndThe257thWraps) {
+    MeshObject mesh;
+    UserObjectStart(mesh, kGroupStrip);
+    UserObjectAddVertex(mesh, 0, 0, 0, 0, 0, 0x00FF0000);
+    UserObjectAddVertex(mesh, 1, 0, 0, 0, 0, 0x00FF0000);
+    UserObjectNewGroup(mesh, kGroupFan);
+    UserObjectNewGroup(mesh, kGroupTriangles);
+    UserObjectEnd(mesh, 0);
+    ASSERT_EQ(mesh.colours.Count(), 4);
+    EXPECT_EQ(mesh.colours[0], kMarkerStrip);
+    EXPECT_EQ(mesh.colours[1], 0x00FF0000u);
+    EXPECT_EQ(mesh.colours[2], kMarkerFan);
+    EXPECT_EQ(mesh.colours[3], kMarkerTriangles);
+    EXPECT_EQ(mesh.frames[0].packed[2].colour, 1);
+
+    TestGroup many;
+    for (int i = 0; i < 257; ++i)
+        many.push_back({static_cast<float>(i), 0, 0, 0, 0, static_cast<std::uint32_t>(i)});
+    mesh = BuiltObject({many});
+    ASSERT_EQ(mesh.colours.Count(), 258);  // the marker and 257 colours
+    EXPECT_EQ(mesh.frames[0].packed[255].colour, 255);
+    EXPECT_EQ(mesh.frames[0].packed[256].colour, 0);  // table entry 256 wraps to index 0
+    EXPECT_EQ(mesh.frames[0].packed[257].colour, 1);
+}
+
+TEST(Packing, TextureListsLineUpWithPackedVerticesAndRawListsEmpty) {
+    MeshObject mesh = BuiltObject({{{0, 0, 0, 0.25f, 0.5f}, {1, 0, 0, 0.75f, 1}}, {{2, 0, 0, 1, 2}}});
+    ASSERT_EQ(mesh.u.Count(), 5);  // marker, two vertices, marker, one vertex
+    EXPECT_EQ(mesh.u[1], 0.25f);
+    EXPECT_EQ(mesh.v[2], 1.0f);
+    EXPECT_EQ(mesh.u[3], 0.0f);
+    EXPECT_EQ(mesh.v[4], 2.0f);
+    EXPECT_TRUE(mesh.frames[0].raw.Empty());
+    EXPECT_EQ(mesh.normalsValid, 0);
+}
+
+TEST(NormalTable, HoldsUnitVectorsAndFindsEachEntryAsItsOwnNearest) {
+    EXPECT_EQ(NormalTableEntry(0).x, -0.525731f);
+    EXPECT_EQ(NormalTableEntry(161).y, -0.587785f);
+    for (int i = 0; i < kNormalTableSize; ++i) {
+        const Vec3 entry = NormalTableEntry(static_cast<std::uint8_t>(i));
+        EXPECT_NEAR(Length(entry), 1.0, 1e-5) << i;
+        EXPECT_EQ(NormalIndexOfDirection(entry * 3.0), i) << "a longer vector is normalised first";
+    }
+}
+
+}  // namespace
