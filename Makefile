@@ -29,7 +29,7 @@ test: build
 
 # Runs every benchmark program once and prints its figures.
 bench: build
-	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done
+	@for b in $(BUILD_DIR)/bin/*_bench; do echo "== $$b"; $$b; done
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

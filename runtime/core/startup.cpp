@@ -14,9 +14,11 @@
 #include "core/random.h"
 #include "core/startup_settings.h"
 #include "core/whole_number.h"
+#include "files/name_resolution.h"
 #include "files/program_containers.h"
 #include "gfx2d/frame_commands.h"
 #include "gfx2d/opengl_prism.h"
+#include "gfx2d/text_commands.h"
 #include "platform/window.h"
 
 PlatformWindow* __hWnd = nullptr;
@@ -32,6 +34,18 @@ std::unique_ptr<PlatformWindow>& ProgramWindow() {
     std::fprintf(stderr, "%s\n", reason.c_str());
     WriteErrorLog(reason.c_str());
     EndProgram();
+}
+
+// Font 0 comes from "Smalfont.bmp" beside the program (or in its container);
+// a program without it cannot print, so start-up ends with error 3.
+void LoadDefaultFont() {
+    constexpr const char* kDefaultFont = "Smalfont.bmp";
+    if (ResolveFileName(kDefaultFont).empty()) {
+        std::fprintf(stderr, "%s is missing beside the program.\n", kDefaultFont);
+        WriteErrorLog((std::string(kDefaultFont) + " cannot be found").c_str());
+        FatalError(kErrorFile);
+    }
+    LOADFONT(DynStr(kDefaultFont), 0);
 }
 
 std::uint16_t Low16Bits(std::int32_t value) {
@@ -66,7 +80,9 @@ int GlobalInit(const char* command_line, const char* title) {
         pPrism->DoWindowed();
     }
     pDXin->CreateDInput(__QV_WANTMOUSE != 0);
+    __nCurFont = 0;
     UseProgramFileAsContainers();
+    LoadDefaultFont();
 
     glClear(GL_COLOR_BUFFER_BIT);
     pPrism->FlipScreens();

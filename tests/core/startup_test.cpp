@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -18,11 +19,12 @@ struct ProgramRun {
 };
 
 // Runs the frame-loop program with the given ending and returns its exit code and error log.
-ProgramRun RunFrameLoop(const std::string& ending, bool debug, const std::string& arguments = "") {
+ProgramRun RunFrameLoop(const std::string& ending, bool debug, const std::string& arguments = "",
+                        const std::string& program = FRAME_LOOP_PROGRAM) {
     DeleteErrorLog();
     WriteErrorLog("left by an earlier run");
-    const std::string command = "ENDING=" + ending + (debug ? " DEBUG=1 " : " ") + "'" + FRAME_LOOP_PROGRAM +
-                                "' " + arguments + " > /dev/null 2>&1";
+    const std::string command = "ENDING=" + ending + (debug ? " DEBUG=1 " : " ") + "'" + program + "' " +
+                                arguments + " > /dev/null 2>&1";
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ErrorLogLines()};
 }
@@ -48,6 +50,27 @@ TEST(Program, ReturningFromMainGameSubEndsItWithTheCommandLineKept) {
     const ProgramRun run = RunFrameLoop("return", false, "one 'two words' three");
     EXPECT_EQ(run.exit_code, 0);
     EXPECT_EQ(run.log, ThreeFramesThen({"command line: one \"two words\" three"}));
+}
+
+TEST(Program, FindsItsFontBesideItselfFromAnyFolder) {
+    const std::filesystem::path elsewhere = std::filesystem::path(std::getenv("TMPDIR")) / "elsewhere";
+    std::filesystem::create_directories(elsewhere);
+    const std::string command =
+        "cd '" + elsewhere.string() + "' && ENDING=escape '" + FRAME_LOOP_PROGRAM + "'";
+    DeleteErrorLog();
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ErrorLogLines(), kThreeFrames);
+}
+
+TEST(Program, WithoutItsFontTheProgramEndsWithError3) {
+    const std::filesystem::path alone = std::filesystem::path(std::getenv("TMPDIR")) / "alone";
+    std::filesystem::create_directories(alone);
+    std::filesystem::copy_file(FRAME_LOOP_PROGRAM, alone / "frame_loop");
+    const ProgramRun run = RunFrameLoop("escape", true, "", (alone / "frame_loop").string());
+    EXPECT_EQ(run.exit_code, 0);
+    // Start-up ends before the program runs (so without its debug setting: no end record).
+    EXPECT_EQ(run.log,
+              (std::vector<std::string>{"OpenGL Software Emulation", "Smalfont.bmp cannot be found"}));
 }
 
 TEST(Program, TheEndRecordNamesCodeAndLine) {

@@ -1,0 +1,406 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bitmap_writer.h"
+#include "font_sheet.h"
+#include "nature_textures.h"
+#include "paving.h"
+#include "road_tiles.h"
+
+namespace assetgen_test {
+namespace {
+
+using assetgen::Image;
+using assetgen::Rgb;
+
+std::uint32_t U32At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+           static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+}
+
+std::uint16_t U16At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
+}
+
+// A pixel of a 24-bit bitmap file in the order the rows are stored (stored
+// row 0 is the first in the file).
+Rgb StoredPixel(const std::vector<std::uint8_t>& bytes, int x, int stored_row) {
+    const int width = static_cast<int>(U32At(bytes, 18));
+    const std::size_t at =
+        U32At(bytes, 10) + static_cast<std::size_t>(stored_row) * assetgen::BitmapRowStride(width) + x * 3;
+    return {bytes[at + 2], bytes[at + 1], bytes[at]};
+}
+
+std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// ---- bitmap writer -------------------------------------------------------
+
+Image NumberedPixels(int width, int height) {
+    Image image(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            image.At(x, y) = {static_cast<std::uint8_t>(x + 1), static_cast<std::uint8_t>(y + 1), 200};
+    }
+    return image;
+}
+
+TEST(BitmapWriter, HeadersDescribeAnUncompressed24BitBottomUpPicture) {
+    const std::vector<std::uint8_t> bytes = assetgen::EncodeBitmap(NumberedPixels(3, 2));
+    ASSERT_EQ(bytes.size(), 54u + 2 * 12);
+    EXPECT_EQ(bytes[0], 'B');
+    EXPECT_EQ(bytes[1], 'M');
+    EXPECT_EQ(U32At(bytes, 2), bytes.size());  // file size
+    EXPECT_EQ(U32At(bytes, 6), 0u);            // reserved
+    EXPECT_EQ(U32At(bytes, 10), 54u);          // pixel data offset
+    EXPECT_EQ(U32At(bytes, 14), 40u);          // information header size
+    EXPECT_EQ(U32At(bytes, 18), 3u);
+    EXPECT_EQ(U32At(bytes, 22), 2u);  // positive height: bottom-up rows
+    EXPECT_EQ(U16At(bytes, 26), 1);   // planes
+    EXPECT_EQ(U16At(bytes, 28), 24);  // bits per pixel
+    EXPECT_EQ(U32At(bytes, 30), 0u);  // no compression
+    EXPECT_EQ(U32At(bytes, 34), 2u * 12);
+    EXPECT_EQ(U32At(bytes, 46), 0u);  // no palette
+}
+
+TEST(BitmapWriter, RowsGoBottomUpAsBlueGreenRedPaddedWithZerosToFourBytes) {
+    for (int width : {1, 2, 3, 4, 5, 7}) {
+        SCOPED_TRACE(width);
+        const int stride = (width * 3 + 3) / 4 * 4;
+        EXPECT_EQ(assetgen::BitmapRowStride(width), stride);
+        const std::vector<std::uint8_t> bytes = assetgen::EncodeBitmap(NumberedPixels(width, 3));
+        ASSERT_EQ(bytes.size(), 54u + 3 * stride);
+        for (int stored_row = 0; stored_row < 3; ++stored_row) {
+            const std::size_t row = 54 + static_cast<std::size_t>(stored_row) * stride;
+            const int picture_row = 2 - stored_row;  // the first stored row is the bottom one
+            EXPECT_EQ(bytes[row + 0], 200);
+            EXPECT_EQ(bytes[row + 1], picture_row + 1);
+            EXPECT_EQ(bytes[row + 2], 1);
+            EXPECT_EQ(bytes[row + 3 * (width - 1) + 2], width);  // red of the last column
+            for (int pad = width * 3; pad < stride; ++pad)
+                EXPECT_EQ(bytes[row + pad], 0) << "padding byte " << pad;
+        }
+    }
+}
+
+TEST(BitmapWriter, WritesTheFileOrReportsFailureWithoutLeavingAPart) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    const Image image = NumberedPixels(5, 4);
+    ASSERT_TRUE(assetgen::WriteBitmapFile(folder / "numbers.bmp", image));
+    EXPECT_EQ(ReadFile(folder / "numbers.bmp"), assetgen::EncodeBitmap(image));
+    EXPECT_FALSE(std::filesystem::exists(folder / "numbers.bmp.part"));
+
+    EXPECT_FALSE(assetgen::WriteBitmapFile(folder / "no-such-folder" / "numbers.bmp", image));
+    EXPECT_FALSE(std::filesystem::exists(folder / "no-such-folder"));
+}
+
+// ---- font sheet ----------------------------------------------------------
+
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kWhite{255, 255, 255};
+
+// The sheet rendered once for all the font tests.
+const std::optional<Image>& RenderedSheet() {
+    static const std::optional<Image> sheet = assetgen::RenderFontSheet(ASSETGEN_FONT_FILE);
+    return sheet;
+}
+
+const Image& Sheet() {
+    return RenderedSheet().value();
+}
+
+Rgb CellPixel(int code, int x, int y) {
+    return Sheet().At(code % 16 * assetgen::kFontCellWidth + x, code / 16 * assetgen::kFontCellHeight + y);
+}
+
+// Rows of the cell for a code (0 = the cell's top row) that hold ink.
+std::vector<int> InkedRows(int code) {
+    std::vector<int> rows;
+    for (int y = 0; y < assetgen::kFontCellHeight; ++y) {
+        for (int x = 0; x < assetgen::kFontCellWidth; ++x) {
+            if (CellPixel(code, x, y) != kBlack) {
+                rows.push_back(y);
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+TEST(FontSheet, IsA128Square16By8CellSheetOfPureBlackAndWhite) {
+    ASSERT_TRUE(RenderedSheet().has_value());
+    ASSERT_EQ(Sheet().Width(), 128);
+    ASSERT_EQ(Sheet().Height(), 128);
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 128; ++x) {
+            const Rgb pixel = Sheet().At(x, y);
+            ASSERT_TRUE(pixel == kBlack || pixel == kWhite) << "blurred pixel at " << x << ", " << y;
+        }
+    }
+}
+
+TEST(FontSheet, PrintableCodesHaveInkAndSpaceAndControlCodesAreBlank) {
+    ASSERT_TRUE(RenderedSheet().has_value());
+    for (int code = 0; code < 128; ++code) {
+        const bool printable = code > 32 && code < 127;
+        EXPECT_EQ(!InkedRows(code).empty(), printable) << "code " << code;
+    }
+}
+
+TEST(FontSheet, CellBordersStayBlackSoGlyphsNeverTouch) {
+    ASSERT_TRUE(RenderedSheet().has_value());
+    for (int code = 0; code < 128; ++code) {
+        for (int y = 0; y < assetgen::kFontCellHeight; ++y)
+            ASSERT_EQ(CellPixel(code, assetgen::kFontCellWidth - 1, y), kBlack) << "code " << code;
+        for (int x = 0; x < assetgen::kFontCellWidth; ++x)
+            ASSERT_EQ(CellPixel(code, x, assetgen::kFontCellHeight - 1), kBlack) << "code " << code;
+    }
+}
+
+TEST(FontSheet, GlyphsSitInTheirOwnCellsTheRightWayUp) {
+    ASSERT_TRUE(RenderedSheet().has_value());
+    // "." and "_" hold ink low in the cell, "'" and "^" high, "-" in the middle,
+    // "|" from top to bottom; capitals stand on the baseline row.
+    EXPECT_GE(InkedRows('.').front(), 9);
+    EXPECT_GE(InkedRows('_').back(), 12);
+    EXPECT_LE(InkedRows('\'').back(), 6);
+    EXPECT_LE(InkedRows('^').back(), 7);
+    const std::vector<int> dash = InkedRows('-');
+    EXPECT_GE(dash.front(), 5);
+    EXPECT_LE(dash.back(), 10);
+    EXPECT_GE(InkedRows('|').size(), 12u);
+    EXPECT_EQ(InkedRows('A').back(), InkedRows('H').back());
+    EXPECT_GT(InkedRows('g').back(), InkedRows('a').back());  // the descender reaches below
+    // "I" is one upright stroke: its middle row has less ink than "M"'s.
+    auto ink_in_row = [&](int code, int y) {
+        int count = 0;
+        for (int x = 0; x < assetgen::kFontCellWidth; ++x)
+            count += CellPixel(code, x, y) == kWhite;
+        return count;
+    };
+    EXPECT_LT(ink_in_row('I', 8), ink_in_row('M', 8));
+}
+
+TEST(FontSheet, AFontThatCannotBeReadGivesNoSheet) {
+    EXPECT_FALSE(assetgen::RenderFontSheet("/nonexistent/font.ttf").has_value());
+    const std::filesystem::path not_a_font = std::filesystem::temp_directory_path() / "not-a-font.ttf";
+    std::ofstream(not_a_font) << "plain text";
+    EXPECT_FALSE(assetgen::RenderFontSheet(not_a_font).has_value());
+}
+
+// ---- road tiles ----------------------------------------------------------
+
+bool IsAsphalt(Rgb c) {
+    return std::max({c.r, c.g, c.b}) < 110 && std::abs(c.r - c.b) < 16 && std::abs(c.g - c.b) < 16;
+}
+bool IsKerb(Rgb c) {
+    return std::min({c.r, c.g, c.b}) >= 110 && std::abs(c.r - c.b) < 30;
+}
+bool IsGrass(Rgb c) {
+    return c.g > c.b + 20 && c.g >= c.r;
+}
+
+enum class Zone { kAsphalt, kKerb, kGrass, kOther };
+
+Zone ZoneOf(Rgb c) {
+    if (IsAsphalt(c)) return Zone::kAsphalt;
+    if (IsKerb(c)) return Zone::kKerb;
+    if (IsGrass(c)) return Zone::kGrass;
+    return Zone::kOther;
+}
+
+// A pixel of a tile by its distance inward from one side and its position
+// along that side, for the sides as they lie on the ground.
+Rgb FromSide(const Image& tile, int bit, int depth, int along) {
+    const int last = assetgen::kRoadTileSize - 1;
+    switch (bit) {
+        case assetgen::kEdgeTowardLowerY:
+            return tile.At(along, last - depth);  // the bottom row
+        case assetgen::kEdgeTowardLowerX:
+            return tile.At(depth, along);
+        case assetgen::kEdgeTowardHigherX:
+            return tile.At(last - depth, along);
+        default:
+            return tile.At(along, depth);  // toward higher y: the top row
+    }
+}
+
+TEST(RoadTiles, KerbAndVergeLieExactlyOnTheSidesWhoseBitsAreSet) {
+    constexpr int kKerbStart = assetgen::kVergeWidth;
+    constexpr int kKerbEnd = kKerbStart + assetgen::kKerbWidth;
+    constexpr int kAlong = 60;  // halfway along, clear of the corners and of a stone joint
+    for (int mask = 0; mask < 16; ++mask) {
+        const Image tile = assetgen::MakeRoadTile(mask);
+        for (int bit : {1, 2, 4, 8}) {
+            SCOPED_TRACE(testing::Message() << "mask " << mask << ", side " << bit);
+            for (int depth = 0; depth < kKerbEnd + 8; ++depth) {
+                Zone expected = Zone::kAsphalt;
+                if ((mask & bit) != 0 && depth < kKerbStart) expected = Zone::kGrass;
+                if ((mask & bit) != 0 && depth >= kKerbStart && depth < kKerbEnd) expected = Zone::kKerb;
+                ASSERT_EQ(ZoneOf(FromSide(tile, bit, depth, kAlong)), expected) << "depth " << depth;
+            }
+        }
+    }
+}
+
+TEST(RoadTiles, TheEdgeTowardLowerYIsTheFirstRowStoredInTheFile) {
+    // The ground quad maps the first stored row to the tile's edge toward y - 1
+    // and the first column to its edge toward x - 1.
+    const int last = assetgen::kRoadTileSize - 1;
+    const std::vector<std::uint8_t> lower_y = assetgen::EncodeBitmap(assetgen::MakeRoadTile(1));
+    EXPECT_TRUE(IsGrass(StoredPixel(lower_y, 60, 0)));
+    EXPECT_TRUE(IsAsphalt(StoredPixel(lower_y, 60, last)));
+    const std::vector<std::uint8_t> higher_y = assetgen::EncodeBitmap(assetgen::MakeRoadTile(8));
+    EXPECT_TRUE(IsAsphalt(StoredPixel(higher_y, 60, 0)));
+    EXPECT_TRUE(IsGrass(StoredPixel(higher_y, 60, last)));
+    const std::vector<std::uint8_t> lower_x = assetgen::EncodeBitmap(assetgen::MakeRoadTile(2));
+    EXPECT_TRUE(IsGrass(StoredPixel(lower_x, 0, 60)));
+    EXPECT_TRUE(IsAsphalt(StoredPixel(lower_x, last, 60)));
+}
+
+// Tiles side by side must agree where they meet: a kerb running along both
+// continues across the seam, and the surfaces join without a visible step.
+TEST(RoadTiles, KerbsLineUpAcrossTheSeamBetweenNeighbouringTiles) {
+    const int last = assetgen::kRoadTileSize - 1;
+    std::vector<Image> tiles;
+    for (int mask = 0; mask < 16; ++mask)
+        tiles.push_back(assetgen::MakeRoadTile(mask));
+    for (int a = 0; a < 16; ++a) {
+        for (int b = 0; b < 16; ++b) {
+            // b to the right of a (toward higher x): both road, same kerbs above and below.
+            if ((a & 4) == 0 && (b & 2) == 0 && (a & 9) == (b & 9)) {
+                for (int y = 0; y <= last; ++y)
+                    ASSERT_EQ(ZoneOf(tiles[a].At(last, y)), ZoneOf(tiles[b].At(0, y)))
+                        << "masks " << a << " | " << b << ", row " << y;
+            }
+            // b beyond a toward higher y, which is the top of a's picture.
+            if ((a & 8) == 0 && (b & 1) == 0 && (a & 6) == (b & 6)) {
+                for (int x = 0; x <= last; ++x)
+                    ASSERT_EQ(ZoneOf(tiles[a].At(x, 0)), ZoneOf(tiles[b].At(x, last)))
+                        << "masks " << a << " / " << b << ", column " << x;
+            }
+        }
+    }
+}
+
+TEST(RoadTiles, TheVergeRunsOnIntoTheGrassTile) {
+    const Image grass = assetgen::MakeGrass();
+    const Image all_sides = assetgen::MakeRoadTile(15);
+    const int last = assetgen::kRoadTileSize - 1;
+    for (int i = 0; i <= last; ++i) {
+        ASSERT_EQ(all_sides.At(i, 0), grass.At(i, 0));
+        ASSERT_EQ(all_sides.At(i, last), grass.At(i, last));
+        ASSERT_EQ(all_sides.At(0, i), grass.At(0, i));
+        ASSERT_EQ(all_sides.At(last, i), grass.At(last, i));
+    }
+}
+
+// ---- surfaces that repeat across the ground --------------------------------
+
+int ColumnStep(const Image& image, int left, int right) {
+    int sum = 0;
+    for (int y = 0; y < image.Height(); ++y) {
+        const Rgb a = image.At(left, y);
+        const Rgb b = image.At(right, y);
+        sum += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+    }
+    return sum;
+}
+
+Image Transposed(const Image& image) {
+    Image turned(image.Height(), image.Width());
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x)
+            turned.At(y, x) = image.At(x, y);
+    }
+    return turned;
+}
+
+// The step from the last column back to the first is no larger than the
+// steps between neighbouring columns inside the picture at the same place of a
+// repeating pattern (every column for noise; the joints for slabs).
+void ExpectWrapsWithoutASeam(const Image& image, int pattern_width) {
+    int inside = 0;
+    int count = 0;
+    for (int x = pattern_width; x < image.Width(); x += pattern_width) {
+        inside += ColumnStep(image, x - 1, x);
+        ++count;
+    }
+    EXPECT_LE(ColumnStep(image, image.Width() - 1, 0), inside / count * 3 / 2);
+}
+
+TEST(GroundTextures, TileWithoutSeamsInBothDirections) {
+    const struct {
+        Image texture;
+        int pattern_width;
+    } textures[] = {
+        {assetgen::MakeGrass(), 1},
+        {assetgen::MakeShopFloor(), assetgen::kSlabSize},
+        {assetgen::MakeRoadTile(0), 1},
+    };
+    for (const auto& [texture, pattern_width] : textures) {
+        EXPECT_EQ(texture.Width(), 128);
+        ExpectWrapsWithoutASeam(texture, pattern_width);
+        ExpectWrapsWithoutASeam(Transposed(texture), pattern_width);
+    }
+}
+
+// ---- tree ------------------------------------------------------------------
+
+TEST(Tree, StandsOnTheBottomRowOnBackgroundOfExactlyTheKeyColour) {
+    const Image tree = assetgen::MakeTree();
+    const int size = assetgen::kTreeSize;
+    ASSERT_EQ(tree.Width(), size);
+    ASSERT_EQ(tree.Height(), size);
+    for (int i = 0; i < size; ++i) {
+        EXPECT_EQ(tree.At(i, 0), assetgen::kKeyColour) << "top row, column " << i;
+        EXPECT_EQ(tree.At(0, i), assetgen::kKeyColour) << "left column, row " << i;
+        EXPECT_EQ(tree.At(size - 1, i), assetgen::kKeyColour) << "right column, row " << i;
+    }
+    EXPECT_EQ(tree.At(0, size - 1), assetgen::kKeyColour);
+    EXPECT_NE(tree.At(size / 2, size - 1), assetgen::kKeyColour);  // the trunk reaches the ground
+    int opaque = 0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const Rgb pixel = tree.At(x, y);
+            if (pixel == assetgen::kKeyColour) continue;
+            ++opaque;
+            // Leaves and bark only: nothing blended toward the key colour.
+            ASSERT_LE(pixel.b, pixel.g) << x << ", " << y;
+        }
+    }
+    EXPECT_GT(opaque, size * size / 4);
+    EXPECT_LT(opaque, size * size * 3 / 4);
+}
+
+// ---- the build's output ------------------------------------------------------
+
+TEST(GeneratedFiles, SitBesideTheProgramsAsBitmapsOfTheirSize) {
+    const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+    std::vector<std::string> names = {"Smalfont.bmp", "grass0.bmp", "shop.bmp", "tree.bmp"};
+    for (int mask = 0; mask < 16; ++mask)
+        names.push_back("track" + std::to_string(mask) + ".bmp");
+    for (const std::string& name : names) {
+        const std::vector<std::uint8_t> bytes = ReadFile(folder / name);
+        ASSERT_GE(bytes.size(), 54u) << name;
+        EXPECT_EQ(bytes[0], 'B') << name;
+        EXPECT_EQ(U16At(bytes, 28), 24) << name;
+        EXPECT_EQ(U32At(bytes, 18), 128u) << name;
+        EXPECT_EQ(U32At(bytes, 22), 128u) << name;
+        EXPECT_EQ(bytes.size(), 54u + 128 * 128 * 3) << name;
+    }
+}
+
+}  // namespace
+}  // namespace assetgen_test
