@@ -26,6 +26,7 @@
 #include "gfx2d/bitmap_commands.h"
 #include "gfx2d/frame_commands.h"
 #include "gfx2d/opengl_prism.h"
+#include "gfx2d/primitive_commands.h"
 #include "gfx2d/sprite_commands.h"
 #include "gfx2d/text_commands.h"
 

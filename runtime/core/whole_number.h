@@ -21,3 +21,13 @@ inline std::int64_t TruncToInt64(double value) {
     if (value >= 9223372036854775807.0) return std::numeric_limits<std::int64_t>::max();
     return static_cast<std::int64_t>(value);
 }
+
+// Truncates toward zero and narrows to 16 bits, as screen coordinates are.
+inline std::int16_t TruncToInt16(double value) {
+    return static_cast<std::int16_t>(TruncToInt32(value));
+}
+
+// A colour value: truncated toward zero to 64 bits, then taken modulo 2^32.
+inline std::uint32_t TruncToColour(double value) {
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(TruncToInt64(value)));
+}

@@ -20,10 +20,6 @@ constexpr std::uint8_t kEscape = 1;
 constexpr std::uint8_t kLeftAlt = 56;
 constexpr std::uint8_t kF4 = 62;
 
-std::int16_t ToInt16(double value) {
-    return static_cast<std::int16_t>(TruncToInt32(value));
-}
-
 }  // namespace
 
 void SHOWSCREEN() {
@@ -53,7 +49,7 @@ double GETTIMERALL() {
 }
 
 void VIEWPORT(double x, double y, double width, double height) {
-    pPrism->Make2DViewport(ToInt16(x), ToInt16(y), ToInt16(width), ToInt16(height));
+    pPrism->Make2DViewport(TruncToInt16(x), TruncToInt16(y), TruncToInt16(width), TruncToInt16(height));
 }
 
 void GETSCREENSIZE(double& width, double& height) {

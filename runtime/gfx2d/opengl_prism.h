@@ -129,6 +129,13 @@ public:
     void StartPoly(int sprite);
     void PolyPoint(std::int16_t x, std::int16_t y, float s, float t, std::uint32_t colour);
     void EndPoly();
+    // One corner of a polygon as drawn: x, -y, s, 1 - t, red, green, blue, alpha.
+    struct PolygonVertex {
+        float x, y, s, t, red, green, blue, alpha;
+    };
+    // The corners gathered since StartPoly, as whole triangles of a fan around
+    // the first point and an unfinished pair.
+    const std::vector<PolygonVertex>& PolygonVertices() const { return polygon_; }
     // Cross-fades from one surface to another over 52 frames.
     void BlendToSurface(int from, int to);
     void Particles(OPENGL_PARTICLE& particle, std::uint32_t colour);
@@ -163,8 +170,8 @@ private:
         std::int8_t columns = 0;
         std::int8_t rows = 0;
     };
-    struct PolygonVertex {
-        float x, y, s, t, red, green, blue, alpha;
+    struct TextureSelection {
+        int sprite, second, mipmap;
     };
 
     GLuint TextureOf(int sprite, int mipmap) const;
@@ -175,6 +182,13 @@ private:
     const std::vector<std::uint8_t>& CollisionMask(int sprite);
     // The colour of a primitive, with the colour intensity applied.
     void PrimitiveColour(std::uint32_t colour, float rgba[4]) const;
+    // The colour sprites and text are modulated with: the intensity in grey.
+    void UseIntensityColour() const { glColor4f(color_intensity_, color_intensity_, color_intensity_, 1); }
+    TextureSelection CurrentTexture() const { return {texture_sprite_, texture_second_, texture_mipmap_}; }
+    void SelectTexture(const TextureSelection& t) { SetTexture3D(t.sprite, t.second, t.mipmap); }
+    // Draws an untextured point, line or rectangle in a primitive colour.
+    template <class Draw>
+    void DrawUntextured(std::uint32_t colour, Draw draw);
     void ReportRenderer();
     void SetViewportOnScreen() const;
 

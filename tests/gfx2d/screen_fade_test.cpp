@@ -1,0 +1,71 @@
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "morvane.h"
+#include "platform/temp_folder.h"
+#include "support/bitmap_writer.h"
+#include "support/drawing_test.h"
+#include "support/error_log_lines.h"
+
+namespace {
+
+const Rgb kGreen{0, 200, 0};
+constexpr double kBlueColour = 0xFF0000;
+const Rgb kBlue{0, 0, 255};
+
+class ScreenFade : public DrawingTest {
+protected:
+    void TearDown() override { pPrism->FreeSurface(0); }
+};
+
+TEST_F(ScreenFade, FadesOverFiftyTwoFramesToABitmapThatStaysAsTheBackground) {
+    const std::string path = PrivateTempFolder() + "green.bmp";
+    WriteBitmap(path, {100, 70, 24, false, {}, [](int, int) { return TestRgb{0, 200, 0}; }});
+    FILLRECT(0, 0, 640, 480, kBlueColour);  // the picture so far
+    ALPHAMODE(0.5);
+    const long swaps = __hWnd->SwapCount();
+    BLENDSCREEN(path.c_str());
+    EXPECT_EQ(__hWnd->SwapCount(), swaps + 52);
+    EXPECT_EQ(PixelAt(0, 0), kGreen);
+    EXPECT_EQ(PixelAt(99, 69), kGreen);
+    EXPECT_EQ(PixelAt(100, 10), kBlack);  // the tile beyond the bitmap's edge
+    EXPECT_EQ(PixelAt(300, 300), kBlack);
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
+    EXPECT_FLOAT_EQ(pPrism->ColorIntensity(), 1.0f);
+
+    SHOWSCREEN();  // every following frame starts on the bitmap
+    EXPECT_EQ(PixelAt(50, 35), kGreen);
+    EXPECT_EQ(PixelAt(300, 300), kBlack);
+}
+
+TEST_F(ScreenFade, AMissingFileChangesNothing) {
+    FILLRECT(0, 0, 640, 480, kBlueColour);
+    const long swaps = __hWnd->SwapCount();
+    BLENDSCREEN((PrivateTempFolder() + "no such picture.bmp").c_str());
+    EXPECT_EQ(__hWnd->SwapCount(), swaps);
+    EXPECT_EQ(PixelAt(320, 240), kBlue);
+    SHOWSCREEN();
+    EXPECT_EQ(PixelAt(320, 240), kBlack);  // still no background
+}
+
+using ScreenFadeDeathTest = ScreenFade;
+
+TEST_F(ScreenFadeDeathTest, AFileThatIsNotABitmapEndsTheProgramWithError3) {
+    const std::string path = PrivateTempFolder() + "not a picture.bmp";
+    std::ofstream(path) << "plain text, not a bitmap";
+    DeleteErrorLog();
+    EXPECT_EXIT(
+        {
+            __QV_DEBUG = 1;
+            BLENDSCREEN(path.c_str());
+        },
+        testing::ExitedWithCode(0), "");
+    EXPECT_EQ(LastErrorLogLines(5), (std::vector<std::string>{"-End On Line", "3", "0", "0", "0"}));
+}
+
+}  // namespace

@@ -1,0 +1,47 @@
+// A test that draws with the real runtime and reads the pixels back.
+#pragma once
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "morvane.h"
+#include "support/pixels.h"
+#include "support/test_runtime.h"
+
+// Each case starts on a cleared frame in the full-window 2D projection,
+// drawing opaque, with no background surface.
+class DrawingTest : public testing::Test {
+protected:
+    void SetUp() override {
+        runtime_ = StartTestRuntime();
+        pPrism->FreeSurface(0);
+        pPrism->DoAlpha(0);
+        pPrism->Make2DViewport(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    TestRuntime runtime_;
+};
+
+// How many pixels of the rectangle from (x0, y0) to (x1 - 1, y1 - 1) are not black.
+inline int LitPixels(int x0, int y0, int x1, int y1) {
+    const int width = x1 - x0;
+    const int height = y1 - y0;
+    std::vector<unsigned char> rgba(static_cast<std::size_t>(width * height * 4));
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x0, pPrism->Height() - y1, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    int lit = 0;
+    for (std::size_t i = 0; i < rgba.size(); i += 4)
+        lit += rgba[i] != 0 || rgba[i + 1] != 0 || rgba[i + 2] != 0;
+    return lit;
+}
+
+// Whether every channel is within one step of the expected value (for EXPECT_PRED2).
+inline bool Near(const Rgb& actual, const Rgb& expected) {
+    for (int i = 0; i < 3; ++i) {
+        if (actual[i] < expected[i] - 1 || actual[i] > expected[i] + 1) return false;
+    }
+    return true;
+}
