@@ -26,8 +26,8 @@ void DrawInputLine(const DynStr& text, std::int16_t x, std::int16_t y, bool curs
 }  // namespace
 
 void INPUT(DynStr& text, double x, double y) {
-    const auto px = static_cast<std::int16_t>(TruncToInt32(x));
-    const auto py = static_cast<std::int16_t>(TruncToInt32(y));
+    const std::int16_t px = TruncToInt16(x);
+    const std::int16_t py = TruncToInt16(y);
     pPrism->GrabSurface(kInputSurface);
     pPrism->PasteSurface(kInputSurface);
     pPrism->DrawTextA(static_cast<std::int16_t>(__nCurFont), text.c_str(), px, py);

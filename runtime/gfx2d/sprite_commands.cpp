@@ -9,10 +9,6 @@
 
 namespace {
 
-std::int16_t Short(double value) {
-    return static_cast<std::int16_t>(TruncToInt32(value));
-}
-
 int Slot(double n) {
     return TruncToInt32(n);
 }
@@ -26,11 +22,12 @@ bool IntervalsMeet(double a, double length_a, double b, double length_b) {
 }  // namespace
 
 void SPRITE(double n, double x, double y) {
-    pPrism->DrawSprite(Slot(n), Short(x), Short(y));
+    pPrism->DrawSprite(Slot(n), TruncToInt16(x), TruncToInt16(y));
 }
 
 void STRETCHSPRITE(double n, double x, double y, double width, double height) {
-    pPrism->StretchSprite(Slot(n), Short(x), Short(y), Short(width), Short(height));
+    pPrism->StretchSprite(Slot(n), TruncToInt16(x), TruncToInt16(y), TruncToInt16(width),
+                          TruncToInt16(height));
 }
 
 void ZOOMSPRITE(double n, double x, double y, double fx, double fy) {
@@ -38,12 +35,13 @@ void ZOOMSPRITE(double n, double x, double y, double fx, double fy) {
     pPrism->GetSpriteSize(Slot(n), image_width, image_height);
     const double width = std::abs(fx * image_width);
     const double height = std::abs(fy * image_height);
-    pPrism->StretchSprite(Slot(n), Short(x - (width - image_width) * 0.5),
-                          Short(y - (height - image_height) * 0.5), Short(width), Short(height));
+    pPrism->StretchSprite(Slot(n), TruncToInt16(x - (width - image_width) * 0.5),
+                          TruncToInt16(y - (height - image_height) * 0.5), TruncToInt16(width),
+                          TruncToInt16(height));
 }
 
 void ROTOSPRITE(double n, double x, double y, double angle) {
-    pPrism->RotoSprite(Slot(n), Short(x), Short(y), TruncToInt32(angle));
+    pPrism->RotoSprite(Slot(n), TruncToInt16(x), TruncToInt16(y), TruncToInt32(angle));
 }
 
 void ROTOZOOMSPRITE(double n, double x, double y, double angle, double zoom) {
@@ -56,17 +54,20 @@ void ROTOZOOMSPRITE(double n, double x, double y, double angle, double zoom) {
     }
     OPENGL_SPRITEFX effect;
     effect.angle = static_cast<float>(angle);
-    effect.width = Short(image_width * zoom);
-    effect.height = Short(image_height * zoom);
-    pPrism->DrawSpriteFX(Slot(n), Short(x), Short(y), effect);
+    effect.width = TruncToInt16(image_width * zoom);
+    effect.height = TruncToInt16(image_height * zoom);
+    pPrism->DrawSpriteFX(Slot(n), TruncToInt16(x), TruncToInt16(y), effect);
 }
 
 void GRABSPRITE(double n, double x, double y, double width, double height) {
-    pPrism->GrabSprite(Slot(n), Short(x), Short(y), Short(width), Short(height));
+    pPrism->GrabSprite(Slot(n), TruncToInt16(x), TruncToInt16(y), TruncToInt16(width), TruncToInt16(height));
 }
 
 double SPRCOLL(double a, double xa, double ya, double b, double xb, double yb) {
-    return pPrism->SpriteCollision(Slot(a), Slot(b), Short(xa), Short(ya), Short(xb), Short(yb)) ? 1 : 0;
+    return pPrism->SpriteCollision(Slot(a), Slot(b), TruncToInt16(xa), TruncToInt16(ya), TruncToInt16(xb),
+                                   TruncToInt16(yb))
+               ? 1
+               : 0;
 }
 
 void BOXCOLL(double& result, double x1, double y1, double w1, double h1, double x2, double y2, double w2,

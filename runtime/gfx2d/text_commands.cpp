@@ -13,10 +13,6 @@ std::int32_t __nCurFont = 0;
 
 namespace {
 
-std::int16_t Short(double value) {
-    return static_cast<std::int16_t>(TruncToInt32(value));
-}
-
 void SelectFont(double n) {
     __nCurFont = std::clamp(TruncToInt32(n), 0, OpenGLPrism::kFonts - 1);
 }
@@ -35,7 +31,7 @@ void SETFONT(double n) {
 }
 
 void PRINT(DynStr text, double x, double y) {
-    pPrism->DrawTextA(static_cast<std::int16_t>(__nCurFont), text.c_str(), Short(x), Short(y));
+    pPrism->DrawTextA(static_cast<std::int16_t>(__nCurFont), text.c_str(), TruncToInt16(x), TruncToInt16(y));
 }
 
 void PRINT(double number, double x, double y) {

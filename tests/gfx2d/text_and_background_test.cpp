@@ -13,19 +13,25 @@
 
 namespace {
 
-std::string TempPath(const std::string& name) { return std::string(std::getenv("TMPDIR")) + "/" + name; }
+std::string TempPath(const std::string& name) {
+    return std::string(std::getenv("TMPDIR")) + "/" + name;
+}
 
 // A 128 x 128 font sheet whose cell for code c is filled with red 2c, green 255 - c, blue 7.
 std::string WriteColourFont() {
     const std::string path = TempPath("colour_font.bmp");
-    WriteBitmap(path, {128, 128, 24, false, {}, [](int x, int y) {
-                           const int code = (y / 16) * 16 + x / 8;
-                           return TestRgb{static_cast<std::uint8_t>(2 * code), static_cast<std::uint8_t>(255 - code), 7};
-                       }});
+    WriteBitmap(
+        path,
+        {128, 128, 24, false, {}, [](int x, int y) {
+             const int code = (y / 16) * 16 + x / 8;
+             return TestRgb{static_cast<std::uint8_t>(2 * code), static_cast<std::uint8_t>(255 - code), 7};
+         }});
     return path;
 }
 
-Rgb CellColour(int code) { return {2 * code, 255 - code, 7}; }
+Rgb CellColour(int code) {
+    return {2 * code, 255 - code, 7};
+}
 
 class Text : public testing::Test {
 protected:
@@ -44,11 +50,15 @@ TEST_F(Text, StartUpLoadsTheDefaultFont) {
     EXPECT_EQ(width, 8);
     EXPECT_EQ(height, 16);
     PRINT(DynStr("W"), 0, 0);
-    EXPECT_GT(16 * 8 - [] {
-        int black = 0;
-        for (int y = 0; y < 16; ++y) black += CountInRow(y, 0, 8, kBlack);
-        return black;
-    }(), 0);  // the glyph has ink
+    EXPECT_GT(
+        16 * 8 -
+            [] {
+                int black = 0;
+                for (int y = 0; y < 16; ++y)
+                    black += CountInRow(y, 0, 8, kBlack);
+                return black;
+            }(),
+        0);  // the glyph has ink
 }
 
 TEST_F(Text, CellsFollowTheSheetLayout) {
@@ -135,14 +145,16 @@ class Backgrounds : public Text {};
 
 TEST_F(Backgrounds, ABitmapBackgroundIsCutInto64PixelTiles) {
     const std::string path = TempPath("background.bmp");
-    WriteBitmap(path, {200, 100, 24, false, {}, [](int x, int) { return x < 100 ? TestRgb{0, 0, 255} : TestRgb{0, 255, 0}; }});
+    WriteBitmap(path, {200, 100, 24, false, {}, [](int x, int) {
+                           return x < 100 ? TestRgb{0, 0, 255} : TestRgb{0, 255, 0};
+                       }});
     LOADBMP(DynStr(path.c_str()));
     int columns, rows;
     pPrism->GetSurfaceGrid(0, columns, rows);
     EXPECT_EQ(columns, 4);
     EXPECT_EQ(rows, 2);
     EXPECT_EQ(PixelAt(10, 10), (Rgb{0, 0, 255}));  // shown at once
-    SHOWSCREEN();  // and behind every following frame
+    SHOWSCREEN();                                  // and behind every following frame
     EXPECT_EQ(PixelAt(150, 90), (Rgb{0, 255, 0}));
     EXPECT_EQ(PixelAt(210, 50), kBlack);  // the rest of the last tile column
     BLACKSCREEN();
