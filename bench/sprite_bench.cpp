@@ -16,7 +16,8 @@ void WriteSpriteBitmap(const std::string& path) {
     // A 32 x 32 24-bit bitmap: a yellow disc on the key colour.
     std::string bytes = "BM";
     auto put = [&](std::uint32_t value, int size) {
-        for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>(value >> (8 * i)));
+        for (int i = 0; i < size; ++i)
+            bytes.push_back(static_cast<char>(value >> (8 * i)));
     };
     put(54 + 32 * 32 * 3, 4);
     put(0, 4);
@@ -26,7 +27,8 @@ void WriteSpriteBitmap(const std::string& path) {
     put(32, 4);
     put(1, 2);
     put(24, 2);
-    for (int i = 0; i < 6; ++i) put(0, 4);
+    for (int i = 0; i < 6; ++i)
+        put(0, 4);
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
             const bool inside = (x - 16) * (x - 16) + (y - 16) * (y - 16) < 225;
@@ -40,18 +42,20 @@ void WriteSpriteBitmap(const std::string& path) {
 
 void BM_SpritesPerFrame(benchmark::State& state) {
     StartBenchRuntime();
-    const std::string path = std::string(std::getenv("TMPDIR") != nullptr ? std::getenv("TMPDIR") : "/tmp") +
-                             "/bench_sprite.bmp";
+    const std::string path =
+        std::string(std::getenv("TMPDIR") != nullptr ? std::getenv("TMPDIR") : "/tmp") + "/bench_sprite.bmp";
     WriteSpriteBitmap(path);
     LOADSPRITE(DynStr(path.c_str()), 1);
     for (auto _ : state) {
-        for (int i = 0; i < kPerFrame; ++i) SPRITE(1, (i * 37) % 608, (i * 53) % 448);
+        for (int i = 0; i < kPerFrame; ++i)
+            SPRITE(1, (i * 37) % 608, (i * 53) % 448);
         SHOWSCREEN();
     }
-    state.counters["frames_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["frames_per_s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["us_per_sprite"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * kPerFrame, benchmark::Counter::kIsRate | benchmark::Counter::kInvert,
-        benchmark::Counter::kIs1000);
+        static_cast<double>(state.iterations()) * kPerFrame,
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
     std::remove(path.c_str());
 }
 BENCHMARK(BM_SpritesPerFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
@@ -60,13 +64,15 @@ void BM_CharactersPerFrame(benchmark::State& state) {
     StartBenchRuntime();
     const DynStr line(std::string(100, 'x').replace(0, 26, "abcdefghijklmnopqrstuvwxyz").c_str());
     for (auto _ : state) {
-        for (int row = 0; row < kPerFrame / 100; ++row) PRINT(line, 0, (row * 16) % 464);
+        for (int row = 0; row < kPerFrame / 100; ++row)
+            PRINT(line, 0, (row * 16) % 464);
         SHOWSCREEN();
     }
-    state.counters["frames_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["frames_per_s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["us_per_char"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * kPerFrame, benchmark::Counter::kIsRate | benchmark::Counter::kInvert,
-        benchmark::Counter::kIs1000);
+        static_cast<double>(state.iterations()) * kPerFrame,
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
 }
 BENCHMARK(BM_CharactersPerFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
