@@ -6,6 +6,7 @@
 #include "core/program_end.h"
 #include "core/startup_settings.h"
 #include "core/whole_number.h"
+#include "gfx2d/frame_shots.h"
 #include "gfx2d/opengl_prism.h"
 #include "gfx3d/scene_state.h"
 #include "platform/input_source.h"
@@ -27,6 +28,8 @@ void SHOWSCREEN() {
     __g_ThisTime = pPrism->AccurateTime();
     pDXin->GetKeyboardStatus();
     if (pDXin->IsKeyDown(kEscape) || (pDXin->IsKeyDown(kLeftAlt) && pDXin->IsKeyDown(kF4))) END();
+    static long frames_presented = 0;
+    SaveChosenFrame(++frames_presented);
     pPrism->FlipScreens();
     TheInput().OnFrame();
     pPrism->DoAlpha(0);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "gfx2d/bitmap_file.h"
 #include "morvane.h"
 #include "support/error_log_lines.h"
 
@@ -71,6 +72,26 @@ TEST(Program, WithoutItsFontTheProgramEndsWithError3) {
     // Start-up ends before the program runs (so without its debug setting: no end record).
     EXPECT_EQ(run.log,
               (std::vector<std::string>{"OpenGL Software Emulation", "Smalfont.bmp cannot be found"}));
+}
+
+TEST(Program, ChosenFramesAreSavedAsScreenshots) {
+    const std::filesystem::path shots = std::filesystem::path(std::getenv("TMPDIR")) / "shots";
+    std::filesystem::create_directories(shots);
+    const std::string command = "MORVANE_SHOTS='" + shots.string() +
+                                "' MORVANE_SHOT_FRAMES=2,3,99 ENDING=close '" + FRAME_LOOP_PROGRAM + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_FALSE(std::filesystem::exists(shots / "frame-1.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(shots / "frame-99.bmp"));
+    for (int frame : {2, 3}) {
+        const std::optional<BitmapFile> shot =
+            ReadBitmapFile((shots / ("frame-" + std::to_string(frame) + ".bmp")).string());
+        ASSERT_TRUE(shot) << frame;
+        std::uint8_t red, green, blue;
+        shot->PixelAt(10 * frame - 1, 5, red, green, blue);
+        EXPECT_EQ(green, 255) << "the bar of frame " << frame;
+        shot->PixelAt(10 * frame, 5, red, green, blue);
+        EXPECT_EQ(green, 0) << "the bar of frame " << frame;
+    }
 }
 
 TEST(Program, TheEndRecordNamesCodeAndLine) {

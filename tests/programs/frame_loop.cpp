@@ -49,6 +49,8 @@ void MainGameSub() {
     LIMITFPS(60);
     for (int frame = 1;; ++frame) {
         WriteErrorLog(("frame " + std::to_string(frame)).c_str());
+        // A frame that can be told apart in a screenshot: a bar as wide as its number.
+        FILLRECT(0, 0, 10 * frame, 10, 0x00FF00);
         if (frame == 3) {
             const std::string how = ending != nullptr ? ending : "";
             if (how == "return") {

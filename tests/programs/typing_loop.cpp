@@ -18,6 +18,7 @@ void MainGameSub() {
         SHOWSCREEN();
     }
     WriteErrorLog(("typed " + typed).c_str());
-    WriteErrorLog(("mouse " + std::to_string(static_cast<int>(x)) + " " + std::to_string(static_cast<int>(y))).c_str());
+    WriteErrorLog(
+        ("mouse " + std::to_string(static_cast<int>(x)) + " " + std::to_string(static_cast<int>(y))).c_str());
     END();
 }
