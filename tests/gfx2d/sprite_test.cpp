@@ -5,8 +5,7 @@
 
 #include "morvane.h"
 #include "support/bitmap_writer.h"
-#include "support/pixels.h"
-#include "support/test_runtime.h"
+#include "support/drawing_test.h"
 
 namespace {
 
@@ -34,15 +33,7 @@ TestBitmap TopRed(int width, int height) {
                 return y < height / 2 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255}; }};
 }
 
-class Sprites : public testing::Test {
-protected:
-    void SetUp() override {
-        StartTestRuntime();
-        pPrism->Make2DViewport(0, 0, 0, 0);
-        pPrism->DoAlpha(0);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-};
+using Sprites = DrawingTest;
 
 TEST_F(Sprites, ASpriteCoversItsImageFromTheTopLeft) {
     LoadTestSprite(1, Solid(32, 32, {255, 0, 0}));

@@ -8,8 +8,7 @@
 #include "morvane.h"
 #include "support/bitmap_writer.h"
 #include "support/error_log_lines.h"
-#include "support/pixels.h"
-#include "support/test_runtime.h"
+#include "support/drawing_test.h"
 
 namespace {
 
@@ -33,13 +32,10 @@ Rgb CellColour(int code) {
     return {2 * code, 255 - code, 7};
 }
 
-class Text : public testing::Test {
+class Text : public DrawingTest {
 protected:
     void SetUp() override {
-        StartTestRuntime();
-        pPrism->Make2DViewport(0, 0, 0, 0);
-        pPrism->DoAlpha(0);
-        glClear(GL_COLOR_BUFFER_BIT);
+        DrawingTest::SetUp();
         SETFONT(0);
     }
 };
