@@ -31,6 +31,17 @@ struct Skin {
     bool mirrored = false;
 };
 
+// A texture bitmap's size, for the skins that show its pictures.
+struct TextureSize {
+    int width;
+    int height;
+
+    // The skin showing one picture of the texture, untinted.
+    Skin Picture(PixelRect picture, bool mirrored = false) const {
+        return {AreaOf(picture, width, height), kWhite, mirrored};
+    }
+};
+
 // An axis-aligned box between two corners.
 struct Box {
     Vec3 low;
