@@ -1,5 +1,6 @@
 #include "mesh_builder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
