@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "bitmap_writer.h"
+#include "whole_file.h"
 
 namespace assetgen {
 
@@ -23,6 +24,10 @@ void AssetFolder::SaveBitmap(const std::string& name, const std::optional<Image>
     } else {
         Fail(name, "could not be made");
     }
+}
+
+void AssetFolder::SaveFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    if (!WriteWholeFile(folder_ / name, bytes)) Fail(name, "cannot be written");
 }
 
 void AssetFolder::Fail(const std::string& name, const std::string& why) {

@@ -2,9 +2,11 @@
 // was written.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "image.h"
 
@@ -20,6 +22,9 @@ public:
     void SaveBitmap(const std::string& name, const Image& image);
     // As above; nothing to save (a picture that could not be made) is a failure.
     void SaveBitmap(const std::string& name, const std::optional<Image>& image);
+
+    // Writes the bytes as a file of that name, with the same reporting.
+    void SaveFile(const std::string& name, const std::vector<std::uint8_t>& bytes);
 
     bool AllSaved() const { return all_saved_; }
 

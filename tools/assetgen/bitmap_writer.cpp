@@ -1,7 +1,6 @@
 #include "bitmap_writer.h"
 
-#include <fstream>
-#include <system_error>
+#include "whole_file.h"
 
 namespace assetgen {
 namespace {
@@ -67,24 +66,7 @@ std::vector<std::uint8_t> EncodeBitmap(const Image& image) {
 }
 
 bool WriteBitmapFile(const std::filesystem::path& path, const Image& image) {
-    const std::vector<std::uint8_t> bytes = EncodeBitmap(image);
-    std::filesystem::path partial = path;
-    partial += ".part";
-    {
-        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        file.close();
-        if (!file) {
-            std::error_code ignored;
-            std::filesystem::remove(partial, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, path, error);
-    if (!error) return true;
-    std::filesystem::remove(partial, error);
-    return false;
+    return WriteWholeFile(path, EncodeBitmap(image));
 }
 
 }  // namespace assetgen

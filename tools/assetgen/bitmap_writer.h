@@ -18,8 +18,7 @@ int BitmapRowStride(int width);
 // The complete file: file header, information header, then the pixel rows.
 std::vector<std::uint8_t> EncodeBitmap(const Image& image);
 
-// Writes the file through a temporary name and renames it into place, so an
-// interrupted run never leaves a cut-off bitmap behind. False on any failure.
+// Writes the file in one piece (WriteWholeFile). False on any failure.
 bool WriteBitmapFile(const std::filesystem::path& path, const Image& image);
 
 }  // namespace assetgen

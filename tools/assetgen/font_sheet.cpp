@@ -1,10 +1,8 @@
 #include "font_sheet.h"
 
-#include <ft2build.h>
-#include FT_FREETYPE_H
-
 #include <algorithm>
-#include <memory>
+
+#include "freetype_face.h"
 
 namespace assetgen {
 namespace {
@@ -16,29 +14,6 @@ constexpr FT_UInt kRenderHeightPixels = 14;
 // The baseline's row inside a cell, counted from the cell's top: capitals
 // rise above it and descenders fit in the rows below it.
 constexpr int kBaselineRow = 11;
-
-struct LibraryCloser {
-    void operator()(FT_Library library) const { FT_Done_FreeType(library); }
-};
-struct FaceCloser {
-    void operator()(FT_Face face) const { FT_Done_Face(face); }
-};
-using LibraryHandle = std::unique_ptr<std::remove_pointer_t<FT_Library>, LibraryCloser>;
-using FaceHandle = std::unique_ptr<std::remove_pointer_t<FT_Face>, FaceCloser>;
-
-LibraryHandle OpenLibrary() {
-    FT_Library library = nullptr;
-    if (FT_Init_FreeType(&library) != 0) return nullptr;
-    return LibraryHandle(library);
-}
-
-FaceHandle OpenFace(FT_Library library, const std::filesystem::path& font_file) {
-    FT_Face face = nullptr;
-    if (FT_New_Face(library, font_file.c_str(), 0, &face) != 0) return nullptr;
-    FaceHandle handle(face);
-    if (FT_Set_Pixel_Sizes(face, kRenderWidthPixels, kRenderHeightPixels) != 0) return nullptr;
-    return handle;
-}
 
 // Where a glyph starts inside its cell along one axis: where the font puts it,
 // moved in just enough that it fits; a glyph larger than the room is centred and cut.
@@ -85,9 +60,9 @@ bool RenderGlyph(FT_Face face, int code) {
 }  // namespace
 
 std::optional<Image> RenderFontSheet(const std::filesystem::path& font_file) {
-    LibraryHandle library = OpenLibrary();
+    FreeTypeLibrary library = OpenFreeType();
     if (!library) return std::nullopt;
-    FaceHandle face = OpenFace(library.get(), font_file);
+    FreeTypeFace face = OpenFontFace(library.get(), font_file, kRenderWidthPixels, kRenderHeightPixels);
     if (!face) return std::nullopt;
     Image sheet(kFontColumns * kFontCellWidth, kFontRows * kFontCellHeight);
     for (int code = 33; code <= 126; ++code) {

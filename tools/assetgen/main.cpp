@@ -1,19 +1,27 @@
-// assetgen: draws the bitmaps the runtime and the game load at start-up and
-// writes them into the given folder, next to the programs.
+// assetgen: draws the bitmaps and builds the models the runtime and the game
+// load at start-up, and writes them into the given folder, next to the programs.
 //
-//   assetgen <output folder> <font file>
+//   assetgen <output folder> <font file> <lettering font file>
+//
+// The font file is rendered into the runtime's default font; the lettering
+// font sets the names painted on the trailer and the shop.
 #include <iostream>
 #include <string>
 
 #include "asset_folder.h"
 #include "font_sheet.h"
+#include "marker_meshes.h"
 #include "nature_textures.h"
 #include "paving.h"
 #include "road_tiles.h"
+#include "shop_building.h"
+#include "shop_mesh.h"
+#include "truck_meshes.h"
+#include "truck_textures.h"
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: assetgen <output folder> <font file>\n";
+    if (argc != 4) {
+        std::cerr << "usage: assetgen <output folder> <font file> <lettering font file>\n";
         return 2;
     }
     using namespace assetgen;
@@ -24,5 +32,13 @@ int main(int argc, char** argv) {
     out.SaveBitmap("grass0.bmp", MakeGrass());
     out.SaveBitmap("shop.bmp", MakeShopFloor());
     out.SaveBitmap("tree.bmp", MakeTree());
+    out.SaveFile("truck1.ddd", MakeCabMesh().SaveToBytes());
+    out.SaveBitmap("truck1.bmp", MakeCabTexture());
+    out.SaveFile("trailer2.ddd", MakeTrailerMesh().SaveToBytes());
+    out.SaveBitmap("trailer2.bmp", MakeTrailerTexture(argv[3]));
+    out.SaveFile("sphere.ddd", MakeAxleMarkerMesh().SaveToBytes());
+    out.SaveFile("arrow.ddd", MakeSteeringArrowMesh().SaveToBytes());
+    out.SaveFile("shop1.ddd", MakeShopMesh().SaveToBytes());
+    out.SaveBitmap("shop1.bmp", MakeShopTexture(argv[3]));
     return out.AllSaved() ? 0 : 1;
 }

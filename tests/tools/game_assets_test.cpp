@@ -1,0 +1,457 @@
+// The game's models and their textures as the build leaves them beside the
+// programs: they load, stand where the game expects them, are seen from
+// outside under the game's culling, and show the right part of their
+// texture on each surface.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <numbers>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "gfx2d/bitmap_file.h"
+#include "gfx3d/mesh_object.h"
+#include "gfx3d/vector3.h"
+#include "lettering.h"
+
+namespace game_assets_test {
+namespace {
+
+std::filesystem::path ProgramFolder() {
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path();
+}
+
+struct Corner {
+    Vec3 position;
+    double u;
+    double t;  // the texture's row coordinate as drawn: 0 at the bottom row, wrapping
+    std::uint32_t colour;
+    Vec3 normal;
+};
+
+using Triangle = std::array<Corner, 3>;
+
+// The triangles as the renderer draws them, from the file beside the program.
+std::vector<Triangle> LoadTriangles(const std::string& name) {
+    MeshObject mesh;
+    if (!mesh.Load((ProgramFolder() / name).string())) {
+        ADD_FAILURE() << name << " does not load";
+        return {};
+    }
+    EXPECT_EQ(mesh.frames.Count(), 1) << name;
+    EXPECT_LE(mesh.colours.Count(), 256) << name << ": a colour index is one byte";
+    mesh.PrepareTriangles();
+    std::vector<Triangle> triangles;
+    const Queue<POLY_NODE>& prepared = mesh.frames[0].prepared;
+    for (std::int32_t i = 0; i + 2 < prepared.Count(); i += 3) {
+        Triangle triangle;
+        for (int k = 0; k < 3; ++k) {
+            const POLY_NODE& node = prepared[i + k];
+            triangle[k] = {FromFloats(node.position), node.u, node.v, node.colour, FromFloats(node.normal)};
+        }
+        triangles.push_back(triangle);
+    }
+    return triangles;
+}
+
+// The side from which a triangle is drawn: the game culls with clockwise
+// front faces, so it faces where its corners run clockwise.
+Vec3 DrawnSide(const Triangle& t) {
+    return NormalisedIfNonZero(Cross(t[2].position - t[0].position, t[1].position - t[0].position));
+}
+
+Vec3 Centre(const Triangle& t) {
+    return (t[0].position + t[1].position + t[2].position) * (1.0 / 3);
+}
+
+// How many times the surface, taken as facing the way it is drawn, wraps
+// round the point: about 1 inside a closed part seen from outside, 0 outside
+// it, and -1 inside a part turned inside out.
+double WindingNumber(const std::vector<Triangle>& triangles, Vec3 point) {
+    double angle = 0;
+    for (const Triangle& t : triangles) {
+        const Vec3 a = t[0].position - point;
+        const Vec3 b = t[2].position - point;  // the drawn way round
+        const Vec3 c = t[1].position - point;
+        const double la = Length(a), lb = Length(b), lc = Length(c);
+        angle += 2 * std::atan2(Dot(a, Cross(b, c)),
+                                la * lb * lc + Dot(a, b) * lc + Dot(a, c) * lb + Dot(b, c) * la);
+    }
+    return angle / (4 * std::numbers::pi);
+}
+
+struct Extents {
+    Vec3 low{1e9, 1e9, 1e9};
+    Vec3 high{-1e9, -1e9, -1e9};
+};
+
+Extents ExtentsOf(const std::vector<Triangle>& triangles) {
+    Extents e;
+    for (const Triangle& t : triangles) {
+        for (const Corner& c : t) {
+            e.low = {std::min(e.low.x, c.position.x), std::min(e.low.y, c.position.y),
+                     std::min(e.low.z, c.position.z)};
+            e.high = {std::max(e.high.x, c.position.x), std::max(e.high.y, c.position.y),
+                      std::max(e.high.z, c.position.z)};
+        }
+    }
+    return e;
+}
+
+// Packing keeps each axis's ends exactly, up to float rounding.
+constexpr double kExact = 1e-4;
+
+BitmapFile LoadTexture(const std::string& name) {
+    std::optional<BitmapFile> bitmap = ReadBitmapFile((ProgramFolder() / name).string());
+    if (!bitmap) ADD_FAILURE() << name << " does not load";
+    return bitmap.value_or(BitmapFile{});
+}
+
+// Texture coordinates as drawn: u across, t up from the bottom row, both wrapping.
+struct TextureSpot {
+    double u;
+    double t;
+};
+
+// The texture coordinates at a point of a model's surface that faces `facing`.
+std::optional<TextureSpot> TextureSpotAt(const std::vector<Triangle>& triangles, Vec3 point, Vec3 facing) {
+    for (const Triangle& t : triangles) {
+        const Vec3 n = DrawnSide(t);
+        if (Dot(n, facing) < 0.99 || std::abs(Dot(point - t[0].position, n)) > 0.02) continue;
+        // Barycentric weights of the point within the triangle's plane.
+        const Vec3 e1 = t[1].position - t[0].position, e2 = t[2].position - t[0].position;
+        const Vec3 p = point - t[0].position;
+        const double d11 = Dot(e1, e1), d12 = Dot(e1, e2), d22 = Dot(e2, e2);
+        const double p1 = Dot(p, e1), p2 = Dot(p, e2);
+        const double det = d11 * d22 - d12 * d12;
+        const double w1 = (d22 * p1 - d12 * p2) / det, w2 = (d11 * p2 - d12 * p1) / det;
+        if (w1 < 0 || w2 < 0 || w1 + w2 > 1) continue;
+        const double w0 = 1 - w1 - w2;
+        return TextureSpot{w0 * t[0].u + w1 * t[1].u + w2 * t[2].u, w0 * t[0].t + w1 * t[1].t + w2 * t[2].t};
+    }
+    ADD_FAILURE() << "no surface facing (" << facing.x << ", " << facing.y << ", " << facing.z << ") at ("
+                  << point.x << ", " << point.y << ", " << point.z << ")";
+    return std::nullopt;
+}
+
+struct Texel {
+    int r;
+    int g;
+    int b;
+};
+
+// The texel shown there, picked as the renderer picks it.
+std::optional<Texel> TexelAt(const std::vector<Triangle>& triangles, const BitmapFile& texture, Vec3 point,
+                             Vec3 facing) {
+    const std::optional<TextureSpot> spot = TextureSpotAt(triangles, point, facing);
+    if (!spot) return std::nullopt;
+    const int column = static_cast<int>((spot->u - std::floor(spot->u)) * texture.width);
+    const int from_bottom = static_cast<int>((spot->t - std::floor(spot->t)) * texture.height);
+    std::uint8_t r, g, b;
+    texture.PixelAt(column, texture.height - 1 - from_bottom, r, g, b);
+    return Texel{r, g, b};
+}
+
+bool IsGlass(std::optional<Texel> t) {
+    return t && t->b > t->r + 20 && (t->r + t->g + t->b) / 3 < 170;
+}
+bool IsCabPaint(std::optional<Texel> t) {
+    return t && t->r > t->g + 80 && t->r > t->b + 80;
+}
+
+const std::array<std::string, 5> kModels{"truck1.ddd", "trailer2.ddd", "sphere.ddd", "arrow.ddd",
+                                         "shop1.ddd"};
+
+// ---- every model -------------------------------------------------------------
+
+// Each part must be a closed surface whose every face the game draws from
+// outside: any face wound the wrong way would be culled where it should show
+// and drawn from inside the part instead.
+TEST(GameModels, EveryPartIsClosedAndDrawnFromOutside) {
+    for (const std::string& name : kModels) {
+        SCOPED_TRACE(name);
+        const std::vector<Triangle> triangles = LoadTriangles(name);
+        ASSERT_FALSE(triangles.empty());
+        // Closed: every edge is crossed once each way, by positions as packed.
+        std::map<std::tuple<double, double, double, double, double, double>, int> edges;
+        for (const Triangle& t : triangles) {
+            for (int k = 0; k < 3; ++k) {
+                const Vec3 a = t[k].position, b = t[(k + 1) % 3].position;
+                ++edges[{a.x, a.y, a.z, b.x, b.y, b.z}];
+                --edges[{b.x, b.y, b.z, a.x, a.y, a.z}];
+            }
+        }
+        for (const auto& [edge, balance] : edges)
+            ASSERT_EQ(balance, 0) << "an open edge from (" << std::get<0>(edge) << ", " << std::get<1>(edge)
+                                  << ", " << std::get<2>(edge) << ")";
+        for (const Triangle& t : triangles) {
+            const Vec3 drawn = DrawnSide(t);
+            const Vec3 just_behind = Centre(t) - drawn * 1e-3;
+            ASSERT_GT(WindingNumber(triangles, just_behind), 0.5)
+                << "a face drawn from inside, at (" << Centre(t).x << ", " << Centre(t).y << ", "
+                << Centre(t).z << ")";
+            // The stored normals agree, for a renderer that lights the models.
+            ASSERT_GT(Dot(t[0].normal, drawn), 0.5);
+        }
+    }
+}
+
+TEST(GameTextures, AreSquareOrOblongPowersOfTwoWithoutTheKeyColour) {
+    for (const char* name : {"truck1.bmp", "trailer2.bmp", "shop1.bmp"}) {
+        SCOPED_TRACE(name);
+        const BitmapFile texture = LoadTexture(name);
+        EXPECT_TRUE(std::has_single_bit(static_cast<unsigned>(texture.width))) << texture.width;
+        EXPECT_TRUE(std::has_single_bit(static_cast<unsigned>(texture.height))) << texture.height;
+        EXPECT_GE(texture.width, 64);
+        // A pixel of the key colour (red 255, green 0, blue 128) would be a hole in the model.
+        for (int y = 0; y < texture.height; ++y) {
+            for (int x = 0; x < texture.width; ++x) {
+                std::uint8_t r, g, b;
+                texture.PixelAt(x, y, r, g, b);
+                ASSERT_FALSE(r == 255 && g == 0 && b == 128) << "at " << x << ", " << y;
+            }
+        }
+    }
+}
+
+// ---- where the game puts them ------------------------------------------------
+
+// A point of a model drawn the way the game draws a truck segment with heading
+// h at ground point (px, py): turned by h + 180 degrees about the downward
+// axis (a right-handed turn, as OpenGL's), then moved there.
+Vec3 PlacedOnHeading(Vec3 p, double heading, double px, double py) {
+    const double angle = (heading + 180) * std::numbers::pi / 180;
+    const Vec3 axis{0, -1, 0};
+    const Vec3 turned = p * std::cos(angle) + Cross(axis, p) * std::sin(angle) +
+                        axis * (Dot(axis, p) * (1 - std::cos(angle)));
+    return turned + Vec3{px, 0, py};
+}
+
+// How far each corner of a placed model lies ahead of the reference point
+// along the heading, and how far to the side of it.
+struct Reach {
+    double back = 1e9;
+    double ahead = -1e9;
+    double side = 0;
+};
+
+Reach ReachOnHeading(const std::vector<Triangle>& triangles, double heading) {
+    const double h = heading * std::numbers::pi / 180;
+    const Vec3 along{std::cos(h), 0, std::sin(h)};
+    const Vec3 across{std::sin(h), 0, -std::cos(h)};
+    Reach reach;
+    for (const Triangle& t : triangles) {
+        for (const Corner& c : t) {
+            const Vec3 offset = PlacedOnHeading(c.position, heading, 30, 30) - Vec3{30, 0, 30};
+            reach.back = std::min(reach.back, Dot(offset, along));
+            reach.ahead = std::max(reach.ahead, Dot(offset, along));
+            reach.side = std::max(reach.side, std::abs(Dot(offset, across)));
+        }
+    }
+    return reach;
+}
+
+// The footprints the city collision samples: the cab from 0.3 to 2.25 ahead
+// of its reference point, the trailer from 1.25 behind to 6.95 ahead, both 2
+// wide. Drawn on any heading, each model must cover exactly its footprint.
+TEST(TruckModels, CoverTheirFootprintsOnEveryHeading) {
+    const std::vector<Triangle> cab = LoadTriangles("truck1.ddd");
+    const std::vector<Triangle> trailer = LoadTriangles("trailer2.ddd");
+    for (double heading : {180.0, 0.0, 90.0, 233.5, -40.0, 400.0}) {
+        SCOPED_TRACE(heading);
+        const Reach cab_reach = ReachOnHeading(cab, heading);
+        EXPECT_NEAR(cab_reach.back, 0.3, 1e-3);
+        EXPECT_NEAR(cab_reach.ahead, 2.25, 1e-3);
+        EXPECT_NEAR(cab_reach.side, 1.0, 1e-3);
+        const Reach trailer_reach = ReachOnHeading(trailer, heading);
+        EXPECT_NEAR(trailer_reach.back, -1.25, 1e-3);
+        EXPECT_NEAR(trailer_reach.ahead, 6.95, 1e-3);
+        EXPECT_NEAR(trailer_reach.side, 1.0, 1e-3);
+    }
+}
+
+// In the model's own axes that is: facing -x, from the ground up, and low
+// enough that the axle marker floating 2.5 above each reference point (a ball
+// of radius 7 drawn at 0.05) stays clear of both roofs.
+TEST(TruckModels, FaceMinusXFromTheGroundUpUnderTheAxleMarkers) {
+    const Extents cab = ExtentsOf(LoadTriangles("truck1.ddd"));
+    EXPECT_NEAR(cab.low.x, -2.25, kExact);
+    EXPECT_NEAR(cab.high.x, -0.3, kExact);
+    EXPECT_NEAR(cab.low.z, -1, kExact);
+    EXPECT_NEAR(cab.high.z, 1, kExact);
+    const Extents trailer = ExtentsOf(LoadTriangles("trailer2.ddd"));
+    EXPECT_NEAR(trailer.low.x, -6.95, kExact);
+    EXPECT_NEAR(trailer.high.x, 1.25, kExact);
+    EXPECT_NEAR(trailer.low.z, -1, kExact);
+    EXPECT_NEAR(trailer.high.z, 1, kExact);
+
+    const Extents ball = ExtentsOf(LoadTriangles("sphere.ddd"));
+    const double marker_bottom = 2.5 + 0.05 * ball.low.y;
+    for (const Extents& body : {cab, trailer}) {
+        EXPECT_NEAR(body.low.y, 0, kExact);  // the wheels stand on the ground
+        EXPECT_GT(body.high.y, 1.5);
+        EXPECT_LT(body.high.y, marker_bottom);
+    }
+}
+
+// Packing moves a coordinate down by up to one step of its axis's 256.
+double PackingStep(double low, double high) {
+    return (high - low) / 255;
+}
+
+TEST(AxleMarker, IsABallOfRadiusSevenAroundTheOrigin) {
+    const double step = PackingStep(-7, 7);
+    for (const Triangle& t : LoadTriangles("sphere.ddd")) {
+        for (const Corner& c : t) {
+            const double r = Length(c.position);
+            ASSERT_GT(r, 7 - 2 * step);
+            ASSERT_LT(r, 7 + 2 * step);
+        }
+    }
+}
+
+// The arrow's tail is at the origin and its tip on the -x axis, so turned like
+// the cab with no steering it points along the cab's heading; it lies flat
+// just above the road.
+TEST(SteeringArrow, PointsAlongMinusXLyingFlatAboveTheGround) {
+    const std::vector<Triangle> arrow = LoadTriangles("arrow.ddd");
+    const Extents e = ExtentsOf(arrow);
+    EXPECT_NEAR(e.high.x, 0, kExact);
+    EXPECT_LT(e.low.x, -2.5);
+    EXPECT_NEAR(e.low.z, -e.high.z, kExact);
+    EXPECT_GT(e.low.y, 0.01);
+    EXPECT_LT(e.high.y, 0.2);
+    for (const Triangle& t : arrow) {
+        for (const Corner& c : t) {
+            if (c.position.x < e.low.x + kExact) {
+                EXPECT_NEAR(c.position.z, 0, PackingStep(e.low.z, e.high.z)) << "a blunt tip";
+            }
+        }
+    }
+    const Vec3 tip = PlacedOnHeading({e.low.x, 0, 0}, 233.5, 30, 30) - Vec3{30, 0, 30};
+    const double h = 233.5 * std::numbers::pi / 180;
+    EXPECT_NEAR(tip.x, -e.low.x * std::cos(h), 1e-9);
+    EXPECT_NEAR(tip.z, -e.low.x * std::sin(h), 1e-9);
+}
+
+TEST(ShopModel, StandsOnItsWholeTile) {
+    const Extents e = ExtentsOf(LoadTriangles("shop1.ddd"));
+    EXPECT_NEAR(e.low.x, 0, kExact);
+    EXPECT_NEAR(e.high.x, 7, kExact);
+    EXPECT_NEAR(e.low.z, 0, kExact);
+    EXPECT_NEAR(e.high.z, 7, kExact);
+    EXPECT_NEAR(e.low.y, 0, kExact);
+    EXPECT_GT(e.high.y, 3);
+    EXPECT_LT(e.high.y, 7);
+}
+
+// ---- what each surface shows ---------------------------------------------------
+
+constexpr Vec3 kTowardFront{-1, 0, 0};
+constexpr Vec3 kTowardLeft{0, 0, 1};
+constexpr Vec3 kTowardRight{0, 0, -1};
+constexpr Vec3 kUp{0, 1, 0};
+
+TEST(CabTexture, ShowsTheWindscreenAboveTheGrilleAndSideWindowsAtTheFront) {
+    const std::vector<Triangle> cab = LoadTriangles("truck1.ddd");
+    const BitmapFile texture = LoadTexture("truck1.bmp");
+    EXPECT_TRUE(IsGlass(TexelAt(cab, texture, {-2.2, 1.55, 0.3}, kTowardFront)));
+    const std::optional<Texel> grille = TexelAt(cab, texture, {-2.2, 0.75, 0.1}, kTowardFront);
+    EXPECT_FALSE(IsGlass(grille));
+    EXPECT_FALSE(IsCabPaint(grille));
+    EXPECT_TRUE(IsCabPaint(TexelAt(cab, texture, {-2.2, 1.05, 0.5}, kTowardFront)));
+    // The same picture on both sides, mirrored on one, keeps the windows forward.
+    for (const Vec3 side : {kTowardLeft, kTowardRight}) {
+        EXPECT_TRUE(IsGlass(TexelAt(cab, texture, {-1.95, 1.55, side.z}, side))) << side.z;
+        EXPECT_TRUE(IsCabPaint(TexelAt(cab, texture, {-1.3, 1.55, side.z}, side))) << side.z;
+        EXPECT_FALSE(IsGlass(TexelAt(cab, texture, {-1.95, 0.7, side.z}, side))) << side.z;
+    }
+    EXPECT_TRUE(IsCabPaint(TexelAt(cab, texture, {-1.7, 1.85, 0.5}, kUp)));
+}
+
+bool IsNameInk(std::optional<Texel> t) {
+    return t && t->b > t->r + 60 && t->b < 160;
+}
+
+// The name on the trailer's sides reads from left to right seen from either
+// side: the texture runs toward the viewer's right, which is toward the back
+// on the left side and toward the front on the right side.
+TEST(TrailerTexture, CarriesTheNameReadableFromBothSides) {
+    const std::vector<Triangle> trailer = LoadTriangles("trailer2.ddd");
+    const BitmapFile texture = LoadTexture("trailer2.bmp");
+    for (const Vec3 side : {kTowardLeft, kTowardRight}) {
+        SCOPED_TRACE(side.z);
+        int ink = 0;
+        constexpr int kSamples = 200;
+        for (int i = 0; i < kSamples; ++i) {
+            const double x = -6.9 + 8.1 * (i + 0.5) / kSamples;
+            if (IsNameInk(TexelAt(trailer, texture, {x, 1.6, side.z}, side))) ++ink;
+        }
+        EXPECT_GT(ink, kSamples / 10);
+        const double toward_viewers_right = side.z > 0 ? 1 : -1;
+        const std::optional<TextureSpot> left = TextureSpotAt(trailer, {-2.85, 1.6, side.z}, side);
+        const std::optional<TextureSpot> right =
+            TextureSpotAt(trailer, {-2.85 + toward_viewers_right, 1.6, side.z}, side);
+        ASSERT_TRUE(left && right);
+        EXPECT_LT(left->u, right->u);
+        // And the picture stands upright: its rows rise with the side.
+        const std::optional<TextureSpot> higher = TextureSpotAt(trailer, {-2.85, 1.9, side.z}, side);
+        ASSERT_TRUE(higher);
+        EXPECT_GT(higher->t, left->t);
+    }
+}
+
+TEST(ShopTexture, EveryWallHasItsSignAboveWindowsAndDoorUpright) {
+    const std::vector<Triangle> shop = LoadTriangles("shop1.ddd");
+    const BitmapFile texture = LoadTexture("shop1.bmp");
+    auto is_sign = [](std::optional<Texel> t) { return t && t->g > t->r + 30 && t->g > t->b + 10; };
+    // Each wall by its outward direction, a point 0.6 in from one end, and the middle.
+    struct Wall {
+        Vec3 facing;
+        Vec3 near_end;
+        Vec3 middle;
+    };
+    const Wall walls[4] = {{{-1, 0, 0}, {0, 0, 0.6}, {0, 0, 3.5}},
+                           {{1, 0, 0}, {7, 0, 6.4}, {7, 0, 3.5}},
+                           {{0, 0, -1}, {6.4, 0, 0}, {3.5, 0, 0}},
+                           {{0, 0, 1}, {0.6, 0, 7}, {3.5, 0, 7}}};
+    for (const Wall& wall : walls) {
+        SCOPED_TRACE(testing::Message() << wall.facing.x << ", " << wall.facing.z);
+        EXPECT_TRUE(is_sign(TexelAt(shop, texture, wall.near_end + Vec3{0, 2.95, 0}, wall.facing)));
+        EXPECT_FALSE(is_sign(TexelAt(shop, texture, wall.near_end + Vec3{0, 0.5, 0}, wall.facing)));
+        // A window 1 in from the end, the door's glass in the middle.
+        const Vec3 inward = (wall.middle - wall.near_end) * (0.4 / Length(wall.middle - wall.near_end));
+        EXPECT_TRUE(IsGlass(TexelAt(shop, texture, wall.near_end + inward + Vec3{0, 1.6, 0}, wall.facing)));
+        EXPECT_TRUE(IsGlass(TexelAt(shop, texture, wall.middle + Vec3{0, 1.8, 0}, wall.facing)));
+        EXPECT_FALSE(IsGlass(TexelAt(shop, texture, wall.middle + Vec3{0, 0.4, 0}, wall.facing)));
+    }
+}
+
+// ---- lettering ------------------------------------------------------------------
+
+TEST(Lettering, FitsTheRoomItIsGivenOrFailsWithoutAFont) {
+    for (auto [width, height] : {std::pair{200, 40}, std::pair{60, 40}, std::pair{300, 12}}) {
+        const std::optional<assetgen::Lettering> words =
+            assetgen::SetLetteringToFit(ASSETGEN_LETTERING_FONT_FILE, "GRAVELRIDER", width, height);
+        ASSERT_TRUE(words.has_value());
+        EXPECT_LE(words->Width(), width);
+        EXPECT_LE(words->Height(), height);
+        // As large as fits: one of the two sides nearly fills its room.
+        EXPECT_TRUE(words->Width() > width * 0.8 || words->Height() > height * 0.8);
+    }
+    const std::filesystem::path not_a_font = std::filesystem::temp_directory_path() / "not-a-font.ttf";
+    std::ofstream(not_a_font) << "no glyphs here";
+    EXPECT_FALSE(assetgen::SetLetteringToFit(not_a_font, "SHOP", 100, 20).has_value());
+}
+
+}  // namespace
+}  // namespace game_assets_test
