@@ -7,8 +7,8 @@ namespace {
 
 // An arrow along the first axis: from the origin to the tip, then two heads
 // across the other two axes, each returning to the tip.
-constexpr float kArrow[8][3] = {{0, 0, 0},     {1, 0, 0},     {0.75f, 0.25f, 0}, {0.75f, -0.25f, 0},
-                                {1, 0, 0},     {0.75f, 0, 0.25f}, {0.75f, 0, -0.25f}, {1, 0, 0}};
+constexpr float kArrow[8][3] = {{0, 0, 0}, {1, 0, 0},         {0.75f, 0.25f, 0},  {0.75f, -0.25f, 0},
+                                {1, 0, 0}, {0.75f, 0, 0.25f}, {0.75f, 0, -0.25f}, {1, 0, 0}};
 
 // The arrow with its axes turned `shift` places: 0 along x, 1 along y, 2 along z.
 void DrawArrow(int shift, float red, float green, float blue) {

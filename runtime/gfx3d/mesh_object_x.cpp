@@ -33,7 +33,8 @@ void MeshObjectX::RefreshColourUse() {
 
 std::uintptr_t MeshObjectX::UploadVertices(const Queue<POLY_NODE>& vertices) {
     if (GLExt::glGenBuffersARB == nullptr) return reinterpret_cast<std::uintptr_t>(vertices.begin());
-    const auto bytes = static_cast<std::int64_t>(vertices.Count()) * static_cast<std::int64_t>(sizeof(POLY_NODE));
+    const auto bytes =
+        static_cast<std::int64_t>(vertices.Count()) * static_cast<std::int64_t>(sizeof(POLY_NODE));
     if (vertexBuffer == 0) GLExt::glGenBuffersARB(1, &vertexBuffer);
     GLExt::glBindBufferARB(GL_ARRAY_BUFFER_ARB, vertexBuffer);
     // The buffer is refilled in place while the list fits it; a longer list

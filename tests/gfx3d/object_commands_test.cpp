@@ -15,7 +15,8 @@ void ExpectSameContent(const MeshObject& a, const MeshObject& b) {
         for (int i = 0; i < a.frames[f].packed.Count(); ++i) {
             const PACKED_NODE& p = a.frames[f].packed[i];
             const PACKED_NODE& q = b.frames[f].packed[i];
-            EXPECT_TRUE(p.x == q.x && p.y == q.y && p.z == q.z && p.normal == q.normal && p.colour == q.colour);
+            EXPECT_TRUE(p.x == q.x && p.y == q.y && p.z == q.z && p.normal == q.normal &&
+                        p.colour == q.colour);
         }
     }
     EXPECT_TRUE(std::equal(a.colours.begin(), a.colours.end(), b.colours.begin(), b.colours.end()));
@@ -100,49 +101,45 @@ TEST_F(ObjectCommands, BuildingNeedsAStartAndThreeEntries) {
     EXPECT_EQ(prism3D.objects[6].frames[0].packed.Count(), 5);
 }
 
-TEST_F(ObjectCommands, GroupsAreStripsAndTheAutoNormalModeShapesTheNormals) {
-    // Two strips meeting at a ridge along x = 0, one rising to the left, one to the right.
-    auto build = [](int n) {
+TEST_F(ObjectCommands, NewGroupsAreSeparateStripsAndTheAutoNormalModeIsUsed) {
+    // Two strips meeting at a ridge along x = 0, each with its own ridge vertices.
+    auto build = [](int n, double mode) {
+        X_AUTONORMALS(mode);
         X_OBJSTART(n);
-        for (auto [x, z] : {std::pair{-2, 0}, {-2, 2}, {0, 0}, {0, 2}})
-            X_OBJADDVERTEX(x, x == 0 ? 1 : 0, z, 0, 0, 0xFFFFFF);
-        X_OBJNEWGROUP();
-        for (auto [x, z] : {std::pair{0, 0}, {0, 2}, {2, 0}, {2, 2}})
-            X_OBJADDVERTEX(x, x == 0 ? 1 : 0, z, 0, 0, 0xFFFFFF);
+        const int xs[4] = {-2, 0, 0, 2};
+        for (int i = 0; i < 4; ++i) {
+            if (i == 2) X_OBJNEWGROUP();
+            const int x = xs[i];
+            for (int z : {0, 2})
+                X_OBJADDVERTEX(x, x == 0 ? 1 : 0, z, 0, 0, 0xFFFFFF);
+        }
         X_OBJEND();
     };
-    X_AUTONORMALS(2);
-    build(1);
-    X_AUTONORMALS(1);
-    build(2);
-    X_AUTONORMALS(0);
-    build(3);
-    // Packed entries: marker, 4 vertices, marker, 4 vertices; 3 and 6 are the
-    // ridge's first vertex in each strip.
-    const auto normal_of = [](int n, int i) { return NormalTableEntry(prism3D.objects[n].frames[0].packed[i].normal); };
-    const Vec3 smooth = normal_of(1, 3);
-    EXPECT_NEAR(smooth.x, 0, 1e-6);
-    EXPECT_EQ(normal_of(1, 6).y, smooth.y);
-    EXPECT_LT(normal_of(2, 3).x, -0.2);  // unshared: each strip's own slope
-    EXPECT_GT(normal_of(2, 6).x, 0.2);
+    build(1, 2);
+    build(2, 1);
+    build(3, 0);
+    // Packed entry 3 is the first strip's ridge vertex.
+    const auto normal_x = [](int n, int i) {
+        return NormalTableEntry(prism3D.objects[n].frames[0].packed[i].normal).x;
+    };
+    EXPECT_NEAR(normal_x(1, 3), 0, 1e-6);  // shared by both slopes
+    EXPECT_LT(normal_x(2, 3), -0.2);       // each vertex its own slope
     EXPECT_EQ(prism3D.objects[3].normalsValid, 0);
-    // Two strips of two triangles each, not joined into one.
-    X_DRAWOBJ(3, 0);
-    EXPECT_EQ(prism3D.objects[3].frames[0].prepared.Count(), 12);
-}
 
-TEST_F(ObjectCommands, AVertexColourOfMinusOneIsWhiteNotAMarker) {
     X_AUTONORMALS(2);
-    BuildSquare(1, 0, 0, 0, 2, -1);
-    const MeshObjectX& object = prism3D.objects[1];
-    EXPECT_EQ(object.colours.Count(), 2);  // the strip marker and white
-    EXPECT_EQ(object.colours[1], 0x00FFFFFFu);
-    EXPECT_EQ(object.frames[0].prepared.Count(), 6);
+    X_OBJSTART(4);
+    for (int i = 0; i < 8; ++i) {
+        if (i == 4) X_OBJNEWGROUP();
+        X_OBJADDVERTEX(i, i % 2, 0, 0, 0, 0xFFFFFF);
+    }
+    X_OBJEND();
+    X_DRAWOBJ(4, 0);
+    EXPECT_EQ(prism3D.objects[4].frames[0].prepared.Count(), 12);  // 2 + 2 triangles, not 6
 }
 
 TEST_F(ObjectCommands, ASphereCollidesWithTheObjectWhereItIsDrawn) {
     X_CAMERA(10, 8, 12, 0, 0, 0);  // any camera: the sphere and the object meet in the same space
-    BuildSquare(1, 0, 0, 0, 2);     // in the plane z = 0
+    BuildSquare(1, 0, 0, 0, 2);    // in the plane z = 0
     X_MOVEMENT(100, 0, 0);
     EXPECT_EQ(X_COLLISION(1, 0, 0.5, 100.5, 0.5, 0.4), 1);
     EXPECT_EQ(X_COLLISION(1, 0, 0.5, 100.5, 0.5, 0.5), 0);  // exactly the radius from the plane

@@ -155,7 +155,8 @@ TEST_F(Scene, AtMostSixteenRotationsAreKept) {
         X_ROTATION(10, 0, 0, 1);
     EXPECT_EQ(prism3D.rotationCount, 16);
     // 160 degrees, not 170.
-    ExpectNear(Transformed({1, 0, 0}), {std::cos(160 * std::numbers::pi / 180), std::sin(160 * std::numbers::pi / 180), 0});
+    ExpectNear(Transformed({1, 0, 0}),
+               {std::cos(160 * std::numbers::pi / 180), std::sin(160 * std::numbers::pi / 180), 0});
     X_SCALING(1, 1, 1);
     EXPECT_EQ(prism3D.rotationCount, 0);
 }
