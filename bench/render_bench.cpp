@@ -109,7 +109,8 @@ void BM_ObjectsPerFrame(benchmark::State& state) {
         glFinish();
         time += 0.01;
     }
-    state.counters["frames_per_second"] = benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["frames_per_second"] =
+        benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["time_per_object"] = benchmark::Counter(
         still + animated, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     state.counters["triangles_per_object"] = prism3D.objects[kStillObject].frames[0].prepared.Count() / 3;
