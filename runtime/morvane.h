@@ -56,3 +56,11 @@
 #include "gfx3d/mesh_object.h"
 #include "gfx3d/normal_table.h"
 #include "gfx3d/user_object.h"
+
+// 3D: the renderer, its scene commands and the object commands.
+#include "gfx3d/look_at.h"
+#include "gfx3d/mesh_object_x.h"
+#include "gfx3d/object_commands.h"
+#include "gfx3d/prism3d.h"
+#include "gfx3d/projection.h"
+#include "gfx3d/scene_commands.h"

@@ -19,6 +19,7 @@
 #include "gfx2d/frame_commands.h"
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/text_commands.h"
+#include "gfx3d/prism3d.h"
 #include "platform/window.h"
 
 PlatformWindow* __hWnd = nullptr;
@@ -92,6 +93,8 @@ int GlobalInit(const char* command_line, const char* title) {
 }
 
 void DeleteRuntimeObjects() {
+    // Display lists and buffers belong to the display's context: freed while it exists.
+    if (pPrism != nullptr) prism3D.FreeObjects();
     delete pPrism;
     pPrism = nullptr;
     delete pDXin;

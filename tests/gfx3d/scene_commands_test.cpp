@@ -1,0 +1,248 @@
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "gfx3d/bump_mapping.h"
+#include "gfx3d/scene_fixture.h"
+#include "support/error_log_lines.h"
+
+namespace {
+
+// Where the object transform takes a point, read from the matrix drawing would use.
+Vec3 Transformed(Vec3 point) {
+    float matrix[16];
+    glPushMatrix();
+    glLoadIdentity();
+    prism3D.ApplyObjectTransform();
+    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+    glPopMatrix();
+    return TransformPoint(matrix, point);
+}
+
+void ExpectNear(Vec3 actual, Vec3 expected) {
+    EXPECT_NEAR(actual.x, expected.x, 1e-5);
+    EXPECT_NEAR(actual.y, expected.y, 1e-5);
+    EXPECT_NEAR(actual.z, expected.z, 1e-5);
+}
+
+TEST(LookAt, RowsAreSideUpAndBackward) {
+    const float eye[3] = {10, 0, 0}, origin[3] = {0, 0, 0};
+    const std::array<float, 16> m = LookAtRotation(eye, origin);
+    // Rows s = (0, 0, -1), u = (0, 1, 0), f = (1, 0, 0), column-major.
+    EXPECT_EQ(m, (std::array<float, 16>{0, 0, 1, 0, 0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 0, 1}));
+
+    const float above[3] = {3, 4, 0}, below_eye[3] = {0, 0, 0};
+    const std::array<float, 16> tilted = LookAtRotation(above, below_eye);
+    // f = (0.6, 0.8, 0); s = (0, 0, -1); u = (-0.48, 0.36, 0) normalised = (-0.8, 0.6, 0).
+    const std::array<float, 16> expected = {0, -0.8f, 0.6f, 0, 0, 0.6f, 0.8f, 0, -1, 0, 0, 0, 0, 0, 0, 1};
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(tilted[static_cast<std::size_t>(i)], expected[static_cast<std::size_t>(i)], 1e-6) << i;
+}
+
+TEST(LookAt, LookingStraightDownLeavesTheZeroSideAndUpAsTheyAre) {
+    const float eye[3] = {2, 10, 3}, target[3] = {2, 0, 3};
+    EXPECT_EQ(LookAtRotation(eye, target),
+              (std::array<float, 16>{0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+}
+
+TEST(Projection, FollowsTheMatricesAndCountsYFromTheTop) {
+    const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    // A projection that divides by -z (w = -z), as a frustum does.
+    const float perspective[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, -1, 0, 0, 0, 0};
+    const int viewport[4] = {100, 50, 200, 100};
+    float sx = -1, sy = -1, sz = -1;
+    ASSERT_TRUE(Ztglu_Project(0.5f, 0.5f, -2, identity, perspective, viewport, sx, sy, sz));
+    // n = (0.25, 0.25, -1): x = 100 + 200 * 1.25 / 2; y = 100 - (1.25 * 100 / 2 + 50); depth 0.
+    EXPECT_FLOAT_EQ(sx, 225);
+    EXPECT_FLOAT_EQ(sy, -12.5f);
+    EXPECT_FLOAT_EQ(sz, 0);
+    EXPECT_FALSE(Ztglu_Project(1, 1, 0, identity, perspective, viewport, sx, sy, sz));
+    EXPECT_FLOAT_EQ(sx, 225);  // unchanged
+}
+
+TEST(BumpLight, InverseTransformUndoesScaleRotationAndMove) {
+    // Scale 2, a quarter turn about z, then a move by (10, 0, 0).
+    const float m[16] = {0, 2, 0, 0, -2, 0, 0, 0, 0, 0, 2, 0, 10, 0, 0, 1};
+    ExpectNear(TransformPoint(m, {1, 2, 3}), {6, 2, 6});
+    ExpectNear(InverseTransformPoint(m, {6, 2, 6}), {1, 2, 3});
+    // A flattening matrix has no inverse: its rotation alone is undone.
+    const float flat[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+    ExpectNear(InverseTransformPoint(flat, {1, 2, 3}), {1, 2, 0});
+}
+
+TEST_F(Scene, TheWorldProjectsToTheWindow) {
+    double sx = -1, sy = -1, sz = -1;
+    X_WORLD2SCREEN(0, 0, 0, sx, sy, sz);
+    EXPECT_NEAR(sx, 320, 1e-3);
+    EXPECT_NEAR(sy, 240, 1e-3);
+    // Depth of eye distance 10 between planes 1 and 100: (1 + (101 * 10 - 200) / 990) / 2.
+    EXPECT_NEAR(sz, 0.5 * (1 + 810.0 / 990.0), 1e-5);
+    X_WORLD2SCREEN(5, 5, 0, sx, sy, sz);
+    EXPECT_NEAR(sx, 440, 1e-3);
+    EXPECT_NEAR(sy, 120, 1e-3);
+    X_WORLD2SCREEN(-2.5, -5, 0, sx, sy, sz);
+    EXPECT_NEAR(sx, 260, 1e-3);
+    EXPECT_NEAR(sy, 360, 1e-3);
+    X_WORLD2SCREEN(3, 0, 10, sx, sy, sz);  // in the camera's plane
+    EXPECT_NEAR(sx, 260, 1e-3);
+}
+
+TEST_F(Scene, TheCameraResetsTheTransformAndLeavesTheChosenCullMode) {
+    X_CULLMODE(1);
+    X_MOVEMENT(5, 6, 7);
+    X_ROTATION(30, 0, 1, 0);
+    X_CAMERA(10, 0, 0, 0, 0, 0);
+    ExpectNear(Transformed({1, 2, 3}), {1, 2, 3});
+    const float eye[3] = {10, 0, 0}, origin[3] = {0, 0, 0};
+    const std::array<float, 16> rotation = LookAtRotation(eye, origin);
+    ExpectNear(TransformPoint(prism3D.cameraMatrix, {10, 0, 0}), {0, 0, 0});
+    ExpectNear(TransformPoint(prism3D.cameraMatrix, {0, 0, 0}), {0, 0, -10});
+    EXPECT_EQ(prism3D.cameraMatrix[0], rotation[0]);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    GLint depth_function = 0;
+    glGetIntegerv(GL_DEPTH_FUNC, &depth_function);
+    EXPECT_EQ(depth_function, GL_LEQUAL);
+    // Culling is off in OpenGL, but the program's choice is kept and a billboard brings it back.
+    EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
+    EXPECT_EQ(current_cullmode, 1);
+    X_SPRITE(-1, 0, 0, 0, 1);
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    GLint front = 0;
+    glGetIntegerv(GL_FRONT_FACE, &front);
+    EXPECT_EQ(front, GL_CW);
+}
+
+TEST_F(Scene, CullModesTakeTheSignOfTheNumber) {
+    GLint front = 0;
+    X_CULLMODE(0.5);
+    EXPECT_EQ(current_cullmode, 1);
+    X_CULLMODE(-0.1);
+    EXPECT_EQ(current_cullmode, -1);
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    glGetIntegerv(GL_FRONT_FACE, &front);
+    EXPECT_EQ(front, GL_CCW);
+    X_CULLMODE(0);
+    EXPECT_EQ(current_cullmode, 0);
+    EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
+    X_CULLMODE(1);
+    X_MAKE3D(1, 100, 90);  // a new projection starts without culling
+    EXPECT_EQ(current_cullmode, 0);
+}
+
+TEST_F(Scene, AutoNormalModeIsTheRemainderByThree) {
+    X_AUTONORMALS(4);
+    EXPECT_EQ(prism3D.autoNormalMode, 1);
+    X_AUTONORMALS(-1);
+    EXPECT_EQ(prism3D.autoNormalMode, -1);
+    X_AUTONORMALS(5.9);
+    EXPECT_EQ(prism3D.autoNormalMode, 2);
+}
+
+TEST_F(Scene, AVertexIsScaledThenRotatedInOrderThenMoved) {
+    X_SCALING(2, 2, 2);
+    X_MOVEMENT(10, 0, 0);
+    X_ROTATION(90, 0, 0, 1);  // (2, 0, 0) -> (0, 2, 0)
+    X_ROTATION(90, 1, 0, 0);  // (0, 2, 0) -> (0, 0, 2)
+    ExpectNear(Transformed({1, 0, 0}), {10, 0, 2});
+    // A movement or scaling drops the rotations set before it.
+    X_MOVEMENT(10, 0, 0);
+    ExpectNear(Transformed({1, 0, 0}), {12, 0, 0});
+}
+
+TEST_F(Scene, AtMostSixteenRotationsAreKept) {
+    X_MOVEMENT(0, 0, 0);
+    for (int i = 0; i < 17; ++i)
+        X_ROTATION(10, 0, 0, 1);
+    EXPECT_EQ(prism3D.rotationCount, 16);
+    // 160 degrees, not 170.
+    ExpectNear(Transformed({1, 0, 0}),
+               {std::cos(160 * std::numbers::pi / 180), std::sin(160 * std::numbers::pi / 180), 0});
+    X_SCALING(1, 1, 1);
+    EXPECT_EQ(prism3D.rotationCount, 0);
+}
+
+TEST_F(Scene, SpotLightsAreNumberedModuloEightAndCutOffZeroSwitchesThemOff) {
+    glLoadIdentity();
+    X_SPOT_LT(9, 0x0000FF, 1, 2, 3, 0, 0, -1, 30);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT1));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    float value[4];
+    glGetLightfv(GL_LIGHT1, GL_DIFFUSE, value);
+    EXPECT_EQ(value[0], 1);
+    EXPECT_EQ(value[1], 0);
+    glGetLightfv(GL_LIGHT1, GL_SPOT_CUTOFF, value);
+    EXPECT_EQ(value[0], 30);
+    glGetLightfv(GL_LIGHT1, GL_POSITION, value);
+    EXPECT_EQ(value[2], 3);
+    EXPECT_EQ(value[3], 1);
+
+    // 180 degrees: light from far away along the direction, without a cone.
+    X_SPOT_LT(1, 0xFFFFFF, 1, 2, 3, 0, -1, 0, 180);
+    glGetLightfv(GL_LIGHT1, GL_POSITION, value);
+    EXPECT_EQ(value[1], 1);
+    EXPECT_EQ(value[3], 0);
+    glGetLightfv(GL_LIGHT1, GL_SPOT_CUTOFF, value);
+    EXPECT_EQ(value[0], 180);
+
+    X_SPOT_LT(-7, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0);  // -7 is light 1 too
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT1));
+
+    X_AMBIENT_LT(10, 0x00FF00);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT2));
+    glGetLightfv(GL_LIGHT2, GL_AMBIENT, value);
+    EXPECT_EQ(value[1], 1);
+    EXPECT_EQ(value[0], 0);
+    glDisable(GL_LIGHT2);
+}
+
+TEST_F(Scene, LightMinusOneIsTheBumpLightAndTouchesNoOpenGLLight) {
+    glDisable(GL_LIGHTING);
+    glDisable(GL_LIGHT7);
+    X_SPOT_LT(-1, 0x8000FF, 4, 5, 6, 0, 0, 0, 1);
+    EXPECT_TRUE(prism3D.bumpLightOn);
+    EXPECT_EQ(prism3D.bumpLightPosition[2], 6);
+    EXPECT_FLOAT_EQ(prism3D.bumpLightColour[2], 128 / 255.0f);
+    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT7));
+    X_SPOT_LT(-1, 0, 0, 0, 0, 0, 0, 0, 0);
+    EXPECT_FALSE(prism3D.bumpLightOn);
+}
+
+TEST_F(Scene, InDebugModeALightIsMarkedWithItsDirection) {
+    __QV_DEBUG = 1;
+    X_SPOT_LT(3, 0xFFFFFF, 0, 0, 0, 1, 0, 0, 45);
+    __QV_DEBUG = 0;
+    glDisable(GL_LIGHTING);
+    const Rgb centre = PixelAt(320, 225);  // in the point, off the line
+    EXPECT_EQ(centre[0], 255);
+    EXPECT_EQ(centre[1], 255);
+    EXPECT_NEAR(centre[2], 76, 1);
+    // The direction line runs to the right, orange, three pixels wide.
+    bool orange = false;
+    for (int y = 238; y <= 242; ++y) {
+        const Rgb pixel = PixelAt(400, y);
+        orange = orange || (pixel[0] == 255 && std::abs(pixel[1] - 178) <= 1 && std::abs(pixel[2] - 76) <= 1);
+    }
+    EXPECT_TRUE(orange);
+    GLfloat colour[4];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_EQ(colour[2], 1);
+    glDisable(GL_LIGHT3);
+}
+
+TEST_F(Scene, AxesAreDrawnInTheWorldWhateverTheObjectTransform) {
+    X_MOVEMENT(-3, -3, 0);
+    X_DRAWAXES(0, 0, 0);
+    // +x red along the row of y = 0, +y green along the column of x = 0.
+    auto found = [](int x0, int y0, int dx, int dy, Rgb colour) {
+        for (int i = -1; i <= 1; ++i) {
+            if (PixelAt(x0 + i * dx, y0 + i * dy) == colour) return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(found(ScreenX(2), 240, 0, 1, kRed));
+    EXPECT_TRUE(found(320, ScreenY(2), 1, 0, Rgb{0, 255, 0}));
+    EXPECT_FALSE(found(ScreenX(-2), 240, 0, 1, kRed));
+}
+
+}  // namespace
