@@ -5,7 +5,8 @@
 namespace __MORVANE__ {
 
 double LoadTextures() {
-    for (double i = 0; i <= 15; ++i) LOADSPRITE(LitStr("track") + i + LitStr(".bmp"), i);
+    for (double i = 0; i <= 15; ++i)
+        LOADSPRITE(LitStr("track") + i + LitStr(".bmp"), i);
     LOADSPRITE(DynStr("grass0.bmp"), 16);
     LOADSPRITE(DynStr("shop.bmp"), 50);
     LOADSPRITE(DynStr("tree.bmp"), 55);

@@ -62,8 +62,20 @@ double ReadLevelRow(DynStr line, double y);
 double RoadEdgeMask(double x, double y);
 double MarkRoadEdges();
 double CityAtPoint(double px, double py);
+double LoadLevel(double level);
 
 // What the truck's footprint stands on (city_collision.cpp).
 double GetCityCollision(NumArray& t);
+
+// Drawing the game (drawing.cpp).
+double LoadTextures();
+double InitViewport();
+double DrawTruck(double steer);
+double DrawCity(double px, double py, double radius);
+double DrawVec(NumArray& p, NumArray& v, double colour);
+
+// The game's main routine (main_loop.cpp): loads everything, then runs the
+// frame loop; never returns.
+void MainGameSub();
 
 }  // namespace __MORVANE__

@@ -1,5 +1,6 @@
 // The game: load everything once, then drive frame after frame. The program
 // ends inside the runtime (Esc, closing the window, or a fatal error).
+#include "core/whole_number.h"
 #include "gpc_temp.h"
 
 namespace __MORVANE__ {

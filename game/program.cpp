@@ -2,6 +2,10 @@
 #include "core/program_entry.h"
 #include "gpc_temp.h"
 
-void MainGameSub() { __MORVANE__::MainGameSub(); }
+void MainGameSub() {
+    __MORVANE__::MainGameSub();
+}
 
-int main(int argc, char** argv) { return MorvaneMain(argc, argv, "Gravelrider"); }
+int main(int argc, char** argv) {
+    return MorvaneMain(argc, argv, "Gravelrider");
+}

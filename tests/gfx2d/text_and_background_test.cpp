@@ -7,8 +7,8 @@
 #include "gfx2d/bitmap_file.h"
 #include "morvane.h"
 #include "support/bitmap_writer.h"
-#include "support/error_log_lines.h"
 #include "support/drawing_test.h"
+#include "support/error_log_lines.h"
 
 namespace {
 

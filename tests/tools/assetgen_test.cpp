@@ -226,13 +226,13 @@ Rgb FromSide(const Image& tile, int bit, int depth, int along) {
     const int last = assetgen::kRoadTileSize - 1;
     switch (bit) {
         case assetgen::kEdgeTowardLowerY:
-            return tile.At(along, last - depth);  // the bottom row
+            return tile.At(along, depth);  // the top row
         case assetgen::kEdgeTowardLowerX:
             return tile.At(depth, along);
         case assetgen::kEdgeTowardHigherX:
             return tile.At(last - depth, along);
         default:
-            return tile.At(along, depth);  // toward higher y: the top row
+            return tile.At(along, last - depth);  // toward higher y: the bottom row
     }
 }
 
@@ -254,16 +254,16 @@ TEST(RoadTiles, KerbAndVergeLieExactlyOnTheSidesWhoseBitsAreSet) {
     }
 }
 
-TEST(RoadTiles, TheEdgeTowardLowerYIsTheFirstRowStoredInTheFile) {
-    // The ground quad maps the first stored row to the tile's edge toward y - 1
-    // and the first column to its edge toward x - 1.
+TEST(RoadTiles, TheEdgeTowardLowerYIsTheLastRowStoredInTheFile) {
+    // The ground quad maps the picture's top row (stored last) to the tile's
+    // edge toward y - 1 and the first column to its edge toward x - 1.
     const int last = assetgen::kRoadTileSize - 1;
     const std::vector<std::uint8_t> lower_y = assetgen::EncodeBitmap(assetgen::MakeRoadTile(1));
-    EXPECT_TRUE(IsGrass(StoredPixel(lower_y, 60, 0)));
-    EXPECT_TRUE(IsAsphalt(StoredPixel(lower_y, 60, last)));
+    EXPECT_TRUE(IsGrass(StoredPixel(lower_y, 60, last)));
+    EXPECT_TRUE(IsAsphalt(StoredPixel(lower_y, 60, 0)));
     const std::vector<std::uint8_t> higher_y = assetgen::EncodeBitmap(assetgen::MakeRoadTile(8));
-    EXPECT_TRUE(IsAsphalt(StoredPixel(higher_y, 60, 0)));
-    EXPECT_TRUE(IsGrass(StoredPixel(higher_y, 60, last)));
+    EXPECT_TRUE(IsAsphalt(StoredPixel(higher_y, 60, last)));
+    EXPECT_TRUE(IsGrass(StoredPixel(higher_y, 60, 0)));
     const std::vector<std::uint8_t> lower_x = assetgen::EncodeBitmap(assetgen::MakeRoadTile(2));
     EXPECT_TRUE(IsGrass(StoredPixel(lower_x, 0, 60)));
     EXPECT_TRUE(IsAsphalt(StoredPixel(lower_x, last, 60)));
@@ -284,10 +284,10 @@ TEST(RoadTiles, KerbsLineUpAcrossTheSeamBetweenNeighbouringTiles) {
                     ASSERT_EQ(ZoneOf(tiles[a].At(last, y)), ZoneOf(tiles[b].At(0, y)))
                         << "masks " << a << " | " << b << ", row " << y;
             }
-            // b beyond a toward higher y, which is the top of a's picture.
+            // b beyond a toward higher y, which is the bottom of a's picture.
             if ((a & 8) == 0 && (b & 1) == 0 && (a & 6) == (b & 6)) {
                 for (int x = 0; x <= last; ++x)
-                    ASSERT_EQ(ZoneOf(tiles[a].At(x, 0)), ZoneOf(tiles[b].At(x, last)))
+                    ASSERT_EQ(ZoneOf(tiles[a].At(x, last)), ZoneOf(tiles[b].At(x, 0)))
                         << "masks " << a << " / " << b << ", column " << x;
             }
         }

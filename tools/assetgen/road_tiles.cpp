@@ -40,11 +40,12 @@ constexpr std::array<std::array<Side, 2>, 4> kCorners{{
     {kHigherY, kHigherX},
 }};
 
-// Distance of a pixel's centre from each side of the tile. Picture row 0 is the
-// tile's edge toward higher y; the bottom row lies along the edge toward lower y.
+// Distance of a pixel's centre from each side of the tile. The ground quad
+// shows picture row 0 (the top) along the tile's edge toward lower y, and the
+// bottom row along the edge toward higher y.
 std::array<double, 4> SideDistances(int x, int y) {
     const double last = kRoadTileSize - 1;
-    return {last - y + 0.5, x + 0.5, last - x + 0.5, y + 0.5};
+    return {y + 0.5, x + 0.5, last - x + 0.5, last - y + 0.5};
 }
 
 struct EdgePlace {
