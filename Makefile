@@ -11,7 +11,7 @@ else
 BUILD_DIR ?= build
 endif
 
-.PHONY: all deps configure build test bench format check-format clean
+.PHONY: all deps configure build test bench run demo format check-format clean
 
 all: build
 
@@ -26,6 +26,28 @@ build: configure
 
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# Starts the game on this desktop; without a display, says how to see it headless.
+run: build
+	@if [ -z "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
+		echo "There is no display here (neither DISPLAY nor WAYLAND_DISPLAY is set), so the game cannot open its window."; \
+		echo "To watch it drive without a display, run:  make demo"; \
+		exit 1; \
+	fi
+	@$(BUILD_DIR)/bin/gravelrider
+
+# Plays the shipped demo drive headless with the one-file program, from an empty
+# folder, and writes screenshots of chosen frames.
+DEMO_DIR ?= $(BUILD_DIR)/demo
+DEMO_FRAMES ?= 1,40,80,120,160,200
+demo: build
+	@rm -rf $(DEMO_DIR) && mkdir -p $(DEMO_DIR)/run $(DEMO_DIR)/screenshots
+	@cp $(BUILD_DIR)/onefile/gravelrider $(DEMO_DIR)/run/
+	@cd $(DEMO_DIR)/run && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy MORVANE_NO_NOTICE=1 \
+		MORVANE_REPLAY=$(CURDIR)/data/demo.replay MORVANE_SHOTS=$(abspath $(DEMO_DIR))/screenshots \
+		MORVANE_SHOT_FRAMES=$(DEMO_FRAMES) ./gravelrider
+	@echo "The demo drive ran headless. Screenshots (bitmaps) of frames $(DEMO_FRAMES):"
+	@ls -1 $(abspath $(DEMO_DIR))/screenshots/*.bmp
 
 # Runs every benchmark program once and prints its figures.
 bench: build
