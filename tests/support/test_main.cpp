@@ -1,7 +1,6 @@
 // The test programs' main: runs every test headless and with a temporary
 // folder of its own, so tests never touch a display, a sound card or another
 // run's error log.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -55,19 +54,7 @@ void FailWhenEndedInsideATest() {
 
 }  // namespace
 
-// The OpenGL driver is unloaded when the last context goes, and what it leaks
-// then would be reported from modules that are no longer there, past any
-// suppression. Loading it here for good keeps its name on its reports, so
-// the sanitizer build can tell the driver's leaks from ours.
-void KeepTheOpenGLDriverLoaded() {
-    for (const char* library : {"libEGL_mesa.so.0", "libGLX_mesa.so.0", "libglapi.so.0",
-                                "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"}) {
-        dlopen(library, RTLD_LAZY | RTLD_GLOBAL | RTLD_NODELETE);
-    }
-}
-
 int main(int argc, char** argv) {
-    KeepTheOpenGLDriverLoaded();
     main_pid = getpid();
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--gtest_internal_run_death_test", 31) == 0) is_death_test_child = true;
