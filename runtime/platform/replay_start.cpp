@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -13,8 +14,7 @@
 
 namespace {
 
-// A paced replay waits on the real clock; the pacer only counts through its
-// slots, so it costs no time.
+// How far the frame pacer's clock moves at each reading during a replay.
 constexpr double kPacerTick = 0.01;
 
 std::string Environment(const char* name) {
@@ -39,42 +39,59 @@ double ReplaySpeed() {
     return speed;
 }
 
-std::unique_ptr<ReplayWriter> CreateRecording(const std::string& path) {
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
+}
+
+// No recording when none is asked for, none can be made, or it would
+// overwrite the replay being played.
+std::unique_ptr<ReplayWriter> CreateRecording(const std::string& path, const std::string& replay_path) {
     if (path.empty()) return nullptr;
+    if (!replay_path.empty() && SameFile(path, replay_path)) {
+        Report("The recording would overwrite the replay it plays: " + path);
+        return nullptr;
+    }
     std::unique_ptr<ReplayWriter> recording = CreateReplayFile(path);
     if (!recording) Report("The recording cannot be created: " + path);
     return recording;
 }
 
-// The replay's frames, or nothing when the file is no replay. Its waits are
-// real; the frame pacer's clock steps on without waiting.
-std::unique_ptr<FrameSource> ReplaySource(const std::string& path, std::unique_ptr<Clock>& waiting) {
+// Where a stepped run's frames come from, and the clock its pacing waits on.
+struct SteppedRun {
+    std::unique_ptr<FrameSource> source;
+    std::unique_ptr<Clock> waiting;
+};
+
+SteppedRun LiveRun() {
+    return {std::make_unique<LiveFrames>(MakeDeviceInput(), MakeSystemClock()), MakeSystemClock()};
+}
+
+// A replay waits for its frames on the real clock; the frame pacer's clock
+// then steps on without waiting. No source when the file is no replay.
+SteppedRun ReplayRun(const std::string& path) {
     std::unique_ptr<ReplayReader> reader = OpenReplayFile(path);
-    if (!reader) return nullptr;
+    if (!reader) return {};
     std::unique_ptr<Clock> real_clock = MakeSystemClock();
-    waiting = std::make_unique<SteppingClock>(real_clock->Milliseconds(), kPacerTick);
-    return std::make_unique<ReplayedFrames>(std::move(reader), std::move(real_clock), ReplaySpeed());
+    auto waiting = std::make_unique<SteppingClock>(real_clock->Milliseconds(), kPacerTick);
+    return {std::make_unique<ReplayedFrames>(std::move(reader), std::move(real_clock), ReplaySpeed()),
+            std::move(waiting)};
 }
 
 }  // namespace
 
 void StartRecordingOrReplay() {
     const std::string replay_path = Environment("MORVANE_REPLAY");
-    std::unique_ptr<ReplayWriter> recording = CreateRecording(Environment("MORVANE_RECORD"));
+    std::unique_ptr<ReplayWriter> recording = CreateRecording(Environment("MORVANE_RECORD"), replay_path);
     if (replay_path.empty() && !recording) return;
 
-    std::unique_ptr<Clock> waiting = MakeSystemClock();
-    std::unique_ptr<FrameSource> source;
-    if (replay_path.empty()) {
-        source = std::make_unique<LiveFrames>(MakeDeviceInput(), MakeSystemClock());
-    } else {
-        source = ReplaySource(replay_path, waiting);
-    }
-    auto stepper = source ? std::make_shared<FrameStepper>(std::move(source), std::move(recording)) : nullptr;
+    SteppedRun run = replay_path.empty() ? LiveRun() : ReplayRun(replay_path);
+    auto stepper =
+        run.source ? std::make_shared<FrameStepper>(std::move(run.source), std::move(recording)) : nullptr;
     // The first frame is the start of the run: the time start-up reads.
     if (!stepper || !stepper->Step()) {
         Report("The replay cannot be read: " + replay_path);
         END();
     }
-    UseFrameStepper(stepper, std::move(waiting));
+    UseFrameStepper(stepper, std::move(run.waiting));
 }

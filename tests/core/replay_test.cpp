@@ -106,6 +106,16 @@ TEST_F(Replays, AReplayRecordedAgainGivesTheSameFile) {
     EXPECT_EQ(FileBytes(again), FileBytes(RecordingPath()));
 }
 
+TEST_F(Replays, ARecordingNeverOverwritesTheReplayItPlays) {
+    const std::string before = FileBytes(RecordingPath());
+    const ProgramRun replay = Replay(RecordingPath(), "MORVANE_RECORD='" + Folder() + "/./drive.replay'");
+    EXPECT_TRUE(
+        LogHas(replay, "The recording would overwrite the replay it plays: " + Folder() + "/./drive.replay"));
+    EXPECT_EQ(FileBytes(RecordingPath()), before);
+    EXPECT_EQ(replay.log.back(), "0");  // the replay itself ran to its end
+    EXPECT_EQ(replay.log.size(), recorded_->log.size() + 1);
+}
+
 TEST_F(Replays, ACutOffReplayEndsTheProgramWhereItsWholeFramesEnd) {
     const std::string bytes = FileBytes(RecordingPath());
     const std::string cut = Folder() + "/cut.replay";
