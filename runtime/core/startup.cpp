@@ -20,6 +20,7 @@
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/text_commands.h"
 #include "gfx3d/prism3d.h"
+#include "platform/replay_start.h"
 #include "platform/window.h"
 
 PlatformWindow* __hWnd = nullptr;
@@ -68,6 +69,8 @@ int GlobalInit(const char* command_line, const char* title) {
     __hWnd->SetTitle(title);
 
     DeleteErrorLog();
+    // Before the first reading of the clock, which seeds the random generator.
+    StartRecordingOrReplay();
     pDXin = new DXInput();
     pPrism = new OpenGLPrism();
     if (pPrism->Init(__hWnd, Low16Bits(__QV_RESX), Low16Bits(__QV_RESY), 0, Low16Bits(__QV_FRAMERATE)) == 0) {

@@ -7,7 +7,8 @@ class PlatformWindow;
 extern PlatformWindow* __hWnd;
 
 // Creates the window (client area __QV_RESX x __QV_RESY at (50, 50)) with the
-// given title, starts the error log afresh, creates the input devices and the
+// given title, starts the error log afresh, puts a recording or replay in
+// place when the environment names one (platform/replay_start.h), creates the input devices and the
 // display, seeds the random generator, enters full-screen or windowed mode,
 // opens the input devices, names the program file as the data container and
 // its folder as the current directory, loads font 0 from "Smalfont.bmp" (a

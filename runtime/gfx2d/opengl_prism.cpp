@@ -34,7 +34,7 @@ bool IsSoftwareRenderer(const char* renderer) {
 }  // namespace
 
 OpenGLPrism::OpenGLPrism() {
-    pacer_.StartAt(AccurateTime());
+    pacer_.StartAt(TheClock().WaitingClock().Milliseconds());
 }
 
 OpenGLPrism::~OpenGLPrism() {
@@ -66,7 +66,7 @@ int OpenGLPrism::Init(PlatformWindow* window, int width, int height, int bits_pe
         return 0;
     }
     ReportRenderer();
-    pacer_.StartAt(AccurateTime());
+    pacer_.StartAt(TheClock().WaitingClock().Milliseconds());
     GLExt::LoadExtensions();
     Make2DViewport(0, 0, 0, 0);
     active_ = true;
@@ -106,7 +106,7 @@ bool OpenGLPrism::DoWindowed() {
     if (was_fullscreen) {
         window_->EnterWindowed(width_, height_);
         // Give the display time to settle back into the desktop's mode.
-        TheClock().Sleep(500);
+        TheClock().WaitingClock().Sleep(500);
     }
     window_->EnterWindowed(width_, height_);
     if (was_fullscreen) window_->ShowCursor(true);
@@ -202,7 +202,7 @@ double OpenGLPrism::FlipScreens() {
     glFlush();
     window_->SwapBuffers();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    return pacer_.WaitForNextSlot(TheClock(), DispatchWindowEvents);
+    return pacer_.WaitForNextSlot(TheClock().WaitingClock(), DispatchWindowEvents);
 }
 
 int OpenGLPrism::WinMessages() {

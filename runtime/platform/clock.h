@@ -11,6 +11,11 @@ public:
     virtual double Milliseconds() = 0;
     // Gives up the processor for about the given time.
     virtual void Sleep(double milliseconds) = 0;
+    // The clock that waits for real time, such as frame pacing, read. It is
+    // this clock itself, except while a run is recorded or replayed: the
+    // program's clock then holds still between frames, and a wait watching
+    // it would never end.
+    virtual Clock& WaitingClock() { return *this; }
 };
 
 // The clock every time stamp of the runtime comes from.

@@ -19,6 +19,7 @@ struct MouseReading {
     bool left = false;
     bool right = false;
     bool middle = false;
+    bool operator==(const MouseReading&) const = default;
 };
 
 // The 80-byte joystick record: axes, sliders, point-of-view hats in

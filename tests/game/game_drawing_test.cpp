@@ -10,8 +10,12 @@ namespace {
 
 using namespace game_test;
 
-bool IsGrass(Rgb c) { return c[1] > c[0] + 15 && c[1] > c[2] + 15; }
-bool IsAsphalt(Rgb c) { return std::abs(c[0] - c[1]) < 20 && std::abs(c[1] - c[2]) < 20 && c[1] < 140; }
+bool IsGrass(Rgb c) {
+    return c[1] > c[0] + 15 && c[1] > c[2] + 15;
+}
+bool IsAsphalt(Rgb c) {
+    return std::abs(c[0] - c[1]) < 20 && std::abs(c[1] - c[2]) < 20 && c[1] < 140;
+}
 
 // The colour of ground point (x, z) as the game's camera shows it.
 Rgb GroundColour(double x, double z) {

@@ -5,34 +5,10 @@
 #include "morvane.h"
 #include "platform/joysticks.h"
 #include "platform/key_codes.h"
+#include "support/pushed_events.h"
 #include "support/test_runtime.h"
 
 namespace {
-
-void PushKey(SDL_Scancode scancode, bool down) {
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.scancode = scancode;
-    event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
-    SDL_PushEvent(&event);
-}
-
-void PushMotion(int dx, int dy) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.xrel = dx;
-    event.motion.yrel = dy;
-    SDL_PushEvent(&event);
-}
-
-void PushButton(Uint8 button, bool down) {
-    SDL_Event event{};
-    event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-    event.button.button = button;
-    event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-    SDL_PushEvent(&event);
-}
 
 class DeviceInput : public testing::Test {
 protected:

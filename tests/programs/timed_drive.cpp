@@ -1,0 +1,72 @@
+// A program on the runtime for the replay tests. It drives a position from the
+// mouse and the frame time the way the game does, and logs its state each
+// frame. PUSH names the input it gives itself: "script" plays buttons,
+// movement, Shift, a key for KEYWAIT and finally Esc; "escape" presses Esc
+// and a button at once (which a replay must not see).
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "morvane.h"
+#include "support/pushed_events.h"
+
+namespace {
+
+constexpr int kKeyWaitFrame = 32;
+
+void PushScript(int frame) {
+    PushMotion(frame % 7 - 3, frame % 5 - 2);
+    if (frame == 3) PushButton(SDL_BUTTON_LEFT, true);
+    if (frame == 15) PushButton(SDL_BUTTON_LEFT, false);
+    if (frame == 20) PushButton(SDL_BUTTON_RIGHT, true);
+    if (frame == 28) PushButton(SDL_BUTTON_RIGHT, false);
+    if (frame == 8) PushKey(SDL_SCANCODE_LSHIFT, true);
+    if (frame == 12) PushKey(SDL_SCANCODE_LSHIFT, false);
+    if (frame == kKeyWaitFrame) PushKey(SDL_SCANCODE_K, true);
+    if (frame == kKeyWaitFrame + 1) PushKey(SDL_SCANCODE_K, false);
+    if (frame == 40) PushKey(SDL_SCANCODE_ESCAPE, true);
+}
+
+void PushInput(const std::string& what, int frame) {
+    if (what == "script") PushScript(frame);
+    if (what == "escape" && frame == 2) {
+        PushKey(SDL_SCANCODE_ESCAPE, true);
+        PushButton(SDL_BUTTON_LEFT, true);
+    }
+}
+
+void Log(const char* format, auto... values) {
+    char line[512];
+    std::snprintf(line, sizeof line, format, values...);
+    WriteErrorLog(line);
+}
+
+}  // namespace
+
+void MainGameSub() {
+    const char* push = std::getenv("PUSH");
+    const std::string what = push != nullptr ? push : "";
+    __QV_DEBUG = 1;
+    LIMITFPS(100);
+    double mx, my, b1, b2;
+    double speed = 0, heading = 0, position = 0;
+    for (int frame = 1;; ++frame) {
+        PushInput(what, frame);
+        MOUSESTATE(mx, my, b1, b2);
+        const double dtime = GETTIMER() / 360;
+        speed = speed * 0.98 + (b1 - b2) * dtime;
+        heading += (mx - 320) * dtime;
+        position += speed * dtime;
+        Log("frame %d: mouse %g %g %g %g shift %g timer %.17g all %.17g stamps %.17g %.17g %.17g", frame, mx,
+            my, b1, b2, KEY(42), GETTIMER(), GETTIMERALL(), __g_FirstTime, __g_LastTime, __g_ThisTime);
+        Log("frame %d: speed %.17g heading %.17g position %.17g random %g", frame, speed, heading, position,
+            RND(1000000));
+        if (frame == kKeyWaitFrame) {
+            KEYWAIT();
+            Log("after the key: %.17g", GETTIMERALL());
+        }
+        SHOWSCREEN();
+    }
+}

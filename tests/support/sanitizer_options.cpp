@@ -1,0 +1,12 @@
+// Options of the sanitizer build, compiled into every test process and every
+// program the tests run, so that they hold however the tests are started.
+// The OpenGL driver's thread-local blocks, as the leak check follows them
+// through __tls_get_addr, can carry bounds that crash the check at exit; the
+// check then scans static thread-local storage only.
+extern "C" const char* __asan_default_options() {
+    return "detect_leaks=1:strict_string_checks=1:check_initialization_order=1:intercept_tls_get_addr=0";
+}
+
+extern "C" const char* __ubsan_default_options() {
+    return "print_stacktrace=1:halt_on_error=1";
+}
