@@ -39,12 +39,12 @@ run: build
 # Plays the shipped demo drive headless with the one-file program, from an empty
 # folder, and writes screenshots of chosen frames.
 DEMO_DIR ?= $(BUILD_DIR)/demo
-DEMO_FRAMES ?= 1,40,80,120,160,200
+DEMO_FRAMES ?= 10,25,45,90,120,140
 demo: build
 	@rm -rf $(DEMO_DIR) && mkdir -p $(DEMO_DIR)/run $(DEMO_DIR)/screenshots
 	@cp $(BUILD_DIR)/onefile/gravelrider $(DEMO_DIR)/run/
 	@cd $(DEMO_DIR)/run && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy MORVANE_NO_NOTICE=1 \
-		MORVANE_REPLAY=$(CURDIR)/data/demo.replay MORVANE_SHOTS=$(abspath $(DEMO_DIR))/screenshots \
+		MORVANE_REPLAY=$(CURDIR)/data/demo.replay MORVANE_REPLAY_SPEED=0 MORVANE_SHOTS=$(abspath $(DEMO_DIR))/screenshots \
 		MORVANE_SHOT_FRAMES=$(DEMO_FRAMES) ./gravelrider
 	@echo "The demo drive ran headless. Screenshots (bitmaps) of frames $(DEMO_FRAMES):"
 	@ls -1 $(abspath $(DEMO_DIR))/screenshots/*.bmp

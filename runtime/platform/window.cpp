@@ -57,6 +57,7 @@ std::unique_ptr<PlatformWindow> PlatformWindow::Create(const char* name, int x, 
         return nullptr;
     }
     SDL_DisableScreenSaver();
+    PinLoadedGLDriver();  // what the window loaded already; the context loads the rest
     return std::unique_ptr<PlatformWindow>(new PlatformWindow(window));
 }
 

@@ -1,0 +1,68 @@
+// Loading a level file through GETFILE.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "game_state.h"
+
+namespace {
+
+using namespace game_test;
+
+// Runs each case in a folder of its own, where the level files are looked for.
+class Level : public testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = getcwd(nullptr, 0);
+        const std::string folder = std::string(std::getenv("TMPDIR")) + "/" +
+                                   testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::filesystem::create_directories(folder);
+        ASSERT_EQ(chdir(folder.c_str()), 0);
+    }
+    void TearDown() override {
+        ASSERT_EQ(chdir(previous_), 0);
+        std::free(previous_);
+    }
+    char* previous_ = nullptr;
+};
+
+TEST_F(Level, RowsAreReadCharacterByCharacterAndRoadsGetTheirMasks) {
+    std::ofstream("city5.txt", std::ios::binary) << "#a?S\r\n"
+                                                 << " L\n"
+                                                 << "A";  // a last line without its end
+    LoadLevel(5);
+    EXPECT_EQ(city(0, 0), 16);
+    EXPECT_EQ(city(1, 0), 2 + 8);  // grass toward x - 1, building toward y + 1; lower case is road
+    EXPECT_EQ(city(2, 0), 4);      // the shop floor toward x + 1
+    EXPECT_EQ(city(3, 0), 50);
+    EXPECT_EQ(city(1, 1), 56);
+    EXPECT_EQ(city(0, 1), 1 + 4 + 8);  // grass above, building right, tree below
+    EXPECT_EQ(city(0, 2), 55);
+    EXPECT_EQ(city(39, 39), 0);
+}
+
+TEST_F(Level, AMissingFileReadsItsMarkersAsRows) {
+    LoadLevel(8);
+    // Row 0 is "NO_FILE" (its L a building), the rest "NO_DATA" (two trees each).
+    EXPECT_EQ(city(5, 0), 56);
+    for (double y = 1; y < 40; ++y) {
+        EXPECT_EQ(city(4, y), 55) << y;
+        EXPECT_EQ(city(6, y), 55) << y;
+        EXPECT_EQ(city(5, y), 2 + 4 + (y == 1 ? 1 : 0));  // road between the trees, under the building
+    }
+}
+
+TEST_F(Level, TheShippedCityStartsTheTruckOnRoad) {
+    ASSERT_EQ(chdir(GRAVELRIDER_DATA_DIR), 0);
+    TileSize = 7;
+    LoadLevel(0);
+    BuildGameTruck();
+    EXPECT_EQ(GetCityCollision(truck), 0);
+    EXPECT_EQ(CityAtPoint(30, 30), 0);
+}
+
+}  // namespace
