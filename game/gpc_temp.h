@@ -74,8 +74,10 @@ double DrawTruck(double steer);
 double DrawCity(double px, double py, double radius);
 double DrawVec(NumArray& p, NumArray& v, double colour);
 
-// The game's main routine (main_loop.cpp): loads everything, then runs the
-// frame loop; never returns.
+// The game's main routine (main_loop.cpp): GameStartUp loads everything and
+// builds the truck, then GameFrame runs one frame after another; never returns.
+double GameStartUp();
+double GameFrame();
 void MainGameSub();
 
 }  // namespace __MORVANE__

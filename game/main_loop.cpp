@@ -5,9 +5,7 @@
 
 namespace __MORVANE__ {
 
-namespace {
-
-void StartUp() {
+double GameStartUp() {
     mx = my = b1 = b2 = 0;
     TileSize = 7;
     X_LOADOBJ(DynStr("sphere.ddd"), 110);
@@ -26,7 +24,10 @@ void StartUp() {
     DIM(vel, 2);
     acc = 0;
     CopyTruck(truck, last_good_truck);
+    return 0;
 }
+
+namespace {
 
 // Speed from the buttons, steering from the mouse, and the truck pulled on.
 void Drive() {
@@ -69,15 +70,18 @@ void DrawFrame() {
 
 }  // namespace
 
+double GameFrame() {
+    InitViewport();
+    Drive();
+    AcceptOrRollBack();
+    DrawFrame();
+    SHOWSCREEN();
+    return 0;
+}
+
 void MainGameSub() {
-    StartUp();
-    for (;;) {
-        InitViewport();
-        Drive();
-        AcceptOrRollBack();
-        DrawFrame();
-        SHOWSCREEN();
-    }
+    GameStartUp();
+    for (;;) GameFrame();
 }
 
 }  // namespace __MORVANE__
