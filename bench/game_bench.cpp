@@ -36,7 +36,8 @@ BENCHMARK(BM_EmptyFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(
 void BM_GameFrame(benchmark::State& state) {
     StartGame();
     LIMITFPS(65535);  // no cap: the frame's own cost
-    for (auto _ : state) __MORVANE__::GameFrame();
+    for (auto _ : state)
+        __MORVANE__::GameFrame();
 }
 BENCHMARK(BM_GameFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
@@ -52,8 +53,10 @@ std::string OneFrameReplay() {
 }
 
 void BM_OneFileStartUp(benchmark::State& state) {
-    const std::string command = "cd / && SDL_VIDEODRIVER=offscreen MORVANE_NO_NOTICE=1 MORVANE_REPLAY_SPEED=0 "
-                                "MORVANE_REPLAY='" + OneFrameReplay() + "' '" + GRAVELRIDER_ONEFILE + "'";
+    const std::string command =
+        "cd / && SDL_VIDEODRIVER=offscreen MORVANE_NO_NOTICE=1 MORVANE_REPLAY_SPEED=0 "
+        "MORVANE_REPLAY='" +
+        OneFrameReplay() + "' '" + GRAVELRIDER_ONEFILE + "'";
     for (auto _ : state) {
         const int status = std::system(command.c_str());
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("the program failed");

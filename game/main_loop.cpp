@@ -81,7 +81,8 @@ double GameFrame() {
 
 void MainGameSub() {
     GameStartUp();
-    for (;;) GameFrame();
+    for (;;)
+        GameFrame();
 }
 
 }  // namespace __MORVANE__

@@ -18,9 +18,10 @@ void FramePacer::SetMaxFps(int fps) {
 }
 
 void FramePacer::Pause(Clock& clock, double remaining) const {
+    if (!std::isfinite(sleep_margin_)) return;  // a pure busy wait
     if (remaining > sleep_margin_) {
         clock.Sleep(remaining - sleep_margin_);
-    } else if (remaining > kSpinMargin && sleep_margin_ > kSpinMargin) {
+    } else if (remaining > kSpinMargin) {
         clock.Sleep(kNap);
     }
 }

@@ -18,7 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path Temp() { return fs::path(std::getenv("TMPDIR")); }
+fs::path Temp() {
+    return fs::path(std::getenv("TMPDIR"));
+}
 
 // A drive at full throttle with the mouse at the screen's centre: straight
 // along -x from the start, into the map's edge.
@@ -62,7 +64,8 @@ double ValueAfter(const std::vector<std::string>& state, const std::string& key,
         if (line.rfind(key, 0) != 0) continue;
         std::istringstream words(line);
         std::string word;
-        for (int i = 0; i <= field; ++i) words >> word;
+        for (int i = 0; i <= field; ++i)
+            words >> word;
         return std::stod(word);
     }
     return -1e9;
@@ -71,8 +74,10 @@ double ValueAfter(const std::vector<std::string>& state, const std::string& key,
 TEST(GameProgram, DrivingIntoTheMapEdgeStopsTheTruckAndAddsDamage) {
     WriteStraightDrive(Temp() / "short.replay", 60);
     WriteStraightDrive(Temp() / "long.replay", 100);
-    const std::vector<std::string> short_drive = DriveProbe("MORVANE_REPLAY=" + (Temp() / "short.replay").string());
-    const std::vector<std::string> long_drive = DriveProbe("MORVANE_REPLAY=" + (Temp() / "long.replay").string());
+    const std::vector<std::string> short_drive =
+        DriveProbe("MORVANE_REPLAY=" + (Temp() / "short.replay").string());
+    const std::vector<std::string> long_drive =
+        DriveProbe("MORVANE_REPLAY=" + (Temp() / "long.replay").string());
     ASSERT_EQ(long_drive.size(), 4u);  // damage, speed, cab, trailer
     // The cab stands at the edge: its front (2.25 ahead of its reference point) at x = 0 or just inside.
     const double cab_x = ValueAfter(long_drive, "segment 0", 2);
@@ -85,9 +90,11 @@ TEST(GameProgram, DrivingIntoTheMapEdgeStopsTheTruckAndAddsDamage) {
 
 TEST(GameProgram, AReplayRecordedWhileReplayingGivesTheSameDriveAgain) {
     WriteStraightDrive(Temp() / "first.replay", 70);
-    const std::vector<std::string> first = DriveProbe("MORVANE_REPLAY=" + (Temp() / "first.replay").string() +
-                                                      " MORVANE_RECORD=" + (Temp() / "second.replay").string());
-    const std::vector<std::string> second = DriveProbe("MORVANE_REPLAY=" + (Temp() / "second.replay").string());
+    const std::vector<std::string> first =
+        DriveProbe("MORVANE_REPLAY=" + (Temp() / "first.replay").string() +
+                   " MORVANE_RECORD=" + (Temp() / "second.replay").string());
+    const std::vector<std::string> second =
+        DriveProbe("MORVANE_REPLAY=" + (Temp() / "second.replay").string());
     EXPECT_FALSE(first.empty());
     EXPECT_EQ(first, second);
     EXPECT_EQ(ReadBytes(Temp() / "first.replay"), ReadBytes(Temp() / "second.replay"));
@@ -108,10 +115,12 @@ TEST(GameProgram, TheOneFileProgramRunsAloneFromAnyFolder) {
         EXPECT_EQ(RunCommand(command), 0);
         EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"OpenGL Software Emulation"});
     }
-    EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(empty), {}).size(), 2u);  // nothing was left beside it
+    EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(empty), {}).size(),
+              2u);  // nothing was left beside it
     const std::string picture = ReadBytes(empty / "shots" / "0" / "frame-40.bmp");
     EXPECT_GT(picture.size(), 640u * 480 * 3);
-    EXPECT_EQ(picture, ReadBytes(empty / "shots" / "1" / "frame-40.bmp"));  // the same drive, the same picture
+    EXPECT_EQ(picture,
+              ReadBytes(empty / "shots" / "1" / "frame-40.bmp"));  // the same drive, the same picture
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ void LogFinalState() {
     WriteErrorLog((LitStr("damage ") + damage).c_str());
     WriteErrorLog((LitStr("speed ") + vel(0)).c_str());
     for (double i = 0; i < BOUNDS(truck, 0); ++i) {
-        WriteErrorLog((LitStr("segment ") + i + LitStr(" ") + truck(i, 2) + LitStr(" ") + truck(i, 3) + LitStr(" ") +
-                       truck(i, 4))
+        WriteErrorLog((LitStr("segment ") + i + LitStr(" ") + truck(i, 2) + LitStr(" ") + truck(i, 3) +
+                       LitStr(" ") + truck(i, 4))
                           .c_str());
     }
 }
@@ -26,4 +26,6 @@ void MainGameSub() {
     __MORVANE__::MainGameSub();
 }
 
-int main(int argc, char** argv) { return MorvaneMain(argc, argv, "Gravelrider"); }
+int main(int argc, char** argv) {
+    return MorvaneMain(argc, argv, "Gravelrider");
+}
