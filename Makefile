@@ -54,10 +54,10 @@ bench: build
 	@for b in $(BUILD_DIR)/bin/*_bench; do echo "== $$b"; $$b; done
 
 format:
-	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	@git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format -i
 
 check-format:
-	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+	@git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 clean:
 	@rm -rf build build-sanitize
