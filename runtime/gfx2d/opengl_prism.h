@@ -73,7 +73,7 @@ public:
     // Dispatches every pending window event; returns 1.
     int WinMessages();
 
-    void SetupAccurateTimer() {}
+    // Milliseconds on the runtime's clock (the high-resolution counter behind the clock seam).
     double AccurateTime() const;
     void SetMaxFPS(int fps) { pacer_.SetMaxFps(fps); }
     bool IsActive() const { return active_; }
@@ -146,7 +146,6 @@ public:
     int BitsPerPixel() const { return bits_per_pixel_; }
     bool IsFullscreen() const { return fullscreen_; }
     PlatformWindow* Window() const { return window_; }
-    const FramePacer& Pacer() const { return pacer_; }
     std::array<std::int16_t, 4> Viewport() const {
         return {viewport_x_, viewport_y_, viewport_w_, viewport_h_};
     }
