@@ -47,6 +47,18 @@ TEST(Program, EveryEndExitsWithCodeZeroAndAFreshLog) {
     }
 }
 
+// The sanitizer run ignores what the system's GL driver keeps, but a block the
+// program itself drops must still fail it.
+TEST(Program, UnderTheLeakCheckALeakOfTheProgramsOwnFailsIt) {
+#if defined(__SANITIZE_ADDRESS__)
+    const ProgramRun run = RunFrameLoop("leak", false);
+    EXPECT_NE(run.exit_code, 0);
+    EXPECT_EQ(run.log, kThreeFrames);
+#else
+    GTEST_SKIP() << "built without the leak check";
+#endif
+}
+
 TEST(Program, ReturningFromMainGameSubEndsItWithTheCommandLineKept) {
     const ProgramRun run = RunFrameLoop("return", false, "one 'two words' three");
     EXPECT_EQ(run.exit_code, 0);
