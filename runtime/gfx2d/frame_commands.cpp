@@ -1,6 +1,7 @@
 #include "gfx2d/frame_commands.h"
 
 #include <cstdint>
+#include <vector>
 
 #include "core/dxinput.h"
 #include "core/program_end.h"
@@ -21,11 +22,26 @@ constexpr std::uint8_t kEscape = 1;
 constexpr std::uint8_t kLeftAlt = 56;
 constexpr std::uint8_t kF4 = 62;
 
+std::vector<FrameStep>& FrameSteps() {
+    static std::vector<FrameStep> steps;
+    return steps;
+}
+
 }  // namespace
+
+void AddFrameStep(FrameStep step) {
+    FrameSteps().push_back(step);
+}
+
+void RemoveFrameSteps() {
+    FrameSteps().clear();
+}
 
 void SHOWSCREEN() {
     __g_LastTime = __g_ThisTime;
     __g_ThisTime = pPrism->AccurateTime();
+    for (const FrameStep step : FrameSteps())
+        step();
     pDXin->GetKeyboardStatus();
     if (pDXin->IsKeyDown(kEscape) || (pDXin->IsKeyDown(kLeftAlt) && pDXin->IsKeyDown(kF4))) END();
     static long frames_presented = 0;

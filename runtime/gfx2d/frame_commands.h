@@ -10,6 +10,13 @@ extern double __g_ThisTime;
 // Presents the frame the program drew and prepares the next one. Esc, or left
 // Alt with F4, ends the program here, before the frame is presented.
 void SHOWSCREEN();
+// Work that start-up hands to every frame step, run after the frame's time
+// stamp and before the keyboard is read (music looping, network service), so
+// that the display needs to know nothing of the subsystems that use it.
+using FrameStep = void (*)();
+void AddFrameStep(FrameStep step);
+void RemoveFrameSteps();
+
 // At most fps frames per second; 0 or less allows up to 500.
 void LIMITFPS(double fps);
 // Milliseconds between the last two frames, at least 1.

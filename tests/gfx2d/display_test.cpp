@@ -112,6 +112,21 @@ TEST_F(Display, TheFrameStepPresentsAndPrepares) {
     EXPECT_EQ(PixelAt(12, 12), kBlack);  // the new back buffer starts cleared
 }
 
+namespace {
+double stamp_seen_by_step = -1;
+}  // namespace
+
+TEST_F(Display, TheFrameStepRunsTheStepsStartUpGaveItAfterTheTimeStamp) {
+    AddFrameStep([] { stamp_seen_by_step = __g_ThisTime; });
+    runtime_.clock->Advance(20);
+    SHOWSCREEN();
+    RemoveFrameSteps();
+    EXPECT_EQ(stamp_seen_by_step, __g_ThisTime);
+    runtime_.clock->Advance(20);
+    SHOWSCREEN();
+    EXPECT_NE(stamp_seen_by_step, __g_ThisTime);  // removed steps no longer run
+}
+
 TEST_F(Display, TimersFollowTheFrames) {
     LIMITFPS(10);
     SHOWSCREEN();
