@@ -64,3 +64,10 @@
 #include "gfx3d/prism3d.h"
 #include "gfx3d/projection.h"
 #include "gfx3d/scene_commands.h"
+
+// Sound effects, music and video.
+#include "media/music.h"
+#include "media/sound_buffer.h"
+#include "media/sound_commands.h"
+#include "media/sound_device.h"
+#include "media/video_commands.h"

@@ -6,6 +6,8 @@
 #include "core/error_log.h"
 #include "core/startup.h"
 #include "core/startup_settings.h"
+#include "files/shoebox.h"
+#include "media/music.h"
 
 double __g_debugline = 0;
 double __g_debugfile = 0;
@@ -63,6 +65,9 @@ void EndProgram() {
         std::exit(0);
     }
     ending = Ending::kShuttingDown;
+    // The file extracted for the music or video goes with it.
+    STOPMUSIC();
+    g_ShoeBox_Media.DeleteExtraction();
     if (__QV_DEBUG != 0) WriteEndRecord();
     DeleteRuntimeObjects();
     ending = Ending::kExiting;

@@ -20,6 +20,9 @@
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/text_commands.h"
 #include "gfx3d/prism3d.h"
+#include "media/music.h"
+#include "media/sound_buffer.h"
+#include "media/sound_device.h"
 #include "platform/replay_start.h"
 #include "platform/window.h"
 
@@ -73,6 +76,8 @@ int GlobalInit(const char* command_line, const char* title) {
     StartRecordingOrReplay();
     pDXin = new DXInput();
     pPrism = new OpenGLPrism();
+    pDXsnd = new SFXSound();
+    DXwav = new SFXSoundBuffer[kSoundCount];
     if (pPrism->Init(__hWnd, Low16Bits(__QV_RESX), Low16Bits(__QV_RESY), 0, Low16Bits(__QV_FRAMERATE)) == 0) {
         StartupFailed("OpenGL cannot be started on the window.");
     }
@@ -84,6 +89,8 @@ int GlobalInit(const char* command_line, const char* title) {
         pPrism->DoWindowed();
     }
     pDXin->CreateDInput(__QV_WANTMOUSE != 0);
+    pDXsnd->Create(__hWnd);
+    AddFrameStep(LoopMusic);
     __nCurFont = 0;
     UseProgramFileAsContainers();
     LoadDefaultFont();
@@ -102,6 +109,10 @@ void DeleteRuntimeObjects() {
     pPrism = nullptr;
     delete pDXin;
     pDXin = nullptr;
+    delete[] DXwav;
+    DXwav = nullptr;
+    delete pDXsnd;
+    pDXsnd = nullptr;
     __hWnd = nullptr;
     ProgramWindow().reset();
 }

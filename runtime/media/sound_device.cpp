@@ -1,0 +1,115 @@
+#include "media/sound_device.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstring>
+
+SFXSound* pDXsnd = nullptr;
+
+namespace {
+
+constexpr int kDecoders =
+    MIX_INIT_FLAC | MIX_INIT_MOD | MIX_INIT_MP3 | MIX_INIT_OGG | MIX_INIT_MID | MIX_INIT_OPUS;
+
+// The effect every playing channel carries: its pan and volume.
+void ApplyChannelGain(int, void* stream, int length, void* gain) {
+    const std::size_t frames = static_cast<std::size_t>(length) / (2 * sizeof(std::int16_t));
+    ApplyStereoGain(*static_cast<const StereoGain*>(gain), static_cast<std::int16_t*>(stream), frames);
+}
+
+}  // namespace
+
+SFXSound::~SFXSound() {
+    if (!open_) return;
+    Mix_SetPostMix(nullptr, nullptr);
+    Mix_HaltChannel(-1);
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+int SFXSound::Create(PlatformWindow*) {
+    if (open_) return 1;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
+    // Formats whose decoder is not installed are simply not offered.
+    Mix_Init(kDecoders);
+    if (Mix_OpenAudioDevice(kSamplesPerSecond, AUDIO_S16SYS, kChannels, kBufferSamples, nullptr, 0) != 0) {
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return 0;
+    }
+    open_ = true;
+    Mix_AllocateChannels(kMixerChannels);
+    channel_taken_.assign(kMixerChannels, false);
+    gains_.assign(kMixerChannels, StereoGain{});
+    GetCaps();
+    return 1;
+}
+
+int SFXSound::GetCaps() {
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (!open_ || Mix_QuerySpec(&frequency, &format, &channels) == 0) return 0;
+    caps_.format = {frequency, channels};
+    caps_.mixer_channels = Mix_AllocateChannels(-1);
+    return 1;
+}
+
+bool SFXSound::IsHeadless() const {
+    const char* driver = SDL_GetCurrentAudioDriver();
+    return driver == nullptr || std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "disk") == 0;
+}
+
+int SFXSound::ReserveChannel() {
+    for (std::size_t channel = 0; channel < channel_taken_.size(); ++channel) {
+        if (!channel_taken_[channel]) {
+            channel_taken_[channel] = true;
+            return static_cast<int>(channel);
+        }
+    }
+    return -1;
+}
+
+void SFXSound::ReleaseChannel(int channel) {
+    if (channel < 0 || static_cast<std::size_t>(channel) >= channel_taken_.size()) return;
+    Halt(channel);
+    channel_taken_[static_cast<std::size_t>(channel)] = false;
+}
+
+bool SFXSound::PlayOn(int channel, Mix_Chunk* chunk, const StereoGain& gain, bool loop) {
+    if (!open_ || chunk == nullptr) return false;
+    Halt(channel);
+    // A channel's effects end with each play; the gain is registered afresh
+    // before the play starts, so its first mixed sample already carries it.
+    Mix_UnregisterAllEffects(channel);
+    gains_[static_cast<std::size_t>(channel)] = gain;
+    if (Mix_RegisterEffect(channel, ApplyChannelGain, nullptr, &gains_[static_cast<std::size_t>(channel)]) ==
+        0)
+        return false;
+    return Mix_PlayChannel(channel, chunk, loop ? -1 : 0) == channel;
+}
+
+bool SFXSound::IsPlaying(int channel) const {
+    return open_ && Mix_Playing(channel) != 0;
+}
+
+void SFXSound::Halt(int channel) {
+    if (open_) Mix_HaltChannel(channel);
+}
+
+void SFXSound::SetMixTap(MixTap tap, void* context) {
+    if (!open_) return;
+    Mix_SetPostMix(nullptr, nullptr);
+    tap_ = tap;
+    tap_context_ = context;
+    if (tap_ == nullptr) return;
+    Mix_SetPostMix(
+        [](void* device, Uint8* stream, int length) {
+            auto* self = static_cast<SFXSound*>(device);
+            self->tap_(self->tap_context_, reinterpret_cast<const std::int16_t*>(stream),
+                       static_cast<std::size_t>(length) / (2 * sizeof(std::int16_t)));
+        },
+        this);
+}
