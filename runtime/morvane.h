@@ -3,8 +3,13 @@
 // MainGameSub, and links the morvane library.
 #pragma once
 
-// Runtime core: start-up and the end of the program, error log, strings,
-// arrays, maths and random numbers, input.
+// Start-up, the end of the program and the entry point.
+#include "app/program_entry.h"
+#include "app/shutdown.h"
+#include "app/startup.h"
+
+// Runtime core: the error log and the end of the program, strings, arrays,
+// maths and random numbers, input.
 #include "core/arrays.h"
 #include "core/command_line.h"
 #include "core/dxinput.h"
@@ -14,9 +19,7 @@
 #include "core/maths.h"
 #include "core/number_text.h"
 #include "core/program_end.h"
-#include "core/program_entry.h"
 #include "core/random.h"
-#include "core/startup.h"
 #include "core/startup_settings.h"
 #include "core/string_commands.h"
 #include "core/string_operators.h"

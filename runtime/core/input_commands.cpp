@@ -90,7 +90,7 @@ double MOUSEWAIT() {
         TheClock().Sleep(kPollPause);
     while (!AnyButtonDown()) {
         pDXin->GetKeyboardStatus();
-        if (pDXin->IsKeyDown(kEscape)) EndProgram();
+        if (pDXin->IsKeyDown(kEscape)) RunProgramEnd();
         TheClock().Sleep(kPollPause);
     }
     return 0;

@@ -1,10 +1,11 @@
-#include "core/program_entry.h"
+#include "app/program_entry.h"
 
 #include <string>
 
+#include "app/shutdown.h"
+#include "app/startup.h"
 #include "core/input_commands.h"
 #include "core/program_end.h"
-#include "core/startup.h"
 #include "core/startup_settings.h"
 
 namespace {
