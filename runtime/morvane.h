@@ -23,15 +23,17 @@
 #include "core/startup_settings.h"
 #include "core/string_commands.h"
 #include "core/string_operators.h"
-#include "core/text_input.h"
 
-// The display: OpenGL, the frame step, timing and viewports.
+// The display: OpenGL, the frame step, timing and viewports, and the input
+// that needs the screen: the mouse position and the INPUT line editor.
 #include "gfx2d/bitmap_commands.h"
 #include "gfx2d/frame_commands.h"
+#include "gfx2d/mouse_position.h"
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/primitive_commands.h"
 #include "gfx2d/sprite_commands.h"
 #include "gfx2d/text_commands.h"
+#include "gfx2d/text_input.h"
 
 // 3D scene state.
 #include "gfx3d/scene_state.h"

@@ -4,9 +4,9 @@
 
 #include "app/shutdown.h"
 #include "app/startup.h"
-#include "core/input_commands.h"
 #include "core/program_end.h"
 #include "core/startup_settings.h"
+#include "gfx2d/mouse_position.h"
 
 namespace {
 
