@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "core/error_log.h"
-#include "core/startup.h"
 #include "core/startup_settings.h"
 #include "files/shoebox.h"
 #include "media/music.h"
@@ -27,7 +26,7 @@ double Error(double code) {
 
 void FatalError(ErrorCode code) {
     Error(code);
-    EndProgram();
+    RunProgramEnd();
 }
 
 double END() {
@@ -54,9 +53,24 @@ void WriteEndRecord() {
 enum class Ending { kRunning, kShuttingDown, kExiting };
 Ending ending = Ending::kRunning;
 
+void EndWithNothingToRelease() {
+    EndProcess(nullptr);
+}
+
+ProgramEnd installed_end = EndWithNothingToRelease;
+
 }  // namespace
 
-void EndProgram() {
+void SetProgramEnd(ProgramEnd end) {
+    installed_end = end != nullptr ? end : EndWithNothingToRelease;
+}
+
+void RunProgramEnd() {
+    installed_end();
+    EndProcess(nullptr);  // an end that returned still ends
+}
+
+void EndProcess(void (*release)()) {
     // A device torn down below, or a static destructor run by exit, may end the
     // program again; exit must not be entered twice.
     if (ending == Ending::kExiting) std::_Exit(0);
@@ -69,7 +83,7 @@ void EndProgram() {
     STOPMUSIC();
     g_ShoeBox_Media.DeleteExtraction();
     if (__QV_DEBUG != 0) WriteEndRecord();
-    DeleteRuntimeObjects();
+    if (release != nullptr) release();
     ending = Ending::kExiting;
     std::exit(0);
 }
