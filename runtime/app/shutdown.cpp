@@ -3,6 +3,8 @@
 #include "app/startup.h"
 #include "core/error_log.h"
 #include "core/program_end.h"
+#include "files/shoebox.h"
+#include "media/music.h"
 #include "platform/reports.h"
 
 namespace {
@@ -17,6 +19,9 @@ void EndOnRequest(EndRequest request) {
 }  // namespace
 
 void EndProgram() {
+    // Music and video stop first; the file extracted for them goes with them.
+    STOPMUSIC();
+    g_ShoeBox_Media.DeleteExtraction();
     EndProcess(DeleteRuntimeObjects);
 }
 

@@ -4,9 +4,10 @@
 // Installs the program's end (app/shutdown.h), creates the window (client
 // area __QV_RESX x __QV_RESY at (50, 50)) with the given title, starts the
 // error log afresh, puts a recording or replay in place when the environment
-// names one (platform/replay_start.h), creates the input devices and the
-// display, seeds the random generator, enters full-screen or windowed mode,
-// opens the input devices, names the program file as the data container and
+// names one (platform/replay_start.h), creates the input devices, the display
+// and the sound device with its 128 sounds, seeds the random generator,
+// enters full-screen or windowed mode, opens the input devices and the sound
+// device, hands SHOWSCREEN the music's looping step, names the program file as the data container and
 // its folder as the current directory, loads font 0 from "Smalfont.bmp" (a
 // program without it ends with error 3), presents a first empty frame and
 // sets the frame clock. The command line is kept for GETCOMMANDLINE_Str. When

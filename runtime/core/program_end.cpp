@@ -5,8 +5,6 @@
 
 #include "core/error_log.h"
 #include "core/startup_settings.h"
-#include "files/shoebox.h"
-#include "media/music.h"
 
 double __g_debugline = 0;
 double __g_debugfile = 0;
@@ -79,9 +77,6 @@ void EndProcess(void (*release)()) {
         std::exit(0);
     }
     ending = Ending::kShuttingDown;
-    // The file extracted for the music or video goes with it.
-    STOPMUSIC();
-    g_ShoeBox_Media.DeleteExtraction();
     if (__QV_DEBUG != 0) WriteEndRecord();
     if (release != nullptr) release();
     ending = Ending::kExiting;

@@ -1,0 +1,43 @@
+// Small video clips made at test time with the ffmpeg program (a test tool;
+// the runtime itself plays videos through libmpv).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "support/pixels.h"
+
+inline bool HaveFfmpeg() {
+    return std::system("command -v ffmpeg > /dev/null 2>&1") == 0;
+}
+
+// A clip of `seconds` at 30 frames per second with a 440 Hz tone: the top half
+// red, the bottom half blue, so that the picture shows where it lies and which
+// way up. Returns its path in the test's temporary folder; empty when it
+// cannot be made.
+inline std::string MakeClip(const std::string& name, int width, int height, double seconds) {
+    const std::string path = std::string(std::getenv("TMPDIR")) + "/" + name;
+    const std::string size = std::to_string(width) + "x" + std::to_string(height);
+    const std::string length = std::to_string(seconds);
+    const std::string command = "ffmpeg -v error -y -f lavfi -i 'color=c=red:s=" + size +
+                                ":r=30:d=" + length + ",drawbox=x=0:y=" + std::to_string(height / 2) +
+                                ":w=" + std::to_string(width) + ":h=" + std::to_string(height - height / 2) +
+                                ":color=blue:t=fill' -f lavfi -i 'sine=frequency=440:duration=" + length +
+                                "' -c:v mpeg4 -q:v 2 -pix_fmt yuv420p -c:a aac -shortest '" + path +
+                                "' < /dev/null";
+    return std::system(command.c_str()) == 0 ? path : std::string();
+}
+
+// Whether two colours are the same after the round trip through the video's
+// colour space and compression.
+inline bool LooksLike(const Rgb& seen, const Rgb& colour) {
+    for (int k = 0; k < 3; ++k) {
+        if (std::abs(seen[static_cast<std::size_t>(k)] - colour[static_cast<std::size_t>(k)]) > 24)
+            return false;
+    }
+    return true;
+}
+
+inline const Rgb kBlue{0, 0, 255};
