@@ -94,6 +94,26 @@ TEST_F(Music, PlaysToItsEndAndTheFrameStepStartsItAgainFromTheBeginning) {
     EXPECT_TRUE(IsWholeTune(bursts[1]));
 }
 
+TEST_F(Music, PlaysTheCommonCompressedFormats) {
+    if (std::system("command -v ffmpeg > /dev/null 2>&1") != 0) GTEST_SKIP() << "ffmpeg is not installed";
+    for (const auto& [file, codec] :
+         std::vector<std::pair<std::string, std::string>>{{"tone.ogg", "libvorbis"},
+                                                          {"tone.mp3", "libmp3lame"},
+                                                          {"tone.flac", "flac"},
+                                                          {"tone.opus", "libopus"}}) {
+        SCOPED_TRACE(file);
+        const std::string path = std::string(std::getenv("TMPDIR")) + "/" + file;
+        const std::string make = "ffmpeg -v error -y -f lavfi -i sine=frequency=440:duration=0.5 -c:a " +
+                                 codec + " '" + path + "' < /dev/null";
+        ASSERT_EQ(std::system(make.c_str()), 0);
+        const std::size_t mark = MixedOutput::Mark();
+        ASSERT_EQ(PLAYMUSIC(DynStr(path.c_str())), 0);
+        EXPECT_TRUE(
+            MixedOutput::WaitUntil([mark] { return AudibleFrames(MixedOutput::FramesSince(mark)) > 2000; }));
+        STOPMUSIC();
+    }
+}
+
 TEST_F(Music, AFileThatCannotBePlayedGives3AndOnlyAnUnplayableOneIsLogged) {
     const std::string text = WriteFile("notes.txt", {'n', 'o', 't', ' ', 'm', 'u', 's', 'i', 'c'});
     std::vector<std::string> log = ErrorLogLines();
