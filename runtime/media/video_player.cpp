@@ -45,6 +45,7 @@ bool VideoPlayer::Open(const std::string& path, bool loop, bool silent) {
     Close();
     ended_ = false;
     width_ = height_ = 0;
+    position_ = 0;
     mpv_ = mpv_create();
     if (mpv_ == nullptr) return false;
     for (const auto& [name, value] : kOptions)
@@ -166,9 +167,10 @@ void VideoPlayer::ReportPresented() {
 }
 
 double VideoPlayer::Position() {
+    // At the very end of the file the position is no longer known; the last one known stands.
     double seconds = 0;
-    if (mpv_ == nullptr || mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0) return 0;
-    return seconds;
+    if (mpv_ != nullptr && mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) >= 0) position_ = seconds;
+    return position_;
 }
 
 bool VideoPlayer::SoundPlays() {

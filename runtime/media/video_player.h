@@ -40,7 +40,7 @@ public:
     // The video's size as it should be shown; 0 before the first frame is known.
     int Width() const { return width_; }
     int Height() const { return height_; }
-    // Seconds from the start of the file.
+    // Seconds from the start of the file to the frame on show.
     double Position();
     // Whether the video's sound goes to an audio output.
     bool SoundPlays();
@@ -55,6 +55,7 @@ private:
     bool ended_ = false;
     int width_ = 0;
     int height_ = 0;
+    double position_ = 0;
 
     std::mutex mutex_;
     std::condition_variable woken_;
