@@ -169,7 +169,8 @@ void VideoPlayer::ReportPresented() {
 double VideoPlayer::Position() {
     // At the very end of the file the position is no longer known; the last one known stands.
     double seconds = 0;
-    if (mpv_ != nullptr && mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) >= 0) position_ = seconds;
+    if (mpv_ != nullptr && mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) >= 0)
+        position_ = seconds;
     return position_;
 }
 

@@ -2,57 +2,42 @@
 
 #include <GL/glext.h>
 
+#include <string>
+#include <unordered_map>
+
 #include "platform/window.h"
 
 namespace {
 
-// The entry points beyond OpenGL 1.1 that a video needs, looked up once.
-struct FramebufferCalls {
-    PFNGLGENFRAMEBUFFERSPROC GenFramebuffers = nullptr;
-    PFNGLDELETEFRAMEBUFFERSPROC DeleteFramebuffers = nullptr;
-    PFNGLBINDFRAMEBUFFERPROC BindFramebuffer = nullptr;
-    PFNGLGENRENDERBUFFERSPROC GenRenderbuffers = nullptr;
-    PFNGLDELETERENDERBUFFERSPROC DeleteRenderbuffers = nullptr;
-    PFNGLBINDRENDERBUFFERPROC BindRenderbuffer = nullptr;
-    PFNGLRENDERBUFFERSTORAGEPROC RenderbufferStorage = nullptr;
-    PFNGLFRAMEBUFFERRENDERBUFFERPROC FramebufferRenderbuffer = nullptr;
-    PFNGLCHECKFRAMEBUFFERSTATUSPROC CheckFramebufferStatus = nullptr;
-    PFNGLBLITFRAMEBUFFERPROC BlitFramebuffer = nullptr;
-    PFNGLUSEPROGRAMPROC UseProgram = nullptr;
-    PFNGLBINDBUFFERPROC BindBuffer = nullptr;
-    PFNGLBINDVERTEXARRAYPROC BindVertexArray = nullptr;
-
-    bool Complete() const {
-        return GenFramebuffers && DeleteFramebuffers && BindFramebuffer && GenRenderbuffers &&
-               DeleteRenderbuffers && BindRenderbuffer && RenderbufferStorage && FramebufferRenderbuffer &&
-               CheckFramebufferStatus && BlitFramebuffer;
-    }
-};
-
-template <class Function>
-void Find(Function& function, const char* name) {
-    function = reinterpret_cast<Function>(GLProcAddress(name));
+// An OpenGL entry point beyond version 1.1, looked up by name once.
+void* FindEntry(const char* name) {
+    static std::unordered_map<std::string, void*> found;
+    const auto [at, added] = found.try_emplace(name, nullptr);
+    if (added) at->second = GLProcAddress(name);
+    return at->second;
 }
 
-const FramebufferCalls& GL() {
-    static const FramebufferCalls calls = [] {
-        FramebufferCalls c;
-        Find(c.GenFramebuffers, "glGenFramebuffers");
-        Find(c.DeleteFramebuffers, "glDeleteFramebuffers");
-        Find(c.BindFramebuffer, "glBindFramebuffer");
-        Find(c.GenRenderbuffers, "glGenRenderbuffers");
-        Find(c.DeleteRenderbuffers, "glDeleteRenderbuffers");
-        Find(c.BindRenderbuffer, "glBindRenderbuffer");
-        Find(c.RenderbufferStorage, "glRenderbufferStorage");
-        Find(c.FramebufferRenderbuffer, "glFramebufferRenderbuffer");
-        Find(c.CheckFramebufferStatus, "glCheckFramebufferStatus");
-        Find(c.BlitFramebuffer, "glBlitFramebuffer");
-        Find(c.UseProgram, "glUseProgram");
-        Find(c.BindBuffer, "glBindBuffer");
-        Find(c.BindVertexArray, "glBindVertexArray");
-        return c;
+template <class Function>
+Function Entry(const char* name) {
+    return reinterpret_cast<Function>(FindEntry(name));
+}
+
+// Drawing off screen and copying into the window needs framebuffer objects.
+bool CanDrawOffScreen() {
+    static const bool can = [] {
+        for (const char* name :
+             {"glGenFramebuffers", "glDeleteFramebuffers", "glBindFramebuffer", "glGenRenderbuffers",
+              "glDeleteRenderbuffers", "glBindRenderbuffer", "glRenderbufferStorage",
+              "glFramebufferRenderbuffer", "glCheckFramebufferStatus", "glBlitFramebuffer"}) {
+            if (FindEntry(name) == nullptr) return false;
+        }
+        return true;
     }();
-    return calls;
+    return can;
+}
+
+void BindFramebuffer(GLenum target, GLuint framebuffer) {
+    Entry<PFNGLBINDFRAMEBUFFERPROC>("glBindFramebuffer")(target, framebuffer);
 }
 
 }  // namespace
@@ -62,8 +47,8 @@ VideoTarget::~VideoTarget() {
 }
 
 void VideoTarget::Free() {
-    if (framebuffer_ != 0) GL().DeleteFramebuffers(1, &framebuffer_);
-    if (colour_ != 0) GL().DeleteRenderbuffers(1, &colour_);
+    if (framebuffer_ != 0) Entry<PFNGLDELETEFRAMEBUFFERSPROC>("glDeleteFramebuffers")(1, &framebuffer_);
+    if (colour_ != 0) Entry<PFNGLDELETERENDERBUFFERSPROC>("glDeleteRenderbuffers")(1, &colour_);
     framebuffer_ = colour_ = 0;
     width_ = height_ = 0;
 }
@@ -71,16 +56,19 @@ void VideoTarget::Free() {
 bool VideoTarget::Resize(int width, int height) {
     if (framebuffer_ != 0 && width == width_ && height == height_) return true;
     Free();
-    if (!GL().Complete() || width <= 0 || height <= 0) return false;
-    GL().GenRenderbuffers(1, &colour_);
-    GL().BindRenderbuffer(GL_RENDERBUFFER, colour_);
-    GL().RenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
-    GL().BindRenderbuffer(GL_RENDERBUFFER, 0);
-    GL().GenFramebuffers(1, &framebuffer_);
-    GL().BindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
-    GL().FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour_);
-    const bool complete = GL().CheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
-    GL().BindFramebuffer(GL_FRAMEBUFFER, 0);
+    if (!CanDrawOffScreen() || width <= 0 || height <= 0) return false;
+    const auto bind_renderbuffer = Entry<PFNGLBINDRENDERBUFFERPROC>("glBindRenderbuffer");
+    Entry<PFNGLGENRENDERBUFFERSPROC>("glGenRenderbuffers")(1, &colour_);
+    bind_renderbuffer(GL_RENDERBUFFER, colour_);
+    Entry<PFNGLRENDERBUFFERSTORAGEPROC>("glRenderbufferStorage")(GL_RENDERBUFFER, GL_RGBA8, width, height);
+    bind_renderbuffer(GL_RENDERBUFFER, 0);
+    Entry<PFNGLGENFRAMEBUFFERSPROC>("glGenFramebuffers")(1, &framebuffer_);
+    BindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    Entry<PFNGLFRAMEBUFFERRENDERBUFFERPROC>("glFramebufferRenderbuffer")(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0,
+                                                                         GL_RENDERBUFFER, colour_);
+    const bool complete = Entry<PFNGLCHECKFRAMEBUFFERSTATUSPROC>("glCheckFramebufferStatus")(
+                              GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    BindFramebuffer(GL_FRAMEBUFFER, 0);
     if (!complete) {
         Free();
         return false;
@@ -91,17 +79,18 @@ bool VideoTarget::Resize(int width, int height) {
 }
 
 void VideoTarget::CopyIntoWindow(const VideoRect& place, int window_height) const {
-    GL().BindFramebuffer(GL_FRAMEBUFFER, 0);
+    BindFramebuffer(GL_FRAMEBUFFER, 0);
     glDisable(GL_SCISSOR_TEST);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     if (framebuffer_ == 0) return;
     // Window rows count from the bottom.
     const int bottom = window_height - place.y - place.height;
-    GL().BindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
-    GL().BlitFramebuffer(0, 0, width_, height_, place.x, bottom, place.x + place.width, bottom + place.height,
-                         GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    GL().BindFramebuffer(GL_FRAMEBUFFER, 0);
+    BindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+    Entry<PFNGLBLITFRAMEBUFFERPROC>("glBlitFramebuffer")(0, 0, width_, height_, place.x, bottom,
+                                                         place.x + place.width, bottom + place.height,
+                                                         GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    BindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
 SavedDrawingState::SavedDrawingState() {
@@ -111,14 +100,15 @@ SavedDrawingState::SavedDrawingState() {
 
 SavedDrawingState::~SavedDrawingState() {
     // What the attribute stack does not hold: the program, the bound buffers and framebuffers.
-    if (GL().UseProgram) GL().UseProgram(0);
-    if (GL().BindVertexArray) GL().BindVertexArray(0);
-    if (GL().BindBuffer) {
+    if (const auto use_program = Entry<PFNGLUSEPROGRAMPROC>("glUseProgram")) use_program(0);
+    if (const auto bind_vertex_array = Entry<PFNGLBINDVERTEXARRAYPROC>("glBindVertexArray"))
+        bind_vertex_array(0);
+    if (const auto bind_buffer = Entry<PFNGLBINDBUFFERPROC>("glBindBuffer")) {
         for (const GLenum target :
              {GL_ARRAY_BUFFER, GL_ELEMENT_ARRAY_BUFFER, GL_PIXEL_PACK_BUFFER, GL_PIXEL_UNPACK_BUFFER})
-            GL().BindBuffer(target, 0);
+            bind_buffer(target, 0);
     }
-    if (GL().BindFramebuffer) GL().BindFramebuffer(GL_FRAMEBUFFER, 0);
+    if (CanDrawOffScreen()) BindFramebuffer(GL_FRAMEBUFFER, 0);
     glPopClientAttrib();
     glPopAttrib();
 }
