@@ -68,6 +68,8 @@ protected:
 
 TEST_F(Sound, OpensTheMixerAtTheSoundFormatOfTheRuntime) {
     ASSERT_TRUE(pDXsnd->IsOpen());
+    EXPECT_EQ(pDXsnd->GetCaps(), 1);
+    EXPECT_EQ(pDXsnd->Caps().mixer_channels, kSoundCount * SFXSoundBuffer::kMaxPlayBuffers);
     EXPECT_EQ(pDXsnd->Caps().format.samples_per_second, 22050);
     EXPECT_EQ(pDXsnd->Caps().format.channels, 2);
 }
@@ -183,11 +185,11 @@ TEST_F(Sound, PlayBuffersAreLimitedToOneToFourAndNumbersAbove127Address127) {
 
 TEST_F(Sound, HushSilencesEverySound) {
     const std::string file = LevelSound("long.wav", 4 * kHalfSecond);
-    LOADSOUND(DynStr(file.c_str()), 5, 4);
+    LOADSOUND(DynStr(file.c_str()), 0, 4);
     LOADSOUND(DynStr(file.c_str()), 200, 1);
     const std::size_t mark = MixedOutput::Mark();
-    PLAYSOUND(5, 0, 1);
-    PLAYSOUND(5, 0, 1);
+    PLAYSOUND(0, 0, 1);
+    PLAYSOUND(0, 0, 1);
     PLAYSOUND(200, 0, 1);
     ASSERT_TRUE(OutputReaches(mark, 3 * kLevel));
     HUSH();
@@ -250,7 +252,8 @@ TEST(SoundWithoutDevice, StartsSilentlyAndLoadsNothing) {
             LOADSOUND(DynStr(LevelSound("none.wav", 100).c_str()), 1, 1);
             PLAYSOUND(1, 0, 1);
             HUSH();
-            const bool silent = !pDXsnd->IsOpen() && DXwav[1].PlayBufferCount() == 0 &&
+            const bool silent = !pDXsnd->IsOpen() && pDXsnd->Create(nullptr) == 0 && pDXsnd->GetCaps() == 0 &&
+                                DXwav[1].PlayBufferCount() == 0 &&
                                 ErrorLogLines() == std::vector<std::string>{"OpenGL Software Emulation"};
             std::_Exit(silent ? 0 : 1);
         },

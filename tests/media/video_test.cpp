@@ -116,6 +116,29 @@ TEST_F(Video, AKeyOrButtonPressedWhileItPlaysEndsIt) {
     }
 }
 
+// Scripted input that counts how often the keyboard is read.
+class CountedInput : public ScriptedInput {
+public:
+    void ReadKeys(KeyStates& keys) override {
+        ++reads;
+        ScriptedInput::ReadKeys(keys);
+    }
+    long reads = 0;
+};
+
+// The wait for the next frame sleeps: it looks at the input about once a
+// millisecond, where a busy loop would look a hundred times as often.
+TEST_F(Video, WaitsForFramesWithoutSpinning) {
+    auto counted = std::make_unique<CountedInput>();
+    CountedInput* input = counted.get();
+    UseInputSource(std::move(counted));
+    pDXin->CreateDInput(true);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(PLAYMOVIE(DynStr(clip_.c_str())), 0);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(static_cast<double>(input->reads) / seconds, 5000.0);
+}
+
 // Input that holds a key and a mouse button down for the first reads, as a
 // person still holding the key that started the video.
 class HeldAtFirst : public ScriptedInput {
@@ -148,9 +171,14 @@ TEST_F(Video, AKeyHeldWhenItStartsDoesNotEndIt) {
 TEST_F(Video, AFileThatCannotBePlayedGives3) {
     const std::string text = std::string(std::getenv("TMPDIR")) + "/notes.mp4";
     std::ofstream(text) << "not a video";
+    // A playlist is not followed to the files it names.
+    const std::string playlist = std::string(std::getenv("TMPDIR")) + "/intro.m3u";
+    std::ofstream(playlist) << clip_ << "\n";
     Watch();
     EXPECT_EQ(PLAYMOVIE(DynStr("missing.mp4")), 3);
+    EXPECT_EQ(PLAYMOVIE(DynStr("http://127.0.0.1:9/intro.mp4")), 3);
     EXPECT_EQ(LOOPMOVIE(DynStr(text.c_str())), 3);
+    EXPECT_EQ(PLAYMOVIE(DynStr(playlist.c_str())), 3);
     EXPECT_TRUE(watched_.frames.empty());
 }
 
