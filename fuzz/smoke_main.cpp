@@ -38,7 +38,7 @@ bool ReadCorpus(const std::filesystem::path& folder, std::vector<Input>& inputs)
     std::error_code error;
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (entry.is_regular_file()) files.push_back(entry.path());
+        if (entry.is_regular_file(error)) files.push_back(entry.path());
     }
     if (error || files.empty()) return false;
     std::sort(files.begin(), files.end());
