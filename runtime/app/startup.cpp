@@ -1,4 +1,4 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
 #include <GL/gl.h>
 
@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/shutdown.h"
 #include "core/command_line.h"
 #include "core/dxinput.h"
 #include "core/error_log.h"
@@ -22,8 +23,6 @@
 #include "gfx3d/prism3d.h"
 #include "platform/replay_start.h"
 #include "platform/window.h"
-
-PlatformWindow* __hWnd = nullptr;
 
 namespace {
 
@@ -57,6 +56,7 @@ std::uint16_t Low16Bits(std::int32_t value) {
 }  // namespace
 
 int GlobalInit(const char* command_line, const char* title) {
+    InstallProgramEnd();
     __g_cmdline = command_line;
     std::string error;
     ProgramWindow() = PlatformWindow::Create("Morvane", 50, 50, __QV_RESX, __QV_RESY, error);
