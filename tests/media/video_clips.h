@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "morvane.h"
 #include "support/pixels.h"
 
 inline bool HaveFfmpeg() {

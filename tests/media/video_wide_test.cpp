@@ -1,8 +1,7 @@
-// A video in a window wider than the video's shape: 640 x 480 in an 800 x 480 window.
+// A video in a window of another shape: 640 x 480 in an 800 x 480 window.
 #include <gtest/gtest.h>
 
 #include "media/video_clips.h"
-#include "morvane.h"
 #include "support/test_runtime.h"
 
 namespace {
@@ -16,19 +15,16 @@ TEST(WideWindowVideo, IsCentredWithBlackColumnsLeftAndRight) {
     std::vector<Rgb> seen;
     VideoRect place;
     WatchVideoFrames([&](const VideoFrameShown& frame) {
-        if (frame.frame != 3) return;
         place = frame.picture;
-        seen = {PixelAt(79, 240), PixelAt(80, 60), PixelAt(719, 420), PixelAt(720, 240), PixelAt(799, 0)};
+        if (frame.frame == 3)
+            seen = {PixelAt(79, 240), PixelAt(80, 60), PixelAt(719, 420), PixelAt(720, 240)};
     });
     EXPECT_EQ(PLAYMOVIE(DynStr(clip.c_str())), 0);
-    WatchVideoFrames({});
     EXPECT_EQ(place, (VideoRect{80, 0, 640, 480}));
-    ASSERT_EQ(seen.size(), 5u);
+    ASSERT_EQ(seen.size(), 4u);
     EXPECT_EQ(seen[0], kBlack);
-    EXPECT_TRUE(LooksLike(seen[1], kRed));
-    EXPECT_TRUE(LooksLike(seen[2], kBlue));
+    EXPECT_TRUE(LooksLike(seen[1], kRed) && LooksLike(seen[2], kBlue));
     EXPECT_EQ(seen[3], kBlack);
-    EXPECT_EQ(seen[4], kBlack);
 }
 
 }  // namespace
