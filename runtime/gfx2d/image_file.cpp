@@ -34,27 +34,33 @@ BitmapFile BitmapOf(const DecodedImage& decoded) {
     return bitmap;
 }
 
-std::optional<BitmapFile> DecodeAsBitmap(std::span<const std::uint8_t> bytes, const std::string& name) {
-    std::string error;
+std::optional<BitmapFile> DecodeAsBitmap(std::span<const std::uint8_t> bytes, std::string& error) {
     const std::optional<DecodedImage> decoded = DecodeImage(bytes, kMaxBitmapPixelBytes / 4, error);
-    if (!decoded) {
-        WriteErrorLog((name + " cannot be read as an image: " + error).c_str());
-        return std::nullopt;
-    }
+    if (!decoded) return std::nullopt;
     return BitmapOf(*decoded);
+}
+
+std::optional<BitmapFile> DecodeAndLog(std::span<const std::uint8_t> bytes, const std::string& path) {
+    std::string error;
+    std::optional<BitmapFile> image = DecodeAsBitmap(bytes, error);
+    if (!image) WriteErrorLog((path + " cannot be read as an image: " + error).c_str());
+    return image;
 }
 
 }  // namespace
 
-std::optional<BitmapFile> ParseImage(std::span<const std::uint8_t> bytes, const std::string& name) {
-    if (IsBitmap(bytes)) return ParseBitmap(bytes);
-    return DecodeAsBitmap(bytes, name);
+std::optional<BitmapFile> ParseImage(std::span<const std::uint8_t> bytes, std::string& error) {
+    if (!IsBitmap(bytes)) return DecodeAsBitmap(bytes, error);
+    std::optional<BitmapFile> bitmap = ParseBitmap(bytes);
+    if (!bitmap) error = "the bitmap is cut short, damaged or of a depth other than 8, 24 or 32 bits";
+    return bitmap;
 }
 
 std::optional<BitmapFile> ReadImageFile(const std::string& path) {
     const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path, kMaxBitmapFileBytes);
     if (!bytes) return std::nullopt;
-    return ParseImage(*bytes, path);
+    if (IsBitmap(*bytes)) return ParseBitmap(*bytes);
+    return DecodeAndLog(*bytes, path);
 }
 
 SpriteImage ReadSpriteImage(const std::string& path) {
@@ -73,7 +79,7 @@ SpriteImage ReadSpriteImage(const std::string& path) {
         read.image = ParseBitmap(*bytes);
         return read;
     }
-    read.image = DecodeAsBitmap(*bytes, path);
+    read.image = DecodeAndLog(*bytes, path);
     if (read.image) {
         read.width = read.image->width;
         read.height = read.image->height;

@@ -11,12 +11,12 @@
 
 #include "gfx2d/bitmap_file.h"
 
-// The image in the bytes of a file of any of those formats, or nothing. A
-// decoded image comes in 32-bit rows, with `alpha` set when it has
-// transparency of its own. `name` names the file in the error log line that
-// says why an image other than a bitmap cannot be read.
-std::optional<BitmapFile> ParseImage(std::span<const std::uint8_t> bytes, const std::string& name);
-// The same for a file on disk.
+// The image in the bytes of a file of any of those formats, or nothing, with
+// the reason in `error`. A decoded image
+// comes in 32-bit rows, with `alpha` set when it has transparency of its own.
+std::optional<BitmapFile> ParseImage(std::span<const std::uint8_t> bytes, std::string& error);
+// The same for a file on disk; why an image other than a bitmap cannot be
+// read goes to the error log.
 std::optional<BitmapFile> ReadImageFile(const std::string& path);
 
 // An image file as a sprite loads it: its size, and its pixels when they can
