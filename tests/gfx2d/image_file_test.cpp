@@ -192,24 +192,4 @@ TEST_F(Images, BrokenFilesLeaveTheSpriteWithoutTextureAndSayWhy) {
     }
 }
 
-using ImagesDeathTest = Images;
-
-TEST_F(ImagesDeathTest, ABrokenBackgroundOrFontEndsTheProgramWithError3) {
-    std::vector<std::uint8_t> bytes = ReadBytes(WrittenImage("whole.png", kPattern, TestFormat::kPng));
-    bytes.resize(bytes.size() / 2);
-    const std::string path = TempPath("half.png");
-    WriteBytes(path, bytes);
-    for (int command = 0; command < 2; ++command) {
-        DeleteErrorLog();
-        EXPECT_EXIT(
-            {
-                __QV_DEBUG = 1;
-                if (command == 0) LOADFONT(DynStr(path.c_str()), 3);
-                if (command == 1) LOADBMP(DynStr(path.c_str()));
-            },
-            testing::ExitedWithCode(0), "");
-        EXPECT_EQ(LastErrorLogLines(5), (std::vector<std::string>{"-End On Line", "3", "0", "0", "0"}));
-    }
-}
-
 }  // namespace
