@@ -2,7 +2,9 @@
 // node and on a bone) converted by the program, loaded with X_LOADOBJ and drawn.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -221,6 +223,21 @@ TEST(DddconvInput, BadInputIsNamedAndNothingIsWritten) {
         << run.output;
     EXPECT_TRUE(std::filesystem::exists(TempPath("out.ddd")));
     EXPECT_FALSE(std::filesystem::exists(TempPath("out.bmp")));
+}
+
+TEST(DddconvInput, NumbersThatAreNotFiniteBecomeZero) {
+    WriteText("odd.obj", "v nan inf 0\nv 1 0 0\nv 0 1 0\nvt nan 0\nf 1/1 2/1 3/1\n");
+    ASSERT_EQ(RunDddconv("odd.obj odd.ddd").exit_code, 0);
+    MeshObject object;
+    ASSERT_TRUE(object.Load(TempPath("odd.ddd")));
+    ASSERT_EQ(object.frames.Count(), 1);
+    for (int axis = 0; axis < 3; ++axis)
+        EXPECT_TRUE(std::isfinite(object.frames[0].offset[axis]) &&
+                    std::isfinite(object.frames[0].scale[axis]));
+    const Vec3 first = UnpackPosition(object.frames[0], object.frames[0].packed[0]);
+    EXPECT_NEAR(first.x, 0, 0.01);
+    EXPECT_NEAR(first.y, 0, 0.01);
+    EXPECT_TRUE(std::all_of(object.u.begin(), object.u.end(), [](float u) { return std::isfinite(u); }));
 }
 
 TEST(DddconvColours, TooManyColoursBecomeFewerWithBlackAndWhiteKept) {

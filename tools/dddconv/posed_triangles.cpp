@@ -66,8 +66,18 @@ PlacedMesh PlacedByBones(const aiMesh& mesh, const aiMatrix4x4& world, const Sce
     return placed;
 }
 
+// A number an object can store: positions and texture coordinates that are
+// not finite (a damaged model's) become 0, and the rest stay within what a
+// float holds.
+float Storable(double value) {
+    constexpr double kLargest = 1e30;
+    return std::isfinite(value) ? static_cast<float>(std::clamp(value, -kLargest, kLargest)) : 0.0f;
+}
+
+// A colour channel of 0 to 1 as a byte; anything not above 0 (NaN too) is 0.
 std::uint8_t Channel(float value) {
-    return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0f, 1.0f) * 255));
+    if (!(value > 0)) return 0;
+    return static_cast<std::uint8_t>(std::lround(std::min(value, 1.0f) * 255));
 }
 
 std::uint32_t ColourNumber(const aiColor4D& colour) {
@@ -87,12 +97,12 @@ void AddMesh(const aiScene& scene, const aiMesh& mesh, const PlacedMesh& placed,
     const auto add_corner = [&](unsigned index) {
         POLY_NODE vertex{};
         for (int axis = 0; axis < 3; ++axis) {
-            vertex.position[axis] = static_cast<float>(placed.positions[index][axis] * scale);
-            vertex.normal[axis] = placed.normals[index][axis];
+            vertex.position[axis] = Storable(placed.positions[index][axis] * scale);
+            vertex.normal[axis] = Storable(placed.normals[index][axis]);
         }
         if (mesh.HasTextureCoords(0)) {
-            vertex.u = mesh.mTextureCoords[0][index].x;
-            vertex.v = mesh.mTextureCoords[0][index].y;
+            vertex.u = Storable(mesh.mTextureCoords[0][index].x);
+            vertex.v = Storable(mesh.mTextureCoords[0][index].y);
         }
         vertex.colour = mesh.HasVertexColors(0) ? ColourNumber(mesh.mColors[0][index]) : material_colour;
         raw.Add(vertex);
