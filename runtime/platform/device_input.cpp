@@ -30,14 +30,16 @@ public:
 
     void ReadKeys(KeyStates& keys) override {
         TakeKeyboardEvents();
-        keys = TheDeviceState().keys;
+        keys = TheDeviceState().keys.Read();
     }
+
+    bool TakeKeyPress(KeyPress& press) override { return TheDeviceState().keys.TakePress(press); }
 
     MouseReading ReadMouse() override {
         TakeMouseEvents();
         DeviceState& state = TheDeviceState();
-        MouseReading reading{ClampToInt16(state.mouse_dx), ClampToInt16(state.mouse_dy), state.left,
-                             state.right, state.middle};
+        MouseReading reading{ClampToInt16(state.mouse_dx), ClampToInt16(state.mouse_dy)};
+        state.buttons.Read(reading);
         state.mouse_dx = state.mouse_dy = 0;
         return reading;
     }
