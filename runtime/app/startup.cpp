@@ -21,6 +21,7 @@
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/text_commands.h"
 #include "gfx3d/prism3d.h"
+#include "platform/display_loss.h"
 #include "platform/replay_start.h"
 #include "platform/window.h"
 
@@ -96,8 +97,9 @@ int GlobalInit(const char* command_line, const char* title) {
 }
 
 void DeleteRuntimeObjects() {
-    // Display lists and buffers belong to the display's context: freed while it exists.
-    if (pPrism != nullptr) prism3D.FreeObjects();
+    // Display lists and buffers belong to the display's context: freed while
+    // it exists, and left alone when the display has been lost.
+    if (pPrism != nullptr && !DisplayLost()) prism3D.FreeObjects();
     delete pPrism;
     pPrism = nullptr;
     delete pDXin;

@@ -7,6 +7,7 @@
 #include "core/error_log.h"
 #include "gfx2d/gl_extensions.h"
 #include "platform/clock.h"
+#include "platform/display_loss.h"
 #include "platform/events.h"
 
 OpenGLPrism* pPrism = nullptr;
@@ -38,6 +39,8 @@ OpenGLPrism::OpenGLPrism() {
 }
 
 OpenGLPrism::~OpenGLPrism() {
+    // The textures of a lost display went with it: only the tables are emptied.
+    if (DisplayLost()) context_.reset();
     if (context_) FreeAll();
     if (window_ != nullptr && fullscreen_) DoWindowed();
     context_.reset();

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/device_state.h"
+#include "platform/display_loss.h"
 #include "platform/events.h"
 #include "platform/joysticks.h"
 #include "platform/key_codes.h"
@@ -46,7 +47,7 @@ public:
 
     void Close() override {
         joysticks_ = Joysticks();
-        if (SDL_WasInit(SDL_INIT_VIDEO) != 0) SDL_SetRelativeMouseMode(SDL_FALSE);
+        if (SDL_WasInit(SDL_INIT_VIDEO) != 0 && !DisplayLost()) SDL_SetRelativeMouseMode(SDL_FALSE);
         SDL_QuitSubSystem(SDL_INIT_EVENTS | SDL_INIT_JOYSTICK);
     }
 
