@@ -27,8 +27,10 @@
 
 namespace {
 
+// The window is deleted by DeleteRuntimeObjects alone: its holder is never
+// destroyed, so that no static clean-up at exit tears down SDL's video.
 std::unique_ptr<PlatformWindow>& ProgramWindow() {
-    static std::unique_ptr<PlatformWindow> window;
+    static auto& window = *new std::unique_ptr<PlatformWindow>();
     return window;
 }
 

@@ -59,8 +59,10 @@ private:
     Joysticks joysticks_;
 };
 
+// The holder is never destroyed, so that no static clean-up at exit closes
+// devices: the runtime's end closes them (DXInput) before exit.
 std::unique_ptr<InputSource>& CurrentInput() {
-    static std::unique_ptr<InputSource> source = MakeDeviceInput();
+    static auto& source = *new std::unique_ptr<InputSource>(MakeDeviceInput());
     return source;
 }
 

@@ -22,8 +22,12 @@ void CatchEndSignals() {
     action.sa_handler = NoteEndSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal_number : {SIGTERM, SIGINT, SIGHUP})
+    for (const int signal_number : {SIGTERM, SIGINT, SIGHUP}) {
+        // A signal the program was started to ignore (nohup, a background job) stays ignored.
+        struct sigaction before {};
+        if (sigaction(signal_number, nullptr, &before) == 0 && before.sa_handler == SIG_IGN) continue;
         sigaction(signal_number, &action, nullptr);
+    }
 }
 
 int CaughtEndSignal() {

@@ -5,7 +5,8 @@
 #pragma once
 
 // Catches the end signals from now on, in place of SDL's own handling of
-// them; called before SDL's events are started.
+// them, except those the program was started to ignore; called before SDL's
+// events are started.
 void CatchEndSignals();
 // The end signal caught, or 0 when none has come.
 int CaughtEndSignal();

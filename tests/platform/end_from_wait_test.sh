@@ -5,6 +5,8 @@
 # log), exits with code 0, and its line cache reaches the disk. Exit 77
 # (skipped) without Xvfb.
 set -u
+# Job control: the program starts with SIGINT as a person's shell leaves it, not ignored.
+set -m
 program=$1
 source "$(dirname "$0")/real_display.sh"
 require_xvfb
