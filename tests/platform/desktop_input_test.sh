@@ -6,12 +6,7 @@
 set -u
 program=$1
 source "$(dirname "$0")/real_display.sh"
-require_xvfb
-
-work=$(mktemp -d)
-app=""
-cleanup() { kill "$xvfb" $app 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
+prepare_real_display_test
 start_xvfb
 
 export TMPDIR=$work MORVANE_NO_NOTICE=1

@@ -9,13 +9,7 @@ set -u
 set -m
 program=$1
 source "$(dirname "$0")/real_display.sh"
-require_xvfb
-
-work=$(mktemp -d)
-xvfb=""
-app=""
-cleanup() { kill $xvfb $app 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
+prepare_real_display_test
 
 # Stops what a case left running.
 stop_case() {

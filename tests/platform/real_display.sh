@@ -2,9 +2,15 @@
 # and waits for what a program writes to its error log. Every wait has a
 # generous limit and watches for what it expects; none relies on a pause.
 
-# Exit 77 (skipped) without Xvfb and xdotool.
-require_xvfb() {
+# Exits 77 (skipped) without Xvfb and xdotool; otherwise makes a private
+# folder, $work, and removes it, with the Xvfb ($xvfb) and the program ($app)
+# still running, when the test ends.
+prepare_real_display_test() {
     command -v Xvfb >/dev/null && command -v xdotool >/dev/null || exit 77
+    work=$(mktemp -d)
+    xvfb=""
+    app=""
+    trap 'kill $xvfb $app 2>/dev/null; rm -rf "$work"' EXIT
 }
 
 # Starts an Xvfb of its own on the first free display number, which Xvfb
