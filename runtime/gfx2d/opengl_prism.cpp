@@ -39,8 +39,11 @@ OpenGLPrism::OpenGLPrism() {
 }
 
 OpenGLPrism::~OpenGLPrism() {
-    // The textures of a lost display went with it: only the tables are emptied.
-    if (DisplayLost()) context_.reset();
+    // Nothing of a lost display is touched: its textures, its mode and its context went with it.
+    if (DisplayLost()) {
+        context_.reset();
+        return;
+    }
     if (context_) FreeAll();
     if (window_ != nullptr && fullscreen_) DoWindowed();
     context_.reset();

@@ -18,9 +18,8 @@
 // program ends. Input is read once per frame: the keys and buttons hold for
 // the whole frame, the mouse movement is given to the first reading, and the
 // keys that went down since the previous frame are the frame's key presses,
-// taken in the order of their codes. Joysticks
-// are neither recorded nor shown to the program, so a recorded run and its
-// replay read the same from them.
+// taken in the order of their codes. Joysticks are neither recorded nor shown
+// to the program, so a recorded run and its replay read the same from them.
 //
 // End. When a replay has no further frame (its end, or a cut-off or damaged
 // frame), the step ends the program as Esc does (EndRequest::kReplayEnded),
