@@ -11,7 +11,6 @@
 #include "core/command_line.h"
 #include "core/dxinput.h"
 #include "core/error_log.h"
-#include "core/program_end.h"
 #include "core/random.h"
 #include "core/startup_settings.h"
 #include "core/whole_number.h"
@@ -40,20 +39,26 @@ std::unique_ptr<PlatformWindow>& ProgramWindow() {
     EndProgram();
 }
 
-// Font 0 comes from "Smalfont.bmp" beside the program (or in its container);
-// a program without it cannot print, so start-up ends with error 3.
+// Font 0 comes from "Smalfont.bmp" beside the program or in its container; a
+// program with neither starts with the font built into the runtime.
 void LoadDefaultFont() {
     constexpr const char* kDefaultFont = "Smalfont.bmp";
     if (ResolveFileName(kDefaultFont).empty()) {
-        std::fprintf(stderr, "%s is missing beside the program.\n", kDefaultFont);
-        WriteErrorLog((std::string(kDefaultFont) + " cannot be found").c_str());
-        FatalError(kErrorFile);
+        pPrism->LoadBuiltInFont(0);
+    } else {
+        LOADFONT(DynStr(kDefaultFont), 0);
     }
-    LOADFONT(DynStr(kDefaultFont), 0);
 }
 
 std::uint16_t Low16Bits(std::int32_t value) {
     return static_cast<std::uint16_t>(value);
+}
+
+// The display keeps its size in 16 bits; larger windows no display shows.
+constexpr std::int32_t kLargestWindowSide = 16384;
+
+bool IsPossibleWindowSide(std::int32_t pixels) {
+    return pixels >= 1 && pixels <= kLargestWindowSide;
 }
 
 }  // namespace
@@ -61,6 +66,12 @@ std::uint16_t Low16Bits(std::int32_t value) {
 int GlobalInit(const char* command_line, const char* title) {
     InstallProgramEnd();
     __g_cmdline = command_line;
+    if (!IsPossibleWindowSide(__QV_RESX) || !IsPossibleWindowSide(__QV_RESY)) {
+        DeleteErrorLog();
+        StartupFailed("The window size " + std::to_string(__QV_RESX) + " x " + std::to_string(__QV_RESY) +
+                      " is not possible: each side takes 1 to " + std::to_string(kLargestWindowSide) +
+                      " pixels.");
+    }
     std::string error;
     ProgramWindow() = PlatformWindow::Create("Morvane", 50, 50, __QV_RESX, __QV_RESY, error);
     if (!ProgramWindow()) {
