@@ -23,13 +23,16 @@
 #include "media/music.h"
 #include "media/sound_buffer.h"
 #include "media/sound_device.h"
+#include "platform/display_loss.h"
 #include "platform/replay_start.h"
 #include "platform/window.h"
 
 namespace {
 
+// The window is deleted by DeleteRuntimeObjects alone: its holder is never
+// destroyed, so that no static clean-up at exit tears down SDL's video.
 std::unique_ptr<PlatformWindow>& ProgramWindow() {
-    static std::unique_ptr<PlatformWindow> window;
+    static auto& window = *new std::unique_ptr<PlatformWindow>();
     return window;
 }
 
@@ -114,8 +117,9 @@ int GlobalInit(const char* command_line, const char* title) {
 }
 
 void DeleteRuntimeObjects() {
-    // Display lists and buffers belong to the display's context: freed while it exists.
-    if (pPrism != nullptr) prism3D.FreeObjects();
+    // Display lists and buffers belong to the display's context: freed while
+    // it exists, and left alone when the display has been lost.
+    if (pPrism != nullptr && !DisplayLost()) prism3D.FreeObjects();
     delete pPrism;
     pPrism = nullptr;
     delete pDXin;

@@ -137,6 +137,16 @@ TEST_F(Text, InputEditsTheTextUntilEnter) {
     DynStr text("ab");
     INPUT(text, 0, 0);
     EXPECT_STREQ(text.c_str(), "a");  // the held a and the second Backspace: edited at the end only
+
+    // A quick typist: every key down and up again within one frame.
+    runtime_ = StartTestRuntime();
+    for (std::uint8_t key : {0x23, 0x12, 0x26, 0x26, 0x18, 0x1C}) {  // h e l l o Enter
+        runtime_.input->SetKey(key, true);
+        runtime_.input->SetKey(key, false);
+    }
+    DynStr typed;
+    INPUT(typed, 0, 0);
+    EXPECT_STREQ(typed.c_str(), "hello");
 }
 
 class Backgrounds : public Text {};
