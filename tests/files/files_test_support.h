@@ -15,6 +15,11 @@
 #include "morvane.h"
 #include "platform/temp_folder.h"
 
+// A file in the test process's own temporary folder.
+inline std::string TempPath(const std::string& name) {
+    return std::string(std::getenv("TMPDIR")) + "/" + name;
+}
+
 inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }

@@ -1,22 +1,19 @@
 // What the runtime really mixed: the disk audio driver writes each mixed
-// buffer to a file, in real time, and the tests read it back. Nothing here
-// depends on when a buffer is written: a test waits for the mixer's state (no
-// sound plays) or for the file's contents, then looks at the whole stretch of
-// output since a mark.
+// buffer to a file, paced in real time. No test depends on that pace: a test
+// waits for the mixer's state (no sound plays) and then for the file to hold
+// everything mixed until then, and looks at the whole stretch since a mark.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <string>
 #include <thread>
 #include <vector>
 
-#include "morvane.h"
+#include "files/files_test_support.h"
 #include "support/test_runtime.h"
 
 struct StereoFrame {
@@ -26,15 +23,11 @@ struct StereoFrame {
 
 namespace mixed_output {
 
-inline std::string Path() {
-    return std::string(std::getenv("TMPDIR")) + "/mixed.raw";
-}
-
 // Starts the runtime (once per process) with its mixed sound going to the file.
 inline TestRuntime Start() {
     if (pPrism == nullptr) {
         setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", Path().c_str(), 1);
+        setenv("SDL_DISKAUDIOFILE", TempPath("mixed.raw").c_str(), 1);
     }
     return StartTestRuntime();
 }
@@ -42,11 +35,12 @@ inline TestRuntime Start() {
 // The frames in the file now: the place from which the next sounds appear.
 inline std::size_t Mark() {
     std::error_code error;
-    return static_cast<std::size_t>(std::filesystem::file_size(Path(), error)) / sizeof(StereoFrame);
+    return static_cast<std::size_t>(std::filesystem::file_size(TempPath("mixed.raw"), error)) /
+           sizeof(StereoFrame);
 }
 
 inline std::vector<StereoFrame> FramesSince(std::size_t mark) {
-    std::ifstream file(Path(), std::ios::binary);
+    std::ifstream file(TempPath("mixed.raw"), std::ios::binary);
     file.seekg(static_cast<std::streamoff>(mark * sizeof(StereoFrame)));
     std::vector<StereoFrame> frames;
     for (StereoFrame frame; file.read(reinterpret_cast<char*>(&frame), sizeof frame);)
@@ -71,9 +65,9 @@ inline int SoundsPlaying() {
     return playing;
 }
 
-// Waits until no sound plays and all that was mixed until then is in the file
-// (past the file's write buffer, 16 KB at most, and the mixer's own buffer),
-// then gives the output since the mark.
+// Waits until no sound plays and all mixed until then is in the file (past
+// the file's write buffer, 16 KB at most, and one mixer buffer), then gives
+// the output since the mark.
 inline std::vector<StereoFrame> UntilSilent(std::size_t mark) {
     EXPECT_TRUE(WaitUntil([] { return SoundsPlaying() == 0; }));
     const std::size_t written = Mark();

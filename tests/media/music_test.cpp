@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "files/container_bytes.h"
-#include "files/files_test_support.h"
 #include "media/mixed_output.h"
 #include "media/wave_bytes.h"
 #include "support/error_log_lines.h"
@@ -16,7 +15,7 @@ namespace {
 using namespace mixed_output;
 
 constexpr std::int16_t kFirst = 100;
-constexpr std::size_t kTuneFrames = 5512;  // a quarter of a second
+constexpr std::size_t kTuneFrames = 11025;  // half a second
 
 // A tune each frame of which is one step louder than the last, so the output
 // shows where it starts, whether it was restarted, and where it ends.
@@ -30,10 +29,6 @@ std::string RampTune() {
     }
     const std::vector<std::uint8_t> bytes = WaveBytes(spec);
     return {bytes.begin(), bytes.end()};
-}
-
-std::string TempPath(const std::string& name) {
-    return std::string(std::getenv("TMPDIR")) + "/" + name;
 }
 
 // The runs of sounding frames in the output (left channel).
@@ -80,6 +75,8 @@ TEST_F(Music, PlaysToItsEndAndTheFrameStepStartsItAgainFromTheBeginning) {
     EXPECT_EQ(Bursts(FramesSince(mark)), (std::vector<std::vector<std::int16_t>>{whole, whole}));
 }
 
+// A missing file gives 3 quietly; one that is there but is no music gives 3
+// and says why in the error log.
 TEST_F(Music, AFileThatCannotBePlayedGives3AndOnlyAnUnplayableOneIsLogged) {
     WriteBytes(TempPath("notes.txt"), std::string("not music"));
     const std::vector<std::string> log = ErrorLogLines();
@@ -90,15 +87,11 @@ TEST_F(Music, AFileThatCannotBePlayedGives3AndOnlyAnUnplayableOneIsLogged) {
     EXPECT_EQ(ErrorLogLines().back().rfind("PLAYMUSIC cannot play " + TempPath("notes.txt"), 0), 0u);
 }
 
-std::string TuneContainer() {
+TEST_F(Music, ComesFromTheMediaContainerAndKeepsItsFileWhileItPlays) {
     WriteBytes(TempPath("tunes.box"),
                BuildContainer(
                    {}, {{"tune.wav", PackedText(RampTune())}, {"boom.wav", PackedText(RampTune())}}, true));
-    return TempPath("tunes.box");
-}
-
-TEST_F(Music, ComesFromTheMediaContainerAndKeepsItsFileWhileItPlays) {
-    SETSHOEBOX(DynStr(TuneContainer().c_str()), DynStr(TuneContainer().c_str()));
+    SETSHOEBOX(DynStr(TempPath("tunes.box").c_str()), DynStr(TempPath("tunes.box").c_str()));
     ASSERT_EQ(PLAYMUSIC(DynStr("music/TUNE.WAV")), 0);
     EXPECT_EQ(ExtractedFiles().size(), 1u);
     LOADSOUND(DynStr("boom.wav"), 1, 1);  // from the data container: the music's file stays

@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <numeric>
 #include <string>
 #include <vector>
 
-#include "files/files_test_support.h"
 #include "media/mixed_output.h"
 #include "media/wave_bytes.h"
 #include "support/error_log_lines.h"
@@ -18,10 +18,9 @@ using namespace mixed_output;
 constexpr std::int16_t kLevel = 4000;
 constexpr std::size_t kHalfSecond = 11025;
 
-std::string WriteWave(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    const std::string path = std::string(std::getenv("TMPDIR")) + "/" + name;
-    WriteBytes(path, bytes);
-    return path;
+std::string WriteWave(const std::string& name, const WaveSpec& spec) {
+    WriteBytes(TempPath(name), WaveBytes(spec));
+    return TempPath(name);
 }
 
 // A sound in the mixer's own format (played level for level) that holds one
@@ -30,25 +29,30 @@ std::string LevelSound(const std::string& name, std::size_t frames, std::int16_t
     WaveSpec spec;
     spec.channels = 2;
     spec.data = Samples16(frames, {level, level});
-    return WriteWave(name, WaveBytes(spec));
+    return WriteWave(name, spec);
 }
 
-int Loudest(const std::vector<StereoFrame>& frames) {
-    int loudest = 0;
-    for (const StereoFrame& f : frames)
-        loudest = std::max(loudest, static_cast<int>(f.left));
-    return loudest;
-}
-
-// All instances' frames together, counted in frames of one instance.
-double InstanceFrames(const std::vector<StereoFrame>& frames) {
-    return std::accumulate(frames.begin(), frames.end(), 0.0,
-                           [](double sum, const StereoFrame& f) { return sum + f.left; }) /
-           kLevel;
-}
-
-bool OutputReaches(std::size_t mark, int level) {
-    return WaitUntil([&] { return Loudest(FramesSince(mark)) >= level; });
+// Gives the command on the mixer's own thread right after the first mixed
+// buffer that reaches `level`: every instance started before it still sounds,
+// however the test's own thread is scheduled.
+void RightAfterMixedAt(int level, std::function<void()> command) {
+    struct Cue {
+        int level;
+        std::function<void()> command;
+        std::atomic<bool> given{false};
+    } cue{level, std::move(command)};
+    pDXsnd->SetMixTap(
+        [](void* context, const std::int16_t* samples, std::size_t frames) {
+            auto& cue = *static_cast<Cue*>(context);
+            for (std::size_t i = 0; i < frames && !cue.given; ++i) {
+                if (samples[2 * i] < cue.level) continue;
+                cue.command();
+                cue.given = true;
+            }
+        },
+        &cue);
+    EXPECT_TRUE(WaitUntil([&cue] { return cue.given.load(); }));
+    pDXsnd->SetMixTap(nullptr, nullptr);
 }
 
 class Sound : public testing::Test {
@@ -75,15 +79,11 @@ TEST_F(Sound, WaveFilesPlayAsRecordedWhateverTheirFormat) {
     const std::vector<std::tuple<const char*, WaveSpec, StereoFrame, std::size_t, std::size_t>> cases = {
         {"8-bit mono", mono8, {16384, 16384}, 2205, 0},
         {"16-bit stereo, 18-byte format block, LIST and fact chunks", stereo16, {1000, -2000}, 2205, 0},
-        {"11025 samples per second: twice the frames, edges blurred by resampling",
-         slow,
-         {16384, 16384},
-         4410,
-         64},
+        {"11025 per second: twice the frames, edges blurred by resampling", slow, {16384, 16384}, 4410, 64},
     };
     for (const auto& [name, spec, played, frames, tolerance] : cases) {
         SCOPED_TRACE(name);
-        LOADSOUND(DynStr(WriteWave("kind.wav", WaveBytes(spec)).c_str()), 1, 1);
+        LOADSOUND(DynStr(WriteWave("kind.wav", spec).c_str()), 1, 1);
         const std::size_t mark = Mark();
         PLAYSOUND(1, 0, 1);
         const std::vector<StereoFrame> output = UntilSilent(mark);
@@ -117,14 +117,14 @@ TEST_F(Sound, PlayBuffersTakeTurnsCuttingOffTheOldestAndHushStopsThemAll) {
     struct Case {
         const char* name;
         double buffers;
-        int plays;           // before the last command, all of them sounding when it comes
+        int plays;           // all of them sounding when the last command comes
         bool hush;           // the last command: HUSH, else one more PLAYSOUND
         double least, most;  // the frames of all instances together, in lengths of the sound
     };
     const std::vector<Case> cases = {
-        {"a fifth play of four buffers cuts off the oldest and starts it again", 4, 4, false, 4.001, 5},
+        {"a fifth play of four buffers cuts off the oldest and starts it again", 4, 4, false, 4.01, 5},
         {"a one-buffer sound is not restarted while it plays", 0, 1, false, 1, 1},
-        {"HUSH silences every sound", 4, 3, true, 0, 2.999},
+        {"HUSH silences every sound", 4, 3, true, 0, 0.5},
     };
     const std::string sound = LevelSound("turns.wav", kHalfSecond);
     for (const Case& c : cases) {
@@ -133,17 +133,21 @@ TEST_F(Sound, PlayBuffersTakeTurnsCuttingOffTheOldestAndHushStopsThemAll) {
         const std::size_t mark = Mark();
         for (int k = 0; k < c.plays; ++k)
             PLAYSOUND(0, 0, 1);
-        ASSERT_TRUE(OutputReaches(mark, c.plays * kLevel));
+        RightAfterMixedAt(c.plays * kLevel, [&c] { c.hush ? HUSH() : PLAYSOUND(0, 0, 1); });
         if (c.hush) {
-            HUSH();
             EXPECT_EQ(SoundsPlaying(), 0);
-        } else {
-            PLAYSOUND(0, 0, 1);
         }
         const std::vector<StereoFrame> output = UntilSilent(mark);
-        EXPECT_EQ(Loudest(output), c.plays * kLevel);  // never more at once than there are buffers
-        EXPECT_GE(InstanceFrames(output), c.least * kHalfSecond);
-        EXPECT_LE(InstanceFrames(output), c.most * kHalfSecond);
+        int loudest = 0;
+        for (const StereoFrame& f : output)
+            loudest = std::max(loudest, static_cast<int>(f.left));
+        EXPECT_EQ(loudest, c.plays * kLevel);  // never more at once than there are buffers
+        const double lengths =
+            std::accumulate(output.begin(), output.end(), 0.0,
+                            [](double sum, const StereoFrame& f) { return sum + f.left; }) /
+            (kLevel * static_cast<double>(kHalfSecond));
+        EXPECT_GE(lengths, c.least);
+        EXPECT_LE(lengths, c.most);
     }
 }
 
@@ -162,9 +166,9 @@ TEST_F(Sound, NumbersAndBufferCountsAreLimitedAndBadFilesAndNegativeNumbersRefus
     EXPECT_EQ(SoundsPlaying(), 0);
 
     const std::string bytes = ReadBytes(file);
+    WriteBytes(TempPath("cut.wav"), bytes.substr(0, bytes.size() - 2));
     const std::vector<std::string> log = ErrorLogLines();
-    for (const std::string& bad :
-         {std::string("missing.wav"), WriteWave("cut.wav", {bytes.begin(), bytes.end() - 2})}) {
+    for (const std::string& bad : {std::string("missing.wav"), TempPath("cut.wav")}) {
         LOADSOUND(DynStr(bad.c_str()), 0, 2);
         EXPECT_EQ(DXwav[0].PlayBufferCount(), 0) << bad;
         PLAYSOUND(0, 0, 1);

@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
-#include "morvane.h"
+#include "files/files_test_support.h"
 #include "support/pixels.h"
 
 inline bool HaveFfmpeg() {
@@ -19,7 +18,7 @@ inline bool HaveFfmpeg() {
 // way up. Returns its path in the test's temporary folder; empty when it
 // cannot be made.
 inline std::string MakeClip(const std::string& name, int width, int height, double seconds) {
-    const std::string path = std::string(std::getenv("TMPDIR")) + "/" + name;
+    const std::string path = TempPath(name);
     const std::string size = std::to_string(width) + "x" + std::to_string(height);
     const std::string length = std::to_string(seconds);
     const std::string command = "ffmpeg -v error -y -f lavfi -i 'color=c=red:s=" + size +
