@@ -33,9 +33,8 @@ inline std::string MakeClip(const std::string& name, int width, int height, doub
 // Whether two colours are the same after the round trip through the video's
 // colour space and compression.
 inline bool LooksLike(const Rgb& seen, const Rgb& colour) {
-    for (int k = 0; k < 3; ++k) {
-        if (std::abs(seen[static_cast<std::size_t>(k)] - colour[static_cast<std::size_t>(k)]) > 24)
-            return false;
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (std::abs(seen[k] - colour[k]) > 24) return false;
     }
     return true;
 }

@@ -35,14 +35,12 @@ inline void AppendChunk(std::vector<std::uint8_t>& bytes, const std::string& tag
 inline std::vector<std::uint8_t> WaveBytes(const WaveSpec& spec) {
     const auto alignment = static_cast<std::uint16_t>(spec.channels * spec.bits_per_sample / 8);
     std::vector<std::uint8_t> format;
-    for (const auto& [value, size] :
-         std::vector<std::pair<std::uint32_t, int>>{{spec.format_tag, 2},
-                                                    {spec.channels, 2},
-                                                    {spec.samples_per_second, 4},
-                                                    {spec.samples_per_second * alignment, 4},
-                                                    {alignment, 2},
-                                                    {spec.bits_per_sample, 2}})
-        AppendLittleEndian(format, value, size);
+    AppendLittleEndian(format, spec.format_tag, 2);
+    AppendLittleEndian(format, spec.channels, 2);
+    AppendLittleEndian(format, spec.samples_per_second, 4);
+    AppendLittleEndian(format, spec.samples_per_second * alignment, 4);
+    AppendLittleEndian(format, alignment, 2);
+    AppendLittleEndian(format, spec.bits_per_sample, 2);
     format.insert(format.end(), spec.format_extension.begin(), spec.format_extension.end());
     std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
     AppendChunk(bytes, "fmt ", std::string(format.begin(), format.end()));
