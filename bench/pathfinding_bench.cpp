@@ -199,7 +199,8 @@ void FirstCall(benchmark::State& state, const Case& c, const std::string& solver
         long long nanoseconds = 0;
         std::size_t peak = 0;
         double found = 0;
-        const bool read = child != nullptr && std::fscanf(child, "%lld %zu %lf", &nanoseconds, &peak, &found) == 3;
+        const bool read =
+            child != nullptr && std::fscanf(child, "%lld %zu %lf", &nanoseconds, &peak, &found) == 3;
         if (child != nullptr) pclose(child);
         if (!read) {
             state.SkipWithError("the measuring process failed");

@@ -21,8 +21,9 @@ struct Step {
 constexpr Step kSteps[] = {{-1, -1, true}, {0, -1, false}, {1, -1, true}, {1, 0, false},
                            {-1, 0, false}, {-1, 1, true},  {0, 1, false}, {1, 1, true}};
 
-// Whether the player holds Esc; false where the runtime has no input devices.
-bool EscapeHeld() {
+// Whether the player holds Esc or has tapped it since the last look; false
+// where the runtime has no input devices. A look takes the tap.
+bool EscapePressed() {
     if (pDXin == nullptr) return false;
     pDXin->GetKeyboardStatus();
     return pDXin->IsKeyDown(kEscape);
@@ -51,6 +52,7 @@ bool AStarPlanner::run() {
         done_ = true;
         return true;
     }
+    EscapePressed();  // a tap before this slice is not meant for it
     const double started = TheClock().Milliseconds();
     Outcome outcome = Outcome::kFinished;
     try {
@@ -80,7 +82,7 @@ AStarPlanner::Outcome AStarPlanner::search() {
         }
         if (expansions++ > kEscapeInterval) {
             expansions = 0;
-            if (EscapeHeld()) {
+            if (EscapePressed()) {
                 open_.restore(node);  // a later run takes it up again
                 return Outcome::kAborted;
             }

@@ -21,7 +21,8 @@ struct NodeTile {
 
     // The place of cell (x, y) in its tile.
     static std::size_t Slot(std::int32_t x, std::int32_t y) {
-        return static_cast<std::size_t>(x & (kSide - 1)) + (static_cast<std::size_t>(y & (kSide - 1)) << kShift);
+        return static_cast<std::size_t>(x & (kSide - 1)) +
+               (static_cast<std::size_t>(y & (kSide - 1)) << kShift);
     }
 
     float cost[kCells];  // the cost of entering the cell; kUnknownCost until read from the map

@@ -17,7 +17,8 @@ std::size_t OpenList::placeFor(float f) const {
         if (larger(entries_[low])) {
             const auto begin = entries_.begin();
             return static_cast<std::size_t>(std::partition_point(begin + static_cast<std::ptrdiff_t>(low) + 1,
-                                                                 begin + static_cast<std::ptrdiff_t>(high), larger) -
+                                                                 begin + static_cast<std::ptrdiff_t>(high),
+                                                                 larger) -
                                             begin);
         }
         high = low;
