@@ -196,6 +196,13 @@ Planner::Description Request(NumArray& map, int sx, int sy, int gx, int gy) {
                    gy);
 }
 
+// Takes the request and runs the search to its end.
+void RunToEnd(AStarPlanner& planner, const Planner::Description& request) {
+    ASSERT_TRUE(planner.createMap(request));
+    planner.initialize();
+    ASSERT_TRUE(planner.run());
+}
+
 Cells PlannerPath(const Planner& planner) {
     std::vector<std::int32_t> cells(2 * planner.getPathSize());
     planner.fillPath(cells);
@@ -230,9 +237,7 @@ TEST(FindPath, SamePathsAsThePlainSearchOnRandomMaps) {
         request.diagonal_moves = other.diagonal_moves;
         request.heuristic_weight = other.weight;
         AStarPlanner planner;
-        ASSERT_TRUE(planner.createMap(request));
-        planner.initialize();
-        ASSERT_TRUE(planner.run());
+        RunToEnd(planner, request);
         const PlainPath expected_other = PlainPathSearch(other);
         ASSERT_EQ(PlannerPath(planner), expected_other.cells) << "round " << round;
         EXPECT_EQ(planner.getPathCost(), expected_other.cost) << "round " << round;
@@ -318,9 +323,7 @@ TEST(Planner, NoRoomLeftEndsTheSearchWithoutAPath) {
         request.node_pool_size = c.pool;
         request.open_list_size = c.open;
         AStarPlanner planner;
-        ASSERT_TRUE(planner.createMap(request));
-        planner.initialize();
-        EXPECT_TRUE(planner.run());
+        RunToEnd(planner, request);
         EXPECT_EQ(planner.getPathSize(), c.path) << c.pool << " " << c.open;
         EXPECT_EQ(planner.getGoal() != nullptr, c.path > 0);
     }
