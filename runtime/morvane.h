@@ -76,3 +76,7 @@
 #include "media/sound_commands.h"
 #include "media/sound_device.h"
 #include "media/video_commands.h"
+
+// Path finding: FINDPATH and the planner behind it.
+#include "pathfinding/astarplanner.h"
+#include "pathfinding/findpath.h"
