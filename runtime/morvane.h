@@ -64,3 +64,7 @@
 #include "gfx3d/prism3d.h"
 #include "gfx3d/projection.h"
 #include "gfx3d/scene_commands.h"
+
+// Networking: sessions, players and messages.
+#include "net/net_commands.h"
+#include "net/zt_network.h"
