@@ -41,7 +41,6 @@ void HostSession::DestroyPlayer(std::uint32_t id) {
 
 void HostSession::SendText(const TextMessage& message, bool guaranteed) {
     if (queues_.IsLocal(message.from)) Route(message, guaranteed, nullptr);
-    endpoint_->Flush();
 }
 
 std::uint32_t HostSession::AddPlayer(const std::string& name, ENetPeer* owner) {

@@ -84,7 +84,6 @@ std::uint32_t JoinSession::CreatePlayer(const std::string& name) {
     endpoint_->Send(host_, EncodeMessage(CreatePlayerRequest{request, name}), true);
     endpoint_->Flush();
     if (!ServeUntil([this] { return created_id_.has_value(); }, kAnswerLimitMs)) return 0;
-    if (*created_id_ != 0) queues_.AddLocalPlayer(*created_id_);
     return *created_id_;
 }
 
@@ -102,10 +101,7 @@ void JoinSession::SendText(const TextMessage& message, bool guaranteed) {
     if (!open_ || !queues_.IsLocal(message.from)) return;
     if (message.to == 0 || queues_.IsLocal(message.to))
         queues_.Deliver(message.from, message.to, message.text);
-    if (message.to == 0 || !queues_.IsLocal(message.to)) {
-        endpoint_->Send(host_, EncodeMessage(message), guaranteed);
-        endpoint_->Flush();
-    }
+    if (message.to == 0 || !queues_.IsLocal(message.to)) endpoint_->Send(host_, EncodeMessage(message), guaranteed);
 }
 
 void JoinSession::OnConnect(ENetPeer* peer) {
@@ -136,7 +132,10 @@ void JoinSession::HandleHostMessage(const NetMessage& message) {
             } else if constexpr (std::is_same_v<Kind, JoinRefusal>) {
                 if (!admitted_) refused_ = true;
             } else if constexpr (std::is_same_v<Kind, PlayerCreated>) {
-                if (m.request == last_request_) created_id_ = m.id;
+                // The player's queue opens at once: a text for it may follow in the same batch.
+                if (m.request != last_request_) return;
+                created_id_ = m.id;
+                if (m.id != 0) queues_.AddLocalPlayer(m.id);
             } else if constexpr (std::is_same_v<Kind, PlayerAdded>) {
                 roster_.Add(m.player);
             } else if constexpr (std::is_same_v<Kind, PlayerRemoved>) {

@@ -61,10 +61,12 @@ double NETDESTROYPLAYER(DynStr id) {
     return 0;
 }
 
+// Serves the session after the send, so that the text leaves at once.
 double NETSENDMSG(DynStr from, DynStr to, DynStr message) {
-    ZtNetwork* network = ServedNetwork();
-    if (network == nullptr) return 0;
-    return network->SendMsg(PlayerIdOf(from), PlayerIdOf(to), message.c_str(), false) ? 1 : 0;
+    if (pZtNet == nullptr) return 0;
+    const bool sent = pZtNet->SendMsg(PlayerIdOf(from), PlayerIdOf(to), message.c_str(), false);
+    ServiceNetwork();
+    return sent ? 1 : 0;
 }
 
 DynStr NETGETMSG_Str(DynStr to) {

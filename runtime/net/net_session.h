@@ -26,7 +26,9 @@ public:
     virtual std::uint32_t CreatePlayer(const std::string& name) = 0;
     // Ends one of this program's players; other ids are ignored.
     virtual void DestroyPlayer(std::uint32_t id) = 0;
-    // Sends a text from one of this program's players; other senders are ignored.
+    // Sends a text from one of this program's players (other senders are
+    // ignored). It leaves with the next service, together with what that
+    // service answers, so that a program's loop sends one datagram a pass.
     virtual void SendText(const TextMessage& message, bool guaranteed) = 0;
 
     std::optional<std::string> Receive(std::uint32_t to) { return queues_.Take(to); }

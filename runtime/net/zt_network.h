@@ -65,8 +65,8 @@ public:
     int CreatePlayer(const std::string& name, std::uint32_t& id);
     void DestroyPlayer(std::uint32_t id);
     // A text from a player of this program to a player, or to all players but
-    // the sender (to 0). True when a session is set up, whether or not the text
-    // could be sent.
+    // the sender (to 0); it leaves with the next Service. True when a session
+    // is set up, whether or not the text could be sent.
     bool SendMsg(std::uint32_t from, std::uint32_t to, std::string_view text, bool guaranteed);
     // Takes the oldest message for the player into the buffer, zero-terminated;
     // a message that does not fit leaves it empty. False when none waits.
