@@ -1,17 +1,17 @@
 #include "net/peer_process.h"
 
-#include <arpa/inet.h>
 #include <fcntl.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <thread>
+
+#include "net/enet_endpoint.h"
 
 namespace {
 
@@ -120,16 +120,6 @@ bool PeerProcess::WaitForExit(int limit_ms) {
 }
 
 int FreeUdpPort() {
-    const int socket_fd = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_ANY);
-    socklen_t length = sizeof address;
-    int port = 0;
-    if (bind(socket_fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-        getsockname(socket_fd, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
-        port = ntohs(address.sin_port);
-    }
-    close(socket_fd);
-    return port;
+    const std::unique_ptr<EnetEndpoint> probe = EnetEndpoint::Listen(0, 1);
+    return probe ? probe->Port() : 0;
 }

@@ -11,9 +11,10 @@ namespace {
 
 class Session : public testing::Test {
 protected:
-    std::unique_ptr<PeerProcess> Peer() {
+    std::unique_ptr<PeerProcess> Peer(const std::string& program = NET_PEER_PROGRAM,
+                                      const std::vector<std::string>& arguments = {}) {
         return std::make_unique<PeerProcess>(
-            NET_PEER_PROGRAM, std::vector<std::string>{},
+            program, arguments,
             std::vector<std::string>{"MORVANE_NET_PORT=" + std::to_string(port_),
                                      "MORVANE_NET_DISCOVERY=127.0.0.1"});
     }
@@ -118,6 +119,24 @@ TEST_F(Session, TheHostEndingEndsTheSessionForItsJoiners) {
         EXPECT_EQ(joiner->Ask("recv 3"), "msg:");
         EXPECT_EQ(joiner->Ask("create Dave"), "id 0");
     }
+}
+
+TEST_F(Session, TwoChatProgramsTalk) {
+    std::unique_ptr<PeerProcess> alice;
+    for (int attempt = 0; attempt < 5 && !alice; ++attempt) {
+        port_ = FreeUdpPort();
+        alice = Peer(NET_CHAT_PROGRAM, {"host", "Alice"});
+        if (alice->NextLine() != "Chatting as Alice: type a line and press Enter.") alice.reset();
+    }
+    ASSERT_TRUE(alice);
+    auto bob = Peer(NET_CHAT_PROGRAM, {"join", "Bob"});
+    EXPECT_EQ(bob->NextLine(), "Chatting as Bob: type a line and press Enter.");
+    bob->Tell("hello Alice");
+    EXPECT_EQ(alice->NextLine(), "Bob: hello Alice");
+    alice->Tell("hi Bob");
+    EXPECT_EQ(bob->NextLine(), "Alice: hi Bob");
+    alice.reset();  // the host leaves: the chat ends for Bob
+    EXPECT_EQ(bob->NextLine(), "The host has ended the chat.");
 }
 
 }  // namespace

@@ -2,15 +2,13 @@
 // input, one command a line, answering each with one line on its standard
 // output. Between commands it only draws frames, so its session is served by
 // SHOWSCREEN alone. It ends when its input closes.
-#include <poll.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <map>
 #include <sstream>
 #include <string>
 
 #include "morvane.h"
+#include "terminal_lines.h"
 
 namespace {
 
@@ -107,38 +105,19 @@ std::string Answer(const std::string& line) {
     return "unknown " + command;
 }
 
-// The next complete line that has arrived on the standard input; ends the
-// program once the input has closed and every line is answered.
-std::string pending;
-bool input_closed = false;
-bool NextLine(std::string& line) {
-    pollfd input{STDIN_FILENO, POLLIN, 0};
-    while (!input_closed && poll(&input, 1, 0) > 0) {
-        char bytes[4096];
-        const ssize_t n = read(STDIN_FILENO, bytes, sizeof bytes);
-        if (n <= 0) input_closed = true;
-        if (n > 0) pending.append(bytes, static_cast<std::size_t>(n));
-    }
-    const std::size_t end = pending.find('\n');
-    if (end == std::string::npos) {
-        if (input_closed) END();
-        return false;
-    }
-    line = pending.substr(0, end);
-    pending.erase(0, end + 1);
-    return true;
-}
-
 }  // namespace
 
 void MainGameSub() {
     LIMITFPS(200);
+    TerminalLines commands;
     for (;;) {
         std::string line;
-        while (NextLine(line)) {
+        bool closed = false;
+        while (commands.Next(line, closed)) {
             std::printf("%s\n", Answer(line).c_str());
             std::fflush(stdout);
         }
+        if (closed) END();
         SHOWSCREEN();
     }
 }
