@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "gfx2d/bitmap_file.h"
 #include "gfx2d/frame_pacer.h"
 #include "platform/window.h"
 
@@ -82,10 +83,12 @@ public:
     // negative sprite number draws untextured.
     void SetTexture3D(int sprite, int second, int mipmap);
 
-    // Sprites: bitmaps loaded into slots 0 to 4094 as a plain and a mipmapped
+    // Sprites: images loaded into slots 0 to 4094 as a plain and a mipmapped
     // texture. Slot numbers outside the table are refused.
     static bool IsSpriteSlot(int sprite) { return sprite >= 0 && sprite < kSpriteSlots; }
     bool LoadSprite(int sprite, const char* path, std::uint32_t key, bool normal_map);
+    // The same from an image already in memory.
+    bool LoadSpriteImage(int sprite, const BitmapFile& image, std::uint32_t key, bool normal_map);
     void FreeSprite(int sprite);
     void GetSpriteSize(int sprite, int& width, int& height) const;
 
@@ -116,6 +119,8 @@ public:
 
     // Fonts: sheets of 16 x 8 character cells in slots 4079 to 4094.
     bool LoadFont(unsigned font, const char* path);
+    // The font sheet built into the runtime, as font `font`.
+    bool LoadBuiltInFont(unsigned font);
     void DrawTextA(std::int16_t font, const char* text, std::int16_t x, std::int16_t y);
     void GetFontSize(int font, int& width, int& height) const;
 
@@ -174,6 +179,9 @@ private:
     };
 
     GLuint TextureOf(int sprite, int mipmap) const;
+    void MakeSpriteTextures(int sprite, const BitmapFile& image, std::uint32_t key, bool normal_map);
+    // Records the image size and its power-of-two texture size.
+    void SetSpriteSize(int sprite, int width, int height);
     // The texture-coordinate extent of a sprite's image within its texture.
     void SpriteExtent(int sprite, float& u, float& v) const;
     // One quad of a sprite between two corners, with the sprite's texture.

@@ -1,16 +1,16 @@
 #include "platform/frame_stepper.h"
 
-#include "core/error_log.h"
-#include "core/program_end.h"
+#include "platform/reports.h"
 
 bool FrameStepper::Step() {
     std::optional<ReplayFrame> next = source_->Next();
     if (!next) return false;
+    AddPressesBetween(frame_.keys, next->keys, presses_);
     frame_ = *next;
     mouse_taken_ = false;
     if (recording_ && !recording_->Write(frame_)) {
         // The run goes on; only its recording stops.
-        WriteErrorLog("The recording cannot be written further");
+        ReportMessage("The recording cannot be written further");
         recording_.reset();
     }
     return true;
@@ -26,7 +26,7 @@ MouseReading FrameStepper::TakeMouse() {
 namespace {
 
 void StepOrEnd(FrameStepper& stepper) {
-    if (!stepper.Step()) END();
+    if (!stepper.Step()) RequestProgramEnd(EndRequest::kReplayEnded);
 }
 
 class SteppedInput : public InputSource {
@@ -35,6 +35,7 @@ public:
     InputOpenResult Open(bool want_mouse) override { return stepper_->Source().Open(want_mouse); }
     void Close() override { stepper_->Source().Close(); }
     void ReadKeys(KeyStates& keys) override { keys = stepper_->Keys(); }
+    bool TakeKeyPress(KeyPress& press) override { return stepper_->TakeKeyPress(press); }
     MouseReading ReadMouse() override { return stepper_->TakeMouse(); }
     int JoystickCount() override { return 0; }
     bool ReadJoystick(int, JoystickRecord&) override { return false; }

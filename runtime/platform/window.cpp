@@ -7,6 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/display_loss.h"
+
+PlatformWindow* __hWnd = nullptr;
+
 namespace {
 
 bool VideoStarted() {
@@ -58,10 +62,13 @@ std::unique_ptr<PlatformWindow> PlatformWindow::Create(const char* name, int x, 
     }
     SDL_DisableScreenSaver();
     PinLoadedGLDriver();  // what the window loaded already; the context loads the rest
+    WatchForDisplayLoss(window);
     return std::unique_ptr<PlatformWindow>(new PlatformWindow(window));
 }
 
 PlatformWindow::~PlatformWindow() {
+    // A window on a lost display is left as it is: closing it would wait on a server that is gone.
+    if (DisplayLost()) return;
     SDL_DestroyWindow(window_);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
@@ -103,6 +110,20 @@ void PlatformWindow::EnterWindowed(int width, int height) {
     SDL_ShowWindow(window_);
 }
 
+void PlatformWindow::HideForDialog() {
+    fullscreen_before_dialog_ = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+    Hide();
+    if (fullscreen_before_dialog_) ShowCursor(true);
+}
+
+void PlatformWindow::ShowAfterDialog() {
+    SDL_ShowWindow(window_);
+    if (!fullscreen_before_dialog_) return;
+    // The display mode chosen on entering full screen is still the window's.
+    if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0) SDL_RaiseWindow(window_);
+    ShowCursor(false);
+}
+
 void PlatformWindow::ShowCursor(bool show) {
     SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
@@ -119,7 +140,7 @@ void PlatformWindow::ClientSize(int& width, int& height) const {
 }
 
 void PlatformWindow::SwapBuffers() {
-    SDL_GL_SwapWindow(window_);
+    if (!DisplayLost()) SDL_GL_SwapWindow(window_);
     ++swaps_;
 }
 
@@ -135,6 +156,7 @@ std::unique_ptr<PlatformWindow::GLContext> PlatformWindow::CreateGLContext(std::
 }
 
 PlatformWindow::GLContext::~GLContext() {
+    if (DisplayLost()) return;  // it went with its display
     SDL_GL_MakeCurrent(SDL_GL_GetCurrentWindow(), nullptr);
     SDL_GL_DeleteContext(handle_);
 }
