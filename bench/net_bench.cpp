@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -34,7 +34,8 @@ constexpr int kExpectedEach = kMessagesEach * (kPrograms - 1);
 using SteadyClock = std::chrono::steady_clock;
 
 std::int64_t NowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(SteadyClock::now().time_since_epoch()).count();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(SteadyClock::now().time_since_epoch())
+        .count();
 }
 
 double CpuSeconds() {
@@ -112,7 +113,8 @@ ProgramReport RunProgram(int index) {
     ZtCONNECTION_INFO connection{.session_name = "Bench", .host = index == 0 ? 1 : 0, .address = ""};
     if (index != 0) connection.address = "127.0.0.1";
     std::uint32_t player = 0;
-    if (network.Init(connection) != kNetOk || network.CreatePlayer("p" + std::to_string(index), player) != kNetOk) {
+    if (network.Init(connection) != kNetOk ||
+        network.CreatePlayer("p" + std::to_string(index), player) != kNetOk) {
         return report;
     }
     report.joined = true;
@@ -125,7 +127,8 @@ ProgramReport RunProgram(int index) {
     const double cpu_start = CpuSeconds();
     for (int k = 0; k < kMessagesEach; ++k) {
         std::this_thread::sleep_until(start + std::chrono::milliseconds(k));
-        const std::string text = std::to_string(index) + " " + std::to_string(k) + " " + std::to_string(NowNs());
+        const std::string text =
+            std::to_string(index) + " " + std::to_string(k) + " " + std::to_string(NowNs());
         network.SendMsg(player, 0, text, true);
         Pass(network, player, receiver);
     }
@@ -141,7 +144,8 @@ ProgramReport RunProgram(int index) {
 
 void WriteReport(const ProgramReport& report, const std::filesystem::path& file) {
     std::ofstream out(file);
-    out << report.joined << ' ' << report.received << ' ' << report.misordered << ' ' << report.cpu_share << '\n';
+    out << report.joined << ' ' << report.received << ' ' << report.misordered << ' ' << report.cpu_share
+        << '\n';
     for (const float latency : report.latencies_ms)
         out << latency << '\n';
 }
@@ -162,8 +166,8 @@ std::string FreePort() {
 }
 
 void BM_EightProgramSession(benchmark::State& state) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("morvane-net-bench-" + std::to_string(getpid()));
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("morvane-net-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     setenv("MORVANE_NET_DISCOVERY", "127.0.0.1", 1);
     std::vector<ProgramReport> reports;

@@ -32,7 +32,8 @@ void MainGameSub() {
         END();
     }
     const bool hosting = role == "host";
-    const double started = hosting ? NETHOSTGAME(0, kSession, "", "") : NETJOINGAME(0, kSession, address.c_str(), "");
+    const double started =
+        hosting ? NETHOSTGAME(0, kSession, "", "") : NETJOINGAME(0, kSession, address.c_str(), "");
     if (started == 0) {
         std::printf(hosting ? "The chat cannot be hosted: is the port in use?\n" : "No chat was found.\n");
         END();

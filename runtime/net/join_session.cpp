@@ -101,7 +101,8 @@ void JoinSession::SendText(const TextMessage& message, bool guaranteed) {
     if (!open_ || !queues_.IsLocal(message.from)) return;
     if (message.to == 0 || queues_.IsLocal(message.to))
         queues_.Deliver(message.from, message.to, message.text);
-    if (message.to == 0 || !queues_.IsLocal(message.to)) endpoint_->Send(host_, EncodeMessage(message), guaranteed);
+    if (message.to == 0 || !queues_.IsLocal(message.to))
+        endpoint_->Send(host_, EncodeMessage(message), guaranteed);
 }
 
 void JoinSession::OnConnect(ENetPeer* peer) {

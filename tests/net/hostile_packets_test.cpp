@@ -67,23 +67,12 @@ private:
 class HostilePackets : public testing::Test {
 protected:
     void SetUp() override {
-        for (int attempt = 0; attempt < 5 && !host_; ++attempt) {
-            port_ = FreeUdpPort();
-            auto host = Peer();
-            if (host->Ask("host 0 Race") == "host 1") host_ = std::move(host);
-        }
+        host_ = peers_.StartHost([](PeerProcess& p) { return p.Ask("host 0 Race") == "host 1"; });
         ASSERT_TRUE(host_);
         ASSERT_EQ(host_->Ask("create Alice"), "id 1");
-        bob_ = Peer();
+        bob_ = peers_.Start();
         ASSERT_EQ(bob_->Ask("join 0 Race"), "join 1");
         ASSERT_EQ(bob_->Ask("create Bob"), "id 2");
-    }
-
-    std::unique_ptr<PeerProcess> Peer() {
-        return std::make_unique<PeerProcess>(
-            NET_PEER_PROGRAM, std::vector<std::string>{},
-            std::vector<std::string>{"MORVANE_NET_PORT=" + std::to_string(port_),
-                                     "MORVANE_NET_DISCOVERY=127.0.0.1"});
     }
 
     // The next message waiting for Alice at the host, taken without loss of
@@ -93,7 +82,7 @@ protected:
             "take 1", [](const std::string& a) { return a != "took 0"; }, 5000);
     }
 
-    int port_ = 0;
+    LoopbackSession peers_;
     std::unique_ptr<PeerProcess> host_, bob_;
 };
 
@@ -110,7 +99,7 @@ TEST_F(HostilePackets, JoinsOfAnotherVersionApplicationOrSessionAreRefused) {
         {{.session_name = "race"}, RefusalReason::kSessionName},
     };
     for (const Case& c : cases) {
-        RawClient client(port_);
+        RawClient client(peers_.Port());
         client.Send(c.request);
         const std::optional<NetMessage> answer = client.Next();
         ASSERT_TRUE(answer && std::holds_alternative<JoinRefusal>(*answer));
@@ -121,7 +110,7 @@ TEST_F(HostilePackets, JoinsOfAnotherVersionApplicationOrSessionAreRefused) {
 }
 
 TEST_F(HostilePackets, BadAndLyingPacketsAreDroppedWhileTheSessionGoesOn) {
-    RawClient client(port_);
+    RawClient client(peers_.Port());
     // Before joining, nothing but a join counts.
     client.SendBytes({});
     client.SendBytes({'M', 'V'});

@@ -76,22 +76,4 @@ TEST(Joiner, ATextRightBehindItsPlayersCreationReachesThePlayer) {
     EXPECT_STREQ(text, "right behind");
 }
 
-TEST(Joiner, ARefusedJoinOrAnUnansweredPlayerFails) {
-    ScriptedHost refusing([](const NetMessage&) -> std::vector<NetMessage> {
-        return {JoinRefusal{RefusalReason::kFull}};
-    });
-    ZtNetwork network;
-    EXPECT_EQ(Join(network, refusing), kNetJoinRefused);
-    EXPECT_FALSE(network.IsSetup());
-
-    ScriptedHost silent([](const NetMessage& request) -> std::vector<NetMessage> {
-        if (std::holds_alternative<JoinRequest>(request)) return {JoinWelcome{}};
-        return {PlayerCreated{999, 5}};  // an answer to another request
-    });
-    ASSERT_EQ(Join(network, silent), kNetOk);
-    std::uint32_t id = 0;
-    EXPECT_EQ(network.CreatePlayer("Bob", id), kNetCannotAddPlayer);
-    EXPECT_EQ(id, 0u);
-}
-
 }  // namespace

@@ -74,43 +74,16 @@ TEST(NetProtocol, NamesAndTextsOverTheirLimitsAreCutWhenEncoded) {
         EXPECT_EQ(DecodeMessage(EncodeMessage(encoded[i])), decoded[i]);
 }
 
-TEST(PlayerRoster, KeepsCreationOrderAndRefusesRepeatedOrZeroIds) {
-    PlayerRoster roster;
-    EXPECT_TRUE(roster.Add({5, false, "Bob"}));
-    EXPECT_TRUE(roster.Add({3, true, "Alice"}));
-    EXPECT_TRUE(roster.Add({9, true, "Host2"}));
-    EXPECT_FALSE(roster.Add({5, false, "again"}));
-    EXPECT_FALSE(roster.Add({0, false, "nobody"}));
-    EXPECT_EQ(roster.Count(), 3u);
-    EXPECT_EQ(roster.At(0)->name, "Bob");
-    EXPECT_EQ(roster.At(3), nullptr);
-    EXPECT_EQ(roster.FirstHostPlayer(), 3u);
-    EXPECT_TRUE(roster.Remove(3));
-    EXPECT_FALSE(roster.Remove(3));
-    EXPECT_EQ(roster.At(1)->id, 9u);
-    EXPECT_EQ(roster.FirstHostPlayer(), 9u);
-    EXPECT_EQ(roster.Find(5)->name, "Bob");
-}
-
-TEST(PlayerRoster, HoldsAtMostItsLimit) {
+TEST(PlayerRoster, RefusesRepeatedOrZeroIdsAndHoldsAtMostItsLimit) {
     PlayerRoster roster;
     for (std::uint32_t id = 1; id <= PlayerRoster::kMaxPlayers; ++id)
         ASSERT_TRUE(roster.Add({id, false, ""}));
+    EXPECT_TRUE(roster.Remove(1));
+    EXPECT_FALSE(roster.Add({2, false, "again"}));
+    EXPECT_FALSE(roster.Add({0, false, "nobody"}));
+    EXPECT_TRUE(roster.Add({1, false, "back"}));
     EXPECT_FALSE(roster.Add({PlayerRoster::kMaxPlayers + 1, false, ""}));
-}
-
-TEST(MessageQueues, DeliverToOneOrToEveryLocalPlayerButTheSender) {
-    MessageQueues queues;
-    queues.AddLocalPlayer(1);
-    queues.AddLocalPlayer(2);
-    queues.Deliver(1, 0, "to all");
-    queues.Deliver(7, 2, "to two");
-    queues.Deliver(1, 9, "to a player elsewhere");
-    EXPECT_EQ(queues.Take(1), std::nullopt);
-    EXPECT_EQ(queues.Take(2), "to all");
-    EXPECT_EQ(queues.Take(2), "to two");
-    EXPECT_EQ(queues.Take(2), std::nullopt);
-    EXPECT_EQ(queues.Take(9), std::nullopt);
+    EXPECT_EQ(roster.At(PlayerRoster::kMaxPlayers - 1)->name, "back");
 }
 
 TEST(MessageQueues, DropMessagesPastTheirBudgetAndFreeItWithTheirPlayer) {

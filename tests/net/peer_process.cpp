@@ -123,3 +123,21 @@ int FreeUdpPort() {
     const std::unique_ptr<EnetEndpoint> probe = EnetEndpoint::Listen(0, 1);
     return probe ? probe->Port() : 0;
 }
+
+std::unique_ptr<PeerProcess> LoopbackSession::Start(const std::string& program,
+                                                    const std::vector<std::string>& arguments) {
+    return std::make_unique<PeerProcess>(program, arguments,
+                                         std::vector<std::string>{"MORVANE_NET_PORT=" + std::to_string(port_),
+                                                                  "MORVANE_NET_DISCOVERY=127.0.0.1"});
+}
+
+std::unique_ptr<PeerProcess> LoopbackSession::StartHost(const std::function<bool(PeerProcess&)>& hosted,
+                                                        const std::string& program,
+                                                        const std::vector<std::string>& arguments) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        port_ = FreeUdpPort();
+        std::unique_ptr<PeerProcess> host = Start(program, arguments);
+        if (hosted(*host)) return host;
+    }
+    return nullptr;
+}

@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -42,3 +43,21 @@ private:
 
 // A UDP port that nothing on this machine was bound to a moment ago.
 int FreeUdpPort();
+
+// The programs of one test's session: all on a port of their own, and all
+// looking for sessions on loopback alone.
+class LoopbackSession {
+public:
+    std::unique_ptr<PeerProcess> Start(const std::string& program = NET_PEER_PROGRAM,
+                                       const std::vector<std::string>& arguments = {});
+    // Starts the hosting program on a free port; `hosted` tells whether it got
+    // the port, and another is tried when it was taken meanwhile. Null when
+    // no port could be hosted on.
+    std::unique_ptr<PeerProcess> StartHost(const std::function<bool(PeerProcess&)>& hosted,
+                                           const std::string& program = NET_PEER_PROGRAM,
+                                           const std::vector<std::string>& arguments = {});
+    int Port() const { return port_; }
+
+private:
+    int port_ = 0;
+};

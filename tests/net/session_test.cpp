@@ -11,45 +11,34 @@ namespace {
 
 class Session : public testing::Test {
 protected:
-    std::unique_ptr<PeerProcess> Peer(const std::string& program = NET_PEER_PROGRAM,
-                                      const std::vector<std::string>& arguments = {}) {
-        return std::make_unique<PeerProcess>(
-            program, arguments,
-            std::vector<std::string>{"MORVANE_NET_PORT=" + std::to_string(port_),
-                                     "MORVANE_NET_DISCOVERY=127.0.0.1"});
-    }
-
-    // A program hosting the session with a player "Alice" (id 1), on a port
-    // of its own: another port is tried when the chosen one was taken meanwhile.
-    std::unique_ptr<PeerProcess> Host(const std::string& session = "Race") {
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            port_ = FreeUdpPort();
-            std::unique_ptr<PeerProcess> host = Peer();
-            if (host->Ask("host 0 " + session) == "host 1") {
-                EXPECT_EQ(host->Ask("create Alice"), "id 1");
-                return host;
-            }
+    // A program hosting the session "Race" with a player "Alice" (id 1); one
+    // that hosts nothing when no port could be had.
+    std::unique_ptr<PeerProcess> Host() {
+        auto host = peers_.StartHost([](PeerProcess& p) { return p.Ask("host 0 Race") == "host 1"; });
+        if (!host) {
+            ADD_FAILURE() << "no port could be hosted on";
+            return peers_.Start();
         }
-        ADD_FAILURE() << "no port could be hosted on";
-        return Peer();
+        EXPECT_EQ(host->Ask("create Alice"), "id 1");
+        return host;
     }
 
     // A program that joined the session and made a player of the given name.
     std::unique_ptr<PeerProcess> Joiner(const std::string& player, const std::string& id,
                                         const std::string& address = "") {
-        std::unique_ptr<PeerProcess> joiner = Peer();
+        std::unique_ptr<PeerProcess> joiner = peers_.Start();
         EXPECT_EQ(joiner->Ask("join 0 Race " + address), "join 1");
         EXPECT_EQ(joiner->Ask("create " + player), "id " + id);
         return joiner;
     }
 
-    int port_ = 0;
+    LoopbackSession peers_;
 };
 
 TEST_F(Session, AHostAndTwoJoinersShareOnePlayerListAndTheirMessages) {
     auto host = Host();
-    auto bob = Joiner("Bob", "2");                                            // found by asking around
-    auto carol = Joiner("Carol", "3", "127.0.0.1:" + std::to_string(port_));  // asked by address
+    auto bob = Joiner("Bob", "2");  // found by asking around
+    auto carol = Joiner("Carol", "3", "127.0.0.1:" + std::to_string(peers_.Port()));  // asked by address
     const std::string everyone = "players 3 1=Alice,2=Bob,3=Carol";
     for (PeerProcess* peer : {host.get(), bob.get(), carol.get()}) {
         EXPECT_EQ(peer->AskUntil("players", [&](const std::string& a) { return a == everyone; }), everyone);
@@ -86,9 +75,9 @@ TEST_F(Session, AHostAndTwoJoinersShareOnePlayerListAndTheirMessages) {
 
 TEST_F(Session, JoiningANameNobodyHostsFails) {
     auto host = Host();
-    auto joiner = Peer();
+    auto joiner = peers_.Start();
     EXPECT_EQ(joiner->Ask("join 0 race"), "join 0");  // names match case and all
-    EXPECT_EQ(joiner->Ask("join 0 Rally 127.0.0.1:" + std::to_string(port_)), "join 0");
+    EXPECT_EQ(joiner->Ask("join 0 Rally 127.0.0.1:" + std::to_string(peers_.Port())), "join 0");
     EXPECT_EQ(joiner->Ask("players"), "players 0");
     EXPECT_EQ(joiner->Ask("join 7 Race"), "join 1");  // an unknown type is the internet protocol's
 }
@@ -122,14 +111,11 @@ TEST_F(Session, TheHostEndingEndsTheSessionForItsJoiners) {
 }
 
 TEST_F(Session, TwoChatProgramsTalk) {
-    std::unique_ptr<PeerProcess> alice;
-    for (int attempt = 0; attempt < 5 && !alice; ++attempt) {
-        port_ = FreeUdpPort();
-        alice = Peer(NET_CHAT_PROGRAM, {"host", "Alice"});
-        if (alice->NextLine() != "Chatting as Alice: type a line and press Enter.") alice.reset();
-    }
+    auto alice = peers_.StartHost(
+        [](PeerProcess& p) { return p.NextLine() == "Chatting as Alice: type a line and press Enter."; },
+        NET_CHAT_PROGRAM, {"host", "Alice"});
     ASSERT_TRUE(alice);
-    auto bob = Peer(NET_CHAT_PROGRAM, {"join", "Bob"});
+    auto bob = peers_.Start(NET_CHAT_PROGRAM, {"join", "Bob"});
     EXPECT_EQ(bob->NextLine(), "Chatting as Bob: type a line and press Enter.");
     bob->Tell("hello Alice");
     EXPECT_EQ(alice->NextLine(), "Bob: hello Alice");
