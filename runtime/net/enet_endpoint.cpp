@@ -77,14 +77,17 @@ ENetPeer* EnetEndpoint::Connect(const ENetAddress& address) {
     return enet_host_connect(host_, &address, kChannels, 0);
 }
 
-void EnetEndpoint::Send(ENetPeer* peer, const std::vector<std::uint8_t>& bytes, bool guaranteed) {
+void EnetEndpoint::Send(std::span<ENetPeer* const> peers, const std::vector<std::uint8_t>& bytes,
+                        bool guaranteed) {
+    if (peers.empty()) return;
     ENetPacket* packet =
         enet_packet_create(bytes.data(), bytes.size(), guaranteed ? ENET_PACKET_FLAG_RELIABLE : 0);
     if (packet == nullptr) return;
-    // ENet keeps a packet it accepted and frees it once sent; a refused one is ours.
-    if (enet_peer_send(peer, guaranteed ? kGuaranteedChannel : kUnguaranteedChannel, packet) != 0) {
-        enet_packet_destroy(packet);
-    }
+    for (ENetPeer* peer : peers)
+        enet_peer_send(peer, guaranteed ? kGuaranteedChannel : kUnguaranteedChannel, packet);
+    // ENet counts the connections that hold the packet and frees it after the
+    // last has sent it; a packet that none accepted is ours.
+    if (packet->referenceCount == 0) enet_packet_destroy(packet);
 }
 
 void EnetEndpoint::SendDatagram(const ENetAddress& to, std::span<const std::uint8_t> bytes) {

@@ -38,7 +38,11 @@ public:
     // Starts a connection; it is made when OnConnect reports it. Null when
     // no connection can be started.
     ENetPeer* Connect(const ENetAddress& address);
-    void Send(ENetPeer* peer, const std::vector<std::uint8_t>& bytes, bool guaranteed);
+    void Send(ENetPeer* peer, const std::vector<std::uint8_t>& bytes, bool guaranteed) {
+        Send(std::span(&peer, 1), bytes, guaranteed);
+    }
+    // The same bytes to several connections, sharing one packet.
+    void Send(std::span<ENetPeer* const> peers, const std::vector<std::uint8_t>& bytes, bool guaranteed);
     void SendDatagram(const ENetAddress& to, std::span<const std::uint8_t> bytes);
     // Sends what is waiting to be sent.
     void Flush();

@@ -77,10 +77,11 @@ void HostSession::Route(const TextMessage& message, bool guaranteed, ENetPeer* o
 }
 
 void HostSession::SendToJoined(const NetMessage& message, bool guaranteed, ENetPeer* except) {
-    const std::vector<std::uint8_t> bytes = EncodeMessage(message);
+    std::vector<ENetPeer*> peers;
     for (const auto& [peer, joined] : joiners_) {
-        if (joined && peer != except) endpoint_->Send(peer, bytes, guaranteed);
+        if (joined && peer != except) peers.push_back(peer);
     }
+    endpoint_->Send(peers, EncodeMessage(message), guaranteed);
 }
 
 void HostSession::OnConnect(ENetPeer* peer) {
