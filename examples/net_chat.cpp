@@ -14,11 +14,17 @@ namespace {
 
 constexpr const char* kSession = "Chat";
 
+// The window keeps the last lines of the conversation.
+void Show(std::deque<std::string>& shown, const std::string& line) {
+    shown.push_back(line);
+    if (shown.size() > 24) shown.pop_front();
+}
+
+// A line for the terminal as well as the window.
 void Say(std::deque<std::string>& shown, const std::string& line) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
-    shown.push_back(line);
-    if (shown.size() > 24) shown.pop_front();
+    Show(shown, line);
 }
 
 }  // namespace
@@ -46,8 +52,10 @@ void MainGameSub() {
     for (;;) {
         std::string line;
         bool closed = false;
-        while (typed.Next(line, closed))
+        while (typed.Next(line, closed)) {
             NETSENDMSG(me, "0", (name + ": " + line).c_str());
+            Show(shown, name + ": " + line);  // the terminal shows it as typed
+        }
         if (closed) END();
         for (DynStr message = NETGETMSG_Str(me); message.Length() > 0; message = NETGETMSG_Str(me))
             Say(shown, message.c_str());
