@@ -73,3 +73,7 @@
 // Networking: sessions, players and messages.
 #include "net/net_commands.h"
 #include "net/zt_network.h"
+
+// Path finding: FINDPATH and the planner behind it.
+#include "pathfinding/astarplanner.h"
+#include "pathfinding/findpath.h"
