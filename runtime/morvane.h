@@ -77,6 +77,10 @@
 #include "media/sound_device.h"
 #include "media/video_commands.h"
 
+// Networking: sessions, players and messages.
+#include "net/net_commands.h"
+#include "net/zt_network.h"
+
 // Path finding: FINDPATH and the planner behind it.
 #include "pathfinding/astarplanner.h"
 #include "pathfinding/findpath.h"

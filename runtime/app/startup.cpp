@@ -23,6 +23,8 @@
 #include "media/music.h"
 #include "media/sound_buffer.h"
 #include "media/sound_device.h"
+#include "net/net_commands.h"
+#include "net/zt_network.h"
 #include "platform/display_loss.h"
 #include "platform/replay_start.h"
 #include "platform/window.h"
@@ -108,6 +110,9 @@ int GlobalInit(const char* command_line, const char* title) {
     __nCurFont = 0;
     UseProgramFileAsContainers();
     LoadDefaultFont();
+    // The network object comes last; every frame step serves its session.
+    pZtNet = new ZtNetwork();
+    AddFrameStep(ServiceNetwork);
 
     glClear(GL_COLOR_BUFFER_BIT);
     pPrism->FlipScreens();
@@ -130,4 +135,7 @@ void DeleteRuntimeObjects() {
     pDXsnd = nullptr;
     __hWnd = nullptr;
     ProgramWindow().reset();
+    // Leaving the session last: a host's joiners learn that it has ended.
+    delete pZtNet;
+    pZtNet = nullptr;
 }
