@@ -20,6 +20,7 @@
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/text_commands.h"
 #include "gfx3d/prism3d.h"
+#include "platform/heap.h"
 #include "platform/replay_start.h"
 #include "platform/window.h"
 
@@ -57,6 +58,7 @@ std::uint16_t Low16Bits(std::int32_t value) {
 }  // namespace
 
 int GlobalInit(const char* command_line, const char* title) {
+    KeepHeapBetweenFrames();
     __g_cmdline = command_line;
     std::string error;
     ProgramWindow() = PlatformWindow::Create("Morvane", 50, 50, __QV_RESX, __QV_RESY, error);

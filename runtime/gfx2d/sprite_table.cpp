@@ -26,6 +26,7 @@ bool OpenGLPrism::LoadSprite(int sprite, const char* path, std::uint32_t key, bo
 
 void OpenGLPrism::FreeSprite(int sprite) {
     if (!IsSpriteSlot(sprite)) return;
+    FinishBatch();  // what is batched may show the sprite
     std::array<GLuint, 2>& names = sprite_textures_[static_cast<std::size_t>(sprite)];
     if (context_) glDeleteTextures(2, names.data());
     names = {0, 0};
