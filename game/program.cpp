@@ -1,5 +1,5 @@
 // The Gravelrider program: the runtime's entry with the game's title.
-#include "core/program_entry.h"
+#include "app/program_entry.h"
 #include "gpc_temp.h"
 
 void MainGameSub() {

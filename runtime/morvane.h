@@ -3,8 +3,13 @@
 // MainGameSub, and links the morvane library.
 #pragma once
 
-// Runtime core: start-up and the end of the program, error log, strings,
-// arrays, maths and random numbers, input.
+// Start-up, the end of the program and the entry point.
+#include "app/program_entry.h"
+#include "app/shutdown.h"
+#include "app/startup.h"
+
+// Runtime core: the error log and the end of the program, strings, arrays,
+// maths and random numbers, input.
 #include "core/arrays.h"
 #include "core/command_line.h"
 #include "core/dxinput.h"
@@ -14,21 +19,21 @@
 #include "core/maths.h"
 #include "core/number_text.h"
 #include "core/program_end.h"
-#include "core/program_entry.h"
 #include "core/random.h"
-#include "core/startup.h"
 #include "core/startup_settings.h"
 #include "core/string_commands.h"
 #include "core/string_operators.h"
-#include "core/text_input.h"
 
-// The display: OpenGL, the frame step, timing and viewports.
+// The display: OpenGL, the frame step, timing and viewports, and the input
+// that needs the screen: the mouse position and the INPUT line editor.
 #include "gfx2d/bitmap_commands.h"
 #include "gfx2d/frame_commands.h"
+#include "gfx2d/mouse_position.h"
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/primitive_commands.h"
 #include "gfx2d/sprite_commands.h"
 #include "gfx2d/text_commands.h"
+#include "gfx2d/text_input.h"
 
 // 3D scene state.
 #include "gfx3d/scene_state.h"

@@ -5,11 +5,8 @@
 #include "core/dxinput.h"
 #include "core/program_end.h"
 #include "core/whole_number.h"
-#include "gfx2d/opengl_prism.h"
 #include "platform/clock.h"
-
-double __g_mx = 0;
-double __g_my = 0;
+#include "platform/events.h"
 
 namespace {
 
@@ -37,12 +34,6 @@ double FromJoystick(double n, Read read) {
     return joystick ? static_cast<double>(read(*joystick)) : 0;
 }
 
-double Clamp(double value, double limit) {
-    if (value > limit) value = limit;
-    if (value < 0) value = 0;
-    return value;
-}
-
 bool AnyButtonDown() {
     return pDXin->AnyMouse();
 }
@@ -61,7 +52,7 @@ DynStr INKEY_Str() {
 
 double KEYWAIT() {
     while (!pDXin->AnyKey()) {
-        pPrism->WinMessages();
+        DispatchWindowEvents();
         TheClock().Sleep(kPollPause);
     }
     while (pDXin->AnyKey())
@@ -69,28 +60,12 @@ double KEYWAIT() {
     return 0;
 }
 
-void MOUSESTATE(double& x, double& y, double& b1, double& b2) {
-    MouseReading reading;
-    pDXin->GetMouseData(reading);
-    __g_mx = Clamp(__g_mx + reading.dx, pPrism->Width());
-    __g_my = Clamp(__g_my + reading.dy, pPrism->Height());
-    x = __g_mx;
-    y = __g_my;
-    b1 = reading.left ? 1 : 0;
-    b2 = reading.right ? 1 : 0;
-}
-
-void SETMOUSE(double x, double y) {
-    __g_mx = x;
-    __g_my = y;
-}
-
 double MOUSEWAIT() {
     while (AnyButtonDown())
         TheClock().Sleep(kPollPause);
     while (!AnyButtonDown()) {
         pDXin->GetKeyboardStatus();
-        if (pDXin->IsKeyDown(kEscape)) EndProgram();
+        if (pDXin->IsKeyDown(kEscape)) RunProgramEnd();
         TheClock().Sleep(kPollPause);
     }
     return 0;

@@ -1,11 +1,8 @@
-// The input commands: keyboard, mouse and joysticks.
+// The input commands: keyboard, mouse buttons and joysticks. The mouse
+// position on the screen is kept by gfx2d/mouse_position.h.
 #pragma once
 
 #include "core/dynstr.h"
-
-// The mouse position that MOUSESTATE keeps; it follows relative movement only.
-extern double __g_mx;
-extern double __g_my;
 
 // 1 while key `code` (its low 8 bits) is down, else 0.
 double KEY(double code);
@@ -13,11 +10,6 @@ double KEY(double code);
 DynStr INKEY_Str();
 // Waits for a key that gives a character.
 double KEYWAIT();
-// Moves the mouse position by the movement since the last call, kept within
-// the screen (both edges included); b1 and b2 are the left and right buttons.
-void MOUSESTATE(double& x, double& y, double& b1, double& b2);
-// Sets the mouse position as given; the next MOUSESTATE brings it back into range.
-void SETMOUSE(double x, double y);
 // Waits for a mouse button press; Esc ends the program meanwhile.
 double MOUSEWAIT();
 

@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "core/error_log.h"
-#include "core/startup.h"
 #include "core/startup_settings.h"
 
 double __g_debugline = 0;
@@ -25,7 +24,7 @@ double Error(double code) {
 
 void FatalError(ErrorCode code) {
     Error(code);
-    EndProgram();
+    RunProgramEnd();
 }
 
 double END() {
@@ -52,9 +51,24 @@ void WriteEndRecord() {
 enum class Ending { kRunning, kShuttingDown, kExiting };
 Ending ending = Ending::kRunning;
 
+void EndWithNothingToRelease() {
+    EndProcess(nullptr);
+}
+
+ProgramEnd installed_end = EndWithNothingToRelease;
+
 }  // namespace
 
-void EndProgram() {
+void SetProgramEnd(ProgramEnd end) {
+    installed_end = end != nullptr ? end : EndWithNothingToRelease;
+}
+
+void RunProgramEnd() {
+    installed_end();
+    EndProcess(nullptr);  // an end that returned still ends
+}
+
+void EndProcess(void (*release)()) {
     // A device torn down below, or a static destructor run by exit, may end the
     // program again; exit must not be entered twice.
     if (ending == Ending::kExiting) std::_Exit(0);
@@ -64,7 +78,7 @@ void EndProgram() {
     }
     ending = Ending::kShuttingDown;
     if (__QV_DEBUG != 0) WriteEndRecord();
-    DeleteRuntimeObjects();
+    if (release != nullptr) release();
     ending = Ending::kExiting;
     std::exit(0);
 }

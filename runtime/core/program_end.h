@@ -29,7 +29,17 @@ double Error(double code);
 // Ends the program normally (error code 0).
 [[noreturn]] double END();
 
-// The one way out: stops the devices, writes the end record to the error log
-// when __QV_DEBUG is set, deletes the runtime's objects and exits with code 0,
-// so that static clean-up runs.
-[[noreturn]] void EndProgram();
+// How the program ends. Start-up installs the runtime's orderly end
+// (EndProgram); FatalError, END and every other end below start-up run it, so
+// that this layer needs to know nothing of the runtime's objects. Until one is
+// installed, the end is EndProcess with nothing to release. It must not return.
+using ProgramEnd = void (*)();
+void SetProgramEnd(ProgramEnd end);
+// Ends the program through the installed end, keeping the recorded error.
+[[noreturn]] void RunProgramEnd();
+
+// The last steps of every end: writes the end record to the error log when
+// __QV_DEBUG is set, runs `release` (the runtime's objects; may be null) and
+// exits with code 0, so that static clean-up runs. An end begun again while
+// releasing or from a static destructor never enters exit twice.
+[[noreturn]] void EndProcess(void (*release)());

@@ -1,17 +1,11 @@
 #include "files/dialog_window.h"
 
-#include "core/startup_settings.h"
-#include "gfx2d/opengl_prism.h"
+#include "platform/window.h"
 
 void HideWindowForDialog() {
-    if (pPrism != nullptr && pPrism->IsActive()) pPrism->HideWindow();
+    if (__hWnd != nullptr) __hWnd->HideForDialog();
 }
 
 void RestoreWindowAfterDialog() {
-    if (pPrism == nullptr || !pPrism->IsActive()) return;
-    if (__QV_FULLSCREEN != 0) {
-        pPrism->DoFullscreen();
-    } else {
-        pPrism->DoWindowed();
-    }
+    if (__hWnd != nullptr) __hWnd->ShowAfterDialog();
 }

@@ -9,12 +9,12 @@
 #include "core/whole_number.h"
 #include "gfx2d/frame_shots.h"
 #include "gfx2d/opengl_prism.h"
-#include "gfx3d/scene_state.h"
 #include "platform/input_source.h"
 
 double __g_FirstTime = 0;
 double __g_LastTime = 0;
 double __g_ThisTime = 0;
+int mipmapping_state = 0;
 
 namespace {
 

@@ -7,6 +7,10 @@ extern double __g_FirstTime;
 extern double __g_LastTime;
 extern double __g_ThisTime;
 
+// Non-zero: 3D textures are drawn mipmapped (X_MIPMAPPING). The frame step
+// switches it off; a program that wants mipmapping sets it again each frame.
+extern int mipmapping_state;
+
 // Presents the frame the program drew and prepares the next one. Esc, or left
 // Alt with F4, ends the program here, before the frame is presented.
 void SHOWSCREEN();

@@ -4,6 +4,7 @@
 
 #include "core/startup_settings.h"
 #include "core/whole_number.h"
+#include "gfx2d/frame_commands.h"
 #include "gfx2d/opengl_prism.h"
 #include "gfx3d/prism3d.h"
 #include "gfx3d/projection.h"

@@ -1,11 +1,8 @@
-// State of the 3D scene shared with the frame step.
+// State of the 3D scene shared by its commands. (Whether 3D textures are drawn
+// mipmapped lasts one frame: the frame step keeps it, gfx2d/frame_commands.h.)
 #pragma once
 
 #include <cstdint>
-
-// Non-zero: 3D textures are drawn mipmapped. The frame step switches it off;
-// a program that wants mipmapping sets it again each frame.
-extern int mipmapping_state;
 
 // The face culling the program chose with X_CULLMODE: 0 none, 1 clockwise
 // front faces, -1 counter-clockwise front faces. Drawing that changes the

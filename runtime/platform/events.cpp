@@ -2,7 +2,8 @@
 
 #include <SDL.h>
 
-#include "core/program_end.h"
+#include "platform/reports.h"
+
 #include "platform/device_state.h"
 
 namespace {
@@ -29,7 +30,7 @@ void DispatchWindowEvents() {
     if (SDL_WasInit(SDL_INIT_EVENTS) == 0) return;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-        if (IsCloseRequest(event)) EndProgram();
+        if (IsCloseRequest(event)) RequestProgramEnd(EndRequest::kClose);
         ApplyDeviceEvent(event);
     }
 }

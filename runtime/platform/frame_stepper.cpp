@@ -1,7 +1,6 @@
 #include "platform/frame_stepper.h"
 
-#include "core/error_log.h"
-#include "core/program_end.h"
+#include "platform/reports.h"
 
 bool FrameStepper::Step() {
     std::optional<ReplayFrame> next = source_->Next();
@@ -10,7 +9,7 @@ bool FrameStepper::Step() {
     mouse_taken_ = false;
     if (recording_ && !recording_->Write(frame_)) {
         // The run goes on; only its recording stops.
-        WriteErrorLog("The recording cannot be written further");
+        ReportMessage("The recording cannot be written further");
         recording_.reset();
     }
     return true;
@@ -26,7 +25,7 @@ MouseReading FrameStepper::TakeMouse() {
 namespace {
 
 void StepOrEnd(FrameStepper& stepper) {
-    if (!stepper.Step()) END();
+    if (!stepper.Step()) RequestProgramEnd(EndRequest::kReplayEnded);
 }
 
 class SteppedInput : public InputSource {

@@ -21,7 +21,8 @@
 // replay read the same from them.
 //
 // End. When a replay has no further frame (its end, or a cut-off or damaged
-// frame), the step ends the program as Esc does: through END, exit code 0.
+// frame), the step ends the program as Esc does (EndRequest::kReplayEnded),
+// exit code 0.
 #pragma once
 
 #include <memory>

@@ -7,10 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "core/error_log.h"
-#include "core/program_end.h"
 #include "platform/frame_source.h"
 #include "platform/frame_stepper.h"
+#include "platform/reports.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ std::string Environment(const char* name) {
 
 void Report(const std::string& message) {
     std::fprintf(stderr, "%s\n", message.c_str());
-    WriteErrorLog(message.c_str());
+    ReportMessage(message.c_str());
 }
 
 double ReplaySpeed() {
@@ -91,7 +90,7 @@ void StartRecordingOrReplay() {
     // The first frame is the start of the run: the time start-up reads.
     if (!stepper || !stepper->Step()) {
         Report("The replay cannot be read: " + replay_path);
-        END();
+        RequestProgramEnd(EndRequest::kReplayEnded);
     }
     UseFrameStepper(stepper, std::move(run.waiting));
 }

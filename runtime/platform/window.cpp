@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+PlatformWindow* __hWnd = nullptr;
+
 namespace {
 
 bool VideoStarted() {
@@ -101,6 +103,20 @@ void PlatformWindow::EnterWindowed(int width, int height) {
     SDL_SetWindowFullscreen(window_, 0);
     SDL_SetWindowSize(window_, width, height);
     SDL_ShowWindow(window_);
+}
+
+void PlatformWindow::HideForDialog() {
+    fullscreen_before_dialog_ = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+    Hide();
+    if (fullscreen_before_dialog_) ShowCursor(true);
+}
+
+void PlatformWindow::ShowAfterDialog() {
+    SDL_ShowWindow(window_);
+    if (!fullscreen_before_dialog_) return;
+    // The display mode chosen on entering full screen is still the window's.
+    if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0) SDL_RaiseWindow(window_);
+    ShowCursor(false);
 }
 
 void PlatformWindow::ShowCursor(bool show) {

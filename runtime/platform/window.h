@@ -25,6 +25,11 @@ public:
     bool EnterFullscreen(int width, int height, int bits_per_pixel);
     // Back to a window on the desktop with a client area of width x height.
     void EnterWindowed(int width, int height);
+    // Hides the window while another program's dialog is up, leaving full
+    // screen (and showing the cursor) when it was there; ShowAfterDialog brings
+    // it back in the mode it had.
+    void HideForDialog();
+    void ShowAfterDialog();
     void ShowCursor(bool show);
     int DesktopBitsPerPixel() const;
     void ClientSize(int& width, int& height) const;
@@ -49,11 +54,15 @@ private:
     explicit PlatformWindow(SDL_Window* window) : window_(window) {}
     SDL_Window* window_;
     long swaps_ = 0;
+    bool fullscreen_before_dialog_ = false;
 };
 
 // OpenGL extension queries of the current context.
 bool GLExtensionSupported(const char* name);
 void* GLProcAddress(const char* name);
+
+// The program's one window, once start-up has made it.
+extern PlatformWindow* __hWnd;
 
 // Shows a modal notice when a person can answer it (a real display, and
 // MORVANE_NO_NOTICE not set); returns whether it was shown.

@@ -86,6 +86,16 @@ TEST_F(EndProgramDeathTest, EndProgramKeepsARecordedCode) {
     EXPECT_EQ(ErrorLogLines(), (std::vector<std::string>{"-End On Line", "3", "12.5", "1.23457e+06", "0"}));
 }
 
+TEST_F(EndProgramDeathTest, FatalErrorRunsTheInstalledEndAndStillExitsWhenItReturns) {
+    EXPECT_EXIT(
+        {
+            SetProgramEnd([] { WriteErrorLog("the installed end ran"); });
+            FatalError(kErrorFile);
+        },
+        testing::ExitedWithCode(0), "");
+    EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"the installed end ran"});
+}
+
 // Static clean-up runs at the end, and a second end from inside it still exits with code 0.
 struct EndsAgainWhenDestroyed {
     ~EndsAgainWhenDestroyed() {

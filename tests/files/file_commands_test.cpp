@@ -1,3 +1,4 @@
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -13,6 +14,7 @@
 #include "files/dialog_window.h"
 #include "files_test_support.h"
 #include "platform/program_path.h"
+#include "support/test_runtime.h"
 
 namespace {
 
@@ -190,8 +192,20 @@ TEST(FileFilter, PairsAreSplitAndALoneDescriptionIsDropped) {
     EXPECT_TRUE(ParseFileFilter("").empty());
 }
 
-TEST(DialogWindow, TheDialogRunsBetweenHidingAndRestoring) {
-    EXPECT_EQ(RunWithWindowHidden([] { return 42; }), 42);
+bool WindowShown() {
+    return (SDL_GetWindowFlags(SDL_GL_GetCurrentWindow()) & SDL_WINDOW_SHOWN) != 0;
+}
+
+TEST(DialogWindow, TheWindowIsHiddenWhileTheDialogRunsAndComesBackAsItWas) {
+    StartTestRuntime();
+    int width = 0;
+    int height = 0;
+    ASSERT_TRUE(WindowShown());
+    EXPECT_FALSE(RunWithWindowHidden(WindowShown));
+    EXPECT_TRUE(WindowShown());
+    __hWnd->ClientSize(width, height);
+    EXPECT_EQ(width, 640);
+    EXPECT_EQ(height, 480);
 }
 
 }  // namespace

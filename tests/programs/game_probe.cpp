@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/program_entry.h"
+#include "app/program_entry.h"
 #include "gpc_temp.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
 #include <GL/gl.h>
 
@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/shutdown.h"
 #include "core/command_line.h"
 #include "core/dxinput.h"
 #include "core/error_log.h"
@@ -23,8 +24,6 @@
 #include "platform/heap.h"
 #include "platform/replay_start.h"
 #include "platform/window.h"
-
-PlatformWindow* __hWnd = nullptr;
 
 namespace {
 
@@ -59,6 +58,7 @@ std::uint16_t Low16Bits(std::int32_t value) {
 
 int GlobalInit(const char* command_line, const char* title) {
     KeepHeapBetweenFrames();
+    InstallProgramEnd();
     __g_cmdline = command_line;
     std::string error;
     ProgramWindow() = PlatformWindow::Create("Morvane", 50, 50, __QV_RESX, __QV_RESY, error);

@@ -1,4 +1,4 @@
-#include "core/text_input.h"
+#include "gfx2d/text_input.h"
 
 #include <cstdint>
 

@@ -1,11 +1,12 @@
-#include "core/program_entry.h"
+#include "app/program_entry.h"
 
 #include <string>
 
-#include "core/input_commands.h"
+#include "app/shutdown.h"
+#include "app/startup.h"
 #include "core/program_end.h"
-#include "core/startup.h"
 #include "core/startup_settings.h"
+#include "gfx2d/mouse_position.h"
 
 namespace {
 

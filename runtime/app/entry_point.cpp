@@ -3,7 +3,7 @@
 #include <cctype>
 #include <string>
 
-#include "core/program_entry.h"
+#include "app/program_entry.h"
 
 namespace {
 
