@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
@@ -8,6 +7,7 @@
 
 #include "gfx2d/bitmap_file.h"
 #include "morvane.h"
+#include "platform/temp_folder.h"
 #include "support/bitmap_writer.h"
 #include "support/drawing_test.h"
 
@@ -16,14 +16,8 @@ namespace {
 constexpr int kDisc = 21;
 constexpr int kStripes = 22;
 
-std::string TempPath(const std::string& name) {
-    return std::string(std::getenv("TMPDIR")) + "/" + name;
-}
-
-void LoadSpriteFrom(int slot, const TestBitmap& bitmap) {
-    const std::string path = TempPath("batch" + std::to_string(slot) + ".bmp");
-    WriteBitmap(path, bitmap);
-    ASSERT_TRUE(pPrism->LoadSprite(slot, path.c_str(), OpenGLPrism::kSpriteKey, false));
+std::string SpritePath(int slot) {
+    return PrivateTempFolder() + "batch" + std::to_string(slot) + ".bmp";
 }
 
 std::vector<unsigned char> WholeFrame() {
@@ -41,13 +35,18 @@ protected:
         DrawingTest::SetUp();
         // A yellow disc on the key colour, and 37 x 19 (a texture larger than
         // the image) of blue and green stripes.
-        LoadSpriteFrom(kDisc, {32, 32, 24, false, {}, [](int x, int y) {
-                                   const bool inside = (x - 16) * (x - 16) + (y - 16) * (y - 16) < 200;
-                                   return inside ? TestRgb{255, 255, 0} : TestRgb{255, 0, 128};
-                               }});
-        LoadSpriteFrom(kStripes, {37, 19, 24, false, {}, [](int x, int) {
-                                      return x % 3 == 0 ? TestRgb{0, 0, 255} : TestRgb{0, 200, 60};
-                                  }});
+        const TestBitmap disc{32, 32, 24, false, {}, [](int x, int y) {
+                                  const bool inside = (x - 16) * (x - 16) + (y - 16) * (y - 16) < 200;
+                                  return inside ? TestRgb{255, 255, 0} : TestRgb{255, 0, 128};
+                              }};
+        const TestBitmap stripes{
+            37,    19, 24,
+            false, {}, [](int x, int) {
+                                     return x % 3 == 0 ? TestRgb{0, 0, 255} : TestRgb{0, 200, 60}; }};
+        WriteBitmap(SpritePath(kDisc), disc);
+        WriteBitmap(SpritePath(kStripes), stripes);
+        for (const int slot : {kDisc, kStripes})
+            ASSERT_TRUE(pPrism->LoadSprite(slot, SpritePath(slot).c_str(), OpenGLPrism::kSpriteKey, false));
     }
     void TearDown() override { pPrism->SetBatching(true); }
 
@@ -195,7 +194,7 @@ TEST_F(Batching, ReadingTheFrameDrawsTheBatchFirst) {
          }},
         {"SAVEBMP",
          [] {
-             const std::string path = TempPath("batched.bmp");
+             const std::string path = PrivateTempFolder() + "batched.bmp";
              SAVEBMP(DynStr(path.c_str()));
              std::uint8_t r = 0, g = 0, b = 0;
              if (const std::optional<BitmapFile> shot = ReadBitmapFile(path)) shot->PixelAt(10, 10, r, g, b);
