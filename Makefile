@@ -11,7 +11,7 @@ else
 BUILD_DIR ?= build
 endif
 
-.PHONY: all deps configure build test bench run demo format check-format clean
+.PHONY: all deps configure build test bench fuzz run demo format check-format clean
 
 all: build
 
@@ -53,6 +53,17 @@ demo: build
 bench: build
 	@for b in $(BUILD_DIR)/bin/*_bench; do echo "== $$b"; $$b; done
 
+# Builds the fuzz harnesses with clang, libFuzzer and the sanitizers in
+# build-fuzz/ and runs each for FUZZ_SECONDS over a copy of its seed corpus;
+# any finding fails.
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD_DIR ?= build-fuzz
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DMORVANE_FUZZ=ON \
+		-DMORVANE_BUILD_TESTS=OFF -DMORVANE_BUILD_BENCH=OFF > /dev/null
+	@cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target fuzzers
+	@scripts/run-fuzzers $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)
+
 format:
 	@git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format -i
 
@@ -60,4 +71,4 @@ check-format:
 	@git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 clean:
-	@rm -rf build build-sanitize
+	@rm -rf build build-sanitize build-fuzz

@@ -15,7 +15,9 @@ if(MORVANE_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
         message(FATAL_ERROR "MORVANE_FUZZ needs clang (libFuzzer): configure with -DCMAKE_CXX_COMPILER=clang++")
     endif()
-    # Coverage for the fuzzer and the sanitizers in everything, the runtime included.
-    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
-    add_link_options(-fsanitize=address,undefined)
+    # Coverage for the fuzzer and the sanitizers in everything, the runtime
+    # included; any sanitizer report ends the run, so the fuzzer sees it as a finding.
+    set(MORVANE_BUILD_FUZZERS ON)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
 endif()

@@ -24,14 +24,9 @@ std::string CommandLineOf(int argc, char** argv) {
 
 }  // namespace
 
-int MorvaneMain(int argc, char** argv, const char* title) {
-    __QV_RESX = 640;
-    __QV_RESY = 480;
+int MorvaneMain(int argc, char** argv, const char* title, const StartupSettings& settings) {
+    ApplyStartupSettings(settings);
     const std::string command_line = CommandLineOf(argc, argv);
-    __QV_FULLSCREEN = 0;
-    __QV_FRAMERATE = -1;
-    __QV_DEBUG = 0;
-    __QV_WANTMOUSE = 1;
     GlobalInit(command_line.c_str(), title);
     __g_mx = 100.0;
     __g_my = 100.0;

@@ -3,12 +3,14 @@
 #include "app/startup.h"
 #include "core/error_log.h"
 #include "core/program_end.h"
+#include "platform/end_signals.h"
 #include "platform/reports.h"
 
 namespace {
 
 // A replay that ends stands for Esc, which ends through END (error code 0 at
-// the current line); a close request keeps the recorded error.
+// the current line); a close request, an end signal and a lost display keep
+// the recorded error.
 void EndOnRequest(EndRequest request) {
     if (request == EndRequest::kReplayEnded) END();
     EndProgram();
@@ -24,4 +26,5 @@ void InstallProgramEnd() {
     SetProgramEnd(EndProgram);
     SetEndRequestHandler(EndOnRequest);
     SetMessageWriter(WriteErrorLog);
+    CatchEndSignals();
 }

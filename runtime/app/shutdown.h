@@ -7,6 +7,7 @@
 [[noreturn]] void EndProgram();
 
 // Makes EndProgram the end of every layer below: FatalError and END, the
-// window's close request, the end of a replay; and sends the platform's
-// messages to the error log.
+// window's close request, the end of a replay, an end signal (SIGTERM, SIGINT,
+// SIGHUP) and the loss of the display; and sends the platform's messages to
+// the error log.
 void InstallProgramEnd();

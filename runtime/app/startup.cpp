@@ -11,7 +11,6 @@
 #include "core/command_line.h"
 #include "core/dxinput.h"
 #include "core/error_log.h"
-#include "core/program_end.h"
 #include "core/random.h"
 #include "core/startup_settings.h"
 #include "core/whole_number.h"
@@ -21,14 +20,17 @@
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/text_commands.h"
 #include "gfx3d/prism3d.h"
+#include "platform/display_loss.h"
 #include "platform/heap.h"
 #include "platform/replay_start.h"
 #include "platform/window.h"
 
 namespace {
 
+// The window is deleted by DeleteRuntimeObjects alone: its holder is never
+// destroyed, so that no static clean-up at exit tears down SDL's video.
 std::unique_ptr<PlatformWindow>& ProgramWindow() {
-    static std::unique_ptr<PlatformWindow> window;
+    static auto& window = *new std::unique_ptr<PlatformWindow>();
     return window;
 }
 
@@ -38,20 +40,26 @@ std::unique_ptr<PlatformWindow>& ProgramWindow() {
     EndProgram();
 }
 
-// Font 0 comes from "Smalfont.bmp" beside the program (or in its container);
-// a program without it cannot print, so start-up ends with error 3.
+// Font 0 comes from "Smalfont.bmp" beside the program or in its container; a
+// program with neither starts with the font built into the runtime.
 void LoadDefaultFont() {
     constexpr const char* kDefaultFont = "Smalfont.bmp";
     if (ResolveFileName(kDefaultFont).empty()) {
-        std::fprintf(stderr, "%s is missing beside the program.\n", kDefaultFont);
-        WriteErrorLog((std::string(kDefaultFont) + " cannot be found").c_str());
-        FatalError(kErrorFile);
+        pPrism->LoadBuiltInFont(0);
+    } else {
+        LOADFONT(DynStr(kDefaultFont), 0);
     }
-    LOADFONT(DynStr(kDefaultFont), 0);
 }
 
 std::uint16_t Low16Bits(std::int32_t value) {
     return static_cast<std::uint16_t>(value);
+}
+
+// The display keeps its size in 16 bits; larger windows no display shows.
+constexpr std::int32_t kLargestWindowSide = 16384;
+
+bool IsPossibleWindowSide(std::int32_t pixels) {
+    return pixels >= 1 && pixels <= kLargestWindowSide;
 }
 
 }  // namespace
@@ -60,6 +68,12 @@ int GlobalInit(const char* command_line, const char* title) {
     KeepHeapBetweenFrames();
     InstallProgramEnd();
     __g_cmdline = command_line;
+    if (!IsPossibleWindowSide(__QV_RESX) || !IsPossibleWindowSide(__QV_RESY)) {
+        DeleteErrorLog();
+        StartupFailed("The window size " + std::to_string(__QV_RESX) + " x " + std::to_string(__QV_RESY) +
+                      " is not possible: each side takes 1 to " + std::to_string(kLargestWindowSide) +
+                      " pixels.");
+    }
     std::string error;
     ProgramWindow() = PlatformWindow::Create("Morvane", 50, 50, __QV_RESX, __QV_RESY, error);
     if (!ProgramWindow()) {
@@ -98,8 +112,9 @@ int GlobalInit(const char* command_line, const char* title) {
 }
 
 void DeleteRuntimeObjects() {
-    // Display lists and buffers belong to the display's context: freed while it exists.
-    if (pPrism != nullptr) prism3D.FreeObjects();
+    // Display lists and buffers belong to the display's context: freed while
+    // it exists, and left alone when the display has been lost.
+    if (pPrism != nullptr && !DisplayLost()) prism3D.FreeObjects();
     delete pPrism;
     pPrism = nullptr;
     delete pDXin;

@@ -7,13 +7,6 @@
 
 DXInput* pDXin = nullptr;
 
-namespace {
-
-constexpr std::uint8_t kLeftShift = 0x2A;
-constexpr std::uint8_t kRightShift = 0x36;
-
-}  // namespace
-
 DXInput::~DXInput() {
     if (opened_) TheInput().Close();
 }
@@ -31,6 +24,14 @@ std::uint32_t DXInput::CreateDInput(bool want_mouse) {
 
 void DXInput::GetKeyboardStatus() {
     TheInput().ReadKeys(keys_);
+    presses_.KeepPresses(keys_);
+    for (KeyPress press; TheInput().TakeKeyPress(press);)
+        presses_.KeepForCharacters(press);
+}
+
+bool DXInput::IsKeyDown(std::uint8_t code) {
+    const bool pressed = presses_.TakePress(code);
+    return (keys_[code] & kKeyDown) != 0 || pressed;
 }
 
 char DXInput::Scan2Ascii(std::uint8_t code) const {
@@ -57,16 +58,12 @@ char DXInput::Scan2Ascii(std::uint8_t code) const {
 
 char DXInput::GetKeyChar() {
     GetKeyboardStatus();
-    char c = 0;
-    for (int code = 0; code < 255 && c == 0; ++code) {
-        if (IsKeyDown(static_cast<std::uint8_t>(code))) c = Scan2Ascii(static_cast<std::uint8_t>(code));
+    for (KeyPress press; presses_.TakeCharacterPress(press);) {
+        const char c = Scan2Ascii(press.code);
+        if (c == 0) continue;
+        return press.shift && c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
     }
-    if ((IsKeyDown(kLeftShift) || IsKeyDown(kRightShift)) && c >= 'a' && c <= 'z')
-        c = static_cast<char>(c - 32);
-    // A key held down is reported on the first poll that sees it only.
-    if (c == last_char_) return 0;
-    last_char_ = c;
-    return c;
+    return 0;
 }
 
 bool DXInput::GetMouseData(MouseReading& reading) {

@@ -1,10 +1,13 @@
 // DXInput: the keyboard, mouse and joysticks as the input commands see them.
-// Every query polls the current state; there is no event queue.
+// Every query polls the devices. A key pressed since the previous poll counts
+// as down even when it is up again, and the keys' presses are kept in order
+// for the characters they type (core/key_press_memory.h).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "core/key_press_memory.h"
 #include "platform/input_source.h"
 
 class DXInput {
@@ -23,10 +26,14 @@ public:
 
     // Refreshes the key state.
     void GetKeyboardStatus();
-    // Whether key `code` was down at the last refresh.
-    bool IsKeyDown(std::uint8_t code) const { return (keys_[code] & kKeyDown) != 0; }
-    // The character of a newly pressed key, or 0; a key held down is reported once.
+    // Whether key `code` was down at the last refresh, or was pressed since a
+    // test of it last reported a press (a tap between two refreshes).
+    bool IsKeyDown(std::uint8_t code);
+    // The character of the oldest key press not yet taken, or 0: each press is
+    // reported once, so a key held down gives its character once.
     char GetKeyChar();
+    // A frame has been presented: presses nobody asked for within a whole frame are forgotten.
+    void EndFrame() { presses_.EndFrame(); }
     // The character key `code` gives, or 0: Enter gives 10, Backspace 8.
     char Scan2Ascii(std::uint8_t code) const;
     bool AnyKey() { return GetKeyChar() != 0; }
@@ -44,7 +51,7 @@ public:
 
 private:
     KeyStates keys_{};
-    char last_char_ = 0;
+    KeyPressMemory presses_;
     int joystick_count_ = 0;
     bool opened_ = false;
 };

@@ -3,13 +3,15 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "files/whole_file.h"
+
 namespace {
 
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 // Headers and palette together never need more than this; a larger data
 // offset is a lie.
-constexpr std::uint32_t kMaxDataOffset = 64 * 1024;
+constexpr std::uint32_t kMaxDataOffset = kMaxBitmapFileBytes - kMaxBitmapPixelBytes;
 
 std::uint16_t U16(std::span<const std::uint8_t> bytes, std::size_t at) {
     return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
@@ -36,23 +38,21 @@ std::int64_t Magnitude(std::int32_t value) {
     return std::llabs(static_cast<std::int64_t>(value));
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t limit) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) return std::nullopt;
-    const std::streamoff size = file.tellg();
-    if (size < 0 || static_cast<std::size_t>(size) > limit) return std::nullopt;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    file.seekg(0);
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
-    return bytes;
+}  // namespace
+
+namespace {
+
+const std::uint8_t* PixelBytes(const BitmapFile& bitmap, int x, int y) {
+    const std::size_t row =
+        static_cast<std::size_t>(bitmap.height - 1 - y) * static_cast<std::size_t>(bitmap.stride);
+    return bitmap.pixels.data() + row +
+           static_cast<std::size_t>(x) * static_cast<std::size_t>(bitmap.bits / 8);
 }
 
 }  // namespace
 
 void BitmapFile::PixelAt(int x, int y, std::uint8_t& red, std::uint8_t& green, std::uint8_t& blue) const {
-    const std::size_t row = static_cast<std::size_t>(height - 1 - y) * static_cast<std::size_t>(stride);
-    const std::uint8_t* pixel =
-        pixels.data() + row + static_cast<std::size_t>(x) * static_cast<std::size_t>(bits / 8);
+    const std::uint8_t* pixel = PixelBytes(*this, x, y);
     if (bits == 8) {
         // An index beyond the palette the file holds reads as black.
         const std::size_t entry = static_cast<std::size_t>(pixel[0]) * 4;
@@ -65,6 +65,10 @@ void BitmapFile::PixelAt(int x, int y, std::uint8_t& red, std::uint8_t& green, s
     blue = pixel[0];
     green = pixel[1];
     red = pixel[2];
+}
+
+std::uint8_t BitmapFile::AlphaAt(int x, int y) const {
+    return alpha && bits == 32 ? PixelBytes(*this, x, y)[3] : 255;
 }
 
 std::optional<std::pair<int, int>> ParseBitmapSize(std::span<const std::uint8_t> bytes) {
@@ -101,8 +105,7 @@ std::optional<BitmapFile> ParseBitmap(std::span<const std::uint8_t> bytes) {
 }
 
 std::optional<BitmapFile> ReadBitmapFile(const std::string& path) {
-    const std::optional<std::vector<std::uint8_t>> bytes =
-        ReadWholeFile(path, kMaxDataOffset + kMaxBitmapPixelBytes);
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path, kMaxBitmapFileBytes);
     if (!bytes) return std::nullopt;
     return ParseBitmap(*bytes);
 }

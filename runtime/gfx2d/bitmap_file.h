@@ -1,6 +1,7 @@
 // Reading Windows bitmap files: 8-bit (palette), 24-bit and 32-bit images.
 // A bitmap is outside input: every size and offset is checked against the
-// bytes really there, and a file that does not fit is refused.
+// bytes really there, and a file that does not fit is refused. Images of the
+// other formats are held in the same record once decoded (gfx2d/image_file.h).
 #pragma once
 
 #include <cstdint>
@@ -16,13 +17,20 @@ struct BitmapFile {
     int stride = 0;                     // bytes per row, a multiple of 4
     std::vector<std::uint8_t> palette;  // 8-bit images: entries of blue, green, red, reserved
     std::vector<std::uint8_t> pixels;   // rows from the bottom of the image up
+    // 32-bit rows whose fourth byte is the pixel's alpha (a decoded image that
+    // has transparency of its own); a bitmap file's fourth byte is ignored.
+    bool alpha = false;
 
     // Red, green and blue of the pixel at column x of row y counted from the top.
     void PixelAt(int x, int y, std::uint8_t& red, std::uint8_t& green, std::uint8_t& blue) const;
+    // The alpha of that pixel: its own with `alpha` set, else 255.
+    std::uint8_t AlphaAt(int x, int y) const;
 };
 
 // The largest pixel data a bitmap may have.
 inline constexpr std::size_t kMaxBitmapPixelBytes = 256u << 20;
+// The largest bitmap file read: its headers and palette, and that pixel data.
+inline constexpr std::size_t kMaxBitmapFileBytes = (64u << 10) + kMaxBitmapPixelBytes;
 
 // The width and height in a bitmap's headers (absolute values), or nothing
 // when the bytes do not start with complete headers of a "BM" file.

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "gfx2d/built_in_font.h"
 #include "gfx2d/opengl_prism.h"
 
 namespace {
@@ -14,6 +15,12 @@ constexpr std::uint32_t kFontKey = 0x000000;  // black is transparent in a font 
 bool OpenGLPrism::LoadFont(unsigned font, const char* path) {
     if (font >= kFonts) return false;
     return LoadSprite(kFirstFontSlot + static_cast<int>(font), path, kFontKey, false);
+}
+
+bool OpenGLPrism::LoadBuiltInFont(unsigned font) {
+    if (font >= kFonts) return false;
+    const std::optional<BitmapFile> sheet = ParseBitmap(BuiltInFontBitmap());
+    return sheet && LoadSpriteImage(kFirstFontSlot + static_cast<int>(font), *sheet, kFontKey, false);
 }
 
 void OpenGLPrism::GetFontSize(int font, int& width, int& height) const {

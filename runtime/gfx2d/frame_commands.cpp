@@ -44,6 +44,7 @@ void SHOWSCREEN() {
         step();
     pDXin->GetKeyboardStatus();
     if (pDXin->IsKeyDown(kEscape) || (pDXin->IsKeyDown(kLeftAlt) && pDXin->IsKeyDown(kF4))) END();
+    pDXin->EndFrame();
     static long frames_presented = 0;
     SaveChosenFrame(++frames_presented);
     pPrism->FlipScreens();

@@ -1,5 +1,6 @@
 #include "gfx2d/frame_pacer.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -10,6 +11,9 @@ constexpr double kSpinMargin = 0.25;
 // Between the sleep margin and the spin margin, short naps keep the processor
 // mostly idle while the clock is still read often.
 constexpr double kNap = 0.1;
+// The longest sleep between two looks at the window's events, however long the
+// frame: a close request, an end signal or a lost display is noticed soon.
+constexpr double kLongestSleep = 50.0;
 
 }  // namespace
 
@@ -20,7 +24,7 @@ void FramePacer::SetMaxFps(int fps) {
 void FramePacer::Pause(Clock& clock, double remaining) const {
     if (!std::isfinite(sleep_margin_)) return;  // a pure busy wait
     if (remaining > sleep_margin_) {
-        clock.Sleep(remaining - sleep_margin_);
+        clock.Sleep(std::min(remaining - sleep_margin_, kLongestSleep));
     } else if (remaining > kSpinMargin) {
         clock.Sleep(kNap);
     }

@@ -14,8 +14,9 @@ public:
     void StartAt(double now) { next_frame_time_ = now; }
 
     // Waits until the next slot has come, calling `dispatch` for pending window
-    // events all the while, then moves the slot on by whole intervals to the
-    // first one not before now (missed slots are dropped, never made up).
+    // events all the while (at least every 50 ms), then moves the slot on by
+    // whole intervals to the first one not before now (missed slots are
+    // dropped, never made up).
     // Returns 1 + the milliseconds spent.
     double WaitForNextSlot(Clock& clock, const std::function<void()>& dispatch);
 

@@ -7,6 +7,7 @@
 #include "core/error_log.h"
 #include "gfx2d/gl_extensions.h"
 #include "platform/clock.h"
+#include "platform/display_loss.h"
 #include "platform/events.h"
 
 OpenGLPrism* pPrism = nullptr;
@@ -38,6 +39,11 @@ OpenGLPrism::OpenGLPrism() {
 }
 
 OpenGLPrism::~OpenGLPrism() {
+    // Nothing of a lost display is touched: its textures, its mode and its context went with it.
+    if (DisplayLost()) {
+        context_.reset();
+        return;
+    }
     if (context_) FreeAll();
     if (window_ != nullptr && fullscreen_) DoWindowed();
     context_.reset();

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "gfx2d/bitmap_file.h"
 #include "gfx2d/draw_batch.h"
 #include "gfx2d/frame_pacer.h"
 #include "gfx2d/texture_units.h"
@@ -98,10 +99,12 @@ public:
     // Draw calls the batch has made so far.
     long BatchDraws() const { return batch_.Draws(); }
 
-    // Sprites: bitmaps loaded into slots 0 to 4094 as a plain and a mipmapped
+    // Sprites: images loaded into slots 0 to 4094 as a plain and a mipmapped
     // texture. Slot numbers outside the table are refused.
     static bool IsSpriteSlot(int sprite) { return sprite >= 0 && sprite < kSpriteSlots; }
     bool LoadSprite(int sprite, const char* path, std::uint32_t key, bool normal_map);
+    // The same from an image already in memory.
+    bool LoadSpriteImage(int sprite, const BitmapFile& image, std::uint32_t key, bool normal_map);
     void FreeSprite(int sprite);
     void GetSpriteSize(int sprite, int& width, int& height) const;
 
@@ -132,6 +135,8 @@ public:
 
     // Fonts: sheets of 16 x 8 character cells in slots 4079 to 4094.
     bool LoadFont(unsigned font, const char* path);
+    // The font sheet built into the runtime, as font `font`.
+    bool LoadBuiltInFont(unsigned font);
     void DrawTextA(std::int16_t font, const char* text, std::int16_t x, std::int16_t y);
     void GetFontSize(int font, int& width, int& height) const;
 
@@ -188,6 +193,9 @@ private:
     };
 
     GLuint TextureOf(int sprite, int mipmap) const;
+    void MakeSpriteTextures(int sprite, const BitmapFile& image, std::uint32_t key, bool normal_map);
+    // Records the image size and its power-of-two texture size.
+    void SetSpriteSize(int sprite, int width, int height);
     // The texture-coordinate extent of a sprite's image within its texture.
     void SpriteExtent(int sprite, float& u, float& v) const;
     // One quad of a sprite between two corners, with the sprite's texture:

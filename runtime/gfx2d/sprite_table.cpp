@@ -1,6 +1,7 @@
-// The sprite table: loading bitmaps into slots and freeing them.
+// The sprite table: loading images into slots and freeing them.
 #include <algorithm>
 
+#include "gfx2d/image_file.h"
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/texture_pixels.h"
 #include "gfx2d/textures.h"
@@ -8,20 +9,35 @@
 bool OpenGLPrism::LoadSprite(int sprite, const char* path, std::uint32_t key, bool normal_map) {
     if (!IsSpriteSlot(sprite) || path == nullptr) return false;
     FreeSprite(sprite);
-    int width = 0;
-    int height = 0;
-    GetBMPSize(path, width, height);
-    if (width == 0 || height == 0) return false;
-    SpriteSlot& slot = sprites_[static_cast<std::size_t>(sprite)];
+    const SpriteImage read = ReadSpriteImage(path);
+    if (read.width == 0 || read.height == 0) return false;
+    // The slot takes the image's sizes even when its pixels cannot be read.
+    if (read.image) MakeSpriteTextures(sprite, *read.image, key, normal_map);
+    SetSpriteSize(sprite, read.width, read.height);
+    return true;
+}
+
+bool OpenGLPrism::LoadSpriteImage(int sprite, const BitmapFile& image, std::uint32_t key, bool normal_map) {
+    if (!IsSpriteSlot(sprite)) return false;
+    FreeSprite(sprite);
+    MakeSpriteTextures(sprite, image, key, normal_map);
+    SetSpriteSize(sprite, image.width, image.height);
+    return true;
+}
+
+void OpenGLPrism::MakeSpriteTextures(int sprite, const BitmapFile& image, std::uint32_t key,
+                                     bool normal_map) {
     std::array<GLuint, 2>& names = sprite_textures_[static_cast<std::size_t>(sprite)];
-    // The slot takes the bitmap's sizes even when its pixels cannot be read.
-    MakeBMPTexture(path, 0, 0, 0, 0, names[0], &names[1], key, true, normal_map);
+    MakeTextureFromBitmap(image, 0, 0, 0, 0, names[0], &names[1], key, true, normal_map);
+}
+
+void OpenGLPrism::SetSpriteSize(int sprite, int width, int height) {
+    SpriteSlot& slot = sprites_[static_cast<std::size_t>(sprite)];
     const auto to_int16 = [](int value) { return static_cast<std::int16_t>(std::min(value, 32767)); };
     slot.texture_width = to_int16(PowerOfTwoAtLeast(width));
     slot.texture_height = to_int16(PowerOfTwoAtLeast(height));
     slot.image_width = to_int16(width);
     slot.image_height = to_int16(height);
-    return true;
 }
 
 void OpenGLPrism::FreeSprite(int sprite) {

@@ -1,7 +1,8 @@
-// Background surfaces: bitmaps or copies of the frame buffer cut into tiles,
+// Background surfaces: images or copies of the frame buffer cut into tiles,
 // each tile its own texture, drawn behind everything.
 #include <algorithm>
 
+#include "gfx2d/image_file.h"
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/textures.h"
 
@@ -15,7 +16,7 @@ constexpr int kGrabTileLimit = 256;
 bool OpenGLPrism::LoadSurface(int surface, const char* path, bool /*unused*/) {
     if (!IsSurface(surface) || path == nullptr) return false;
     FinishBatch();  // the tiles are made with OpenGL's texture bindings
-    const std::optional<BitmapFile> bitmap = ReadBitmapFile(path);
+    const std::optional<BitmapFile> bitmap = ReadImageFile(path);
     // A bitmap needing more tiles than the grid holds cannot be a surface.
     if (!bitmap || bitmap->width > kSurfaceGrid * kBitmapTile ||
         bitmap->height > kSurfaceGrid * kBitmapTile) {

@@ -23,6 +23,18 @@ void DrawInputLine(const DynStr& text, std::int16_t x, std::int16_t y, bool curs
     SHOWSCREEN();
 }
 
+// Edits the text by one typed character; true for Enter, which ends the input.
+bool ApplyCharacter(DynStr& text, char c) {
+    if (c == 10) return true;
+    if (c == 8) {
+        if (text.Length() > 0) text.Left(text.Length() - 1);
+    } else {
+        const char typed[2] = {c, '\0'};
+        text += typed;
+    }
+    return false;
+}
+
 }  // namespace
 
 void INPUT(DynStr& text, double x, double y) {
@@ -35,20 +47,19 @@ void INPUT(DynStr& text, double x, double y) {
     int quiet_frames = 0;
     bool cursor = false;
     for (;;) {
-        const char c = pDXin->GetKeyChar();
-        if (c == 0) {
-            if (++quiet_frames > kBlinkFrames) {
-                quiet_frames = 0;
-                cursor = !cursor;
+        // Every character typed since the previous frame, so that a quick
+        // typist's letters all arrive however low the frame rate.
+        bool typed = false;
+        for (char c = pDXin->GetKeyChar(); c != 0; c = pDXin->GetKeyChar()) {
+            typed = true;
+            if (ApplyCharacter(text, c)) {
+                pPrism->FreeSurface(kInputSurface);
+                return;
             }
-        } else if (c == 10) {
-            pPrism->FreeSurface(kInputSurface);
-            return;
-        } else if (c == 8) {
-            if (text.Length() > 0) text.Left(text.Length() - 1);
-        } else {
-            const char typed[2] = {c, '\0'};
-            text += typed;
+        }
+        if (!typed && ++quiet_frames > kBlinkFrames) {
+            quiet_frames = 0;
+            cursor = !cursor;
         }
         DrawInputLine(text, px, py, cursor);
     }

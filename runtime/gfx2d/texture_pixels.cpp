@@ -26,11 +26,13 @@ RgbaImage CutOutTexture(const BitmapFile& bitmap, int x, int y, int width, int h
             std::uint8_t red, green, blue;
             bitmap.PixelAt(source_column, source_row, red, green, blue);
             std::uint8_t* pixel = line + static_cast<std::size_t>(column) * 4;
-            if (use_key && (red | green << 8 | blue << 16) == static_cast<int>(key & 0xFFFFFF)) continue;
+            // An image with transparency of its own keeps it; the key is for images without.
+            const bool keyed = use_key && !bitmap.alpha;
+            if (keyed && (red | green << 8 | blue << 16) == static_cast<int>(key & 0xFFFFFF)) continue;
             pixel[0] = red;
             pixel[1] = green;
             pixel[2] = blue;
-            pixel[3] = 255;
+            pixel[3] = bitmap.AlphaAt(source_column, source_row);
         }
     }
     return image;

@@ -20,7 +20,8 @@ int PowerOfTwoAtLeast(int size);
 // The cut-out of width x height pixels whose top-left is column x, row y
 // (counted from the top) of the bitmap, in a buffer of texture_width x
 // texture_height. Pixels outside the bitmap and, with use_key, pixels of the
-// key colour (red + green * 256 + blue * 65536) are transparent black.
+// key colour (red + green * 256 + blue * 65536) are transparent black; an
+// image with alpha of its own has no key and keeps its alpha.
 RgbaImage CutOutTexture(const BitmapFile& bitmap, int x, int y, int width, int height, int texture_width,
                         int texture_height, std::uint32_t key, bool use_key);
 

@@ -67,11 +67,3 @@ void MakeTextureFromBitmap(const BitmapFile& bitmap, int x, int y, int width, in
         UploadMipmapChain(std::move(image));
     }
 }
-
-int MakeBMPTexture(const std::string& path, int x, int y, int width, int height, GLuint& texture,
-                   GLuint* mipmap, std::uint32_t key, bool use_key, bool normal_map) {
-    const std::optional<BitmapFile> bitmap = ReadBitmapFile(path);
-    if (!bitmap) return 0;
-    MakeTextureFromBitmap(*bitmap, x, y, width, height, texture, mipmap, key, use_key, normal_map);
-    return 1;
-}

@@ -1,22 +1,17 @@
-// Making OpenGL textures from bitmap files.
+// Making OpenGL textures from images read from files.
 #pragma once
 
 #include <GL/gl.h>
 
 #include <cstdint>
-#include <string>
 
 #include "gfx2d/bitmap_file.h"
 
-// Builds a texture from the cut-out of a bitmap file: width x height pixels
-// from column x, row y counted from the top (0 x 0: the whole bitmap), in a
+// Builds a texture from the cut-out of an image: width x height pixels from
+// column x, row y counted from the top (0 x 0: the whole image), in a
 // power-of-two texture with the colour key transparent when use_key is set.
 // Fills `texture`, and `mipmap` when asked, with a mipmapped copy; a normal
-// map replaces the pixels when normal_map is set. Returns 1, or 0 when the
-// file cannot be read as a bitmap (and then makes no texture).
-int MakeBMPTexture(const std::string& path, int x, int y, int width, int height, GLuint& texture,
-                   GLuint* mipmap, std::uint32_t key, bool use_key, bool normal_map);
-// The same from a bitmap already read.
+// map replaces the pixels when normal_map is set.
 void MakeTextureFromBitmap(const BitmapFile& bitmap, int x, int y, int width, int height, GLuint& texture,
                            GLuint* mipmap, std::uint32_t key, bool use_key, bool normal_map);
 // A new texture name with repeat wrapping and the given filters.

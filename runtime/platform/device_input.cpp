@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/device_state.h"
+#include "platform/display_loss.h"
 #include "platform/events.h"
 #include "platform/joysticks.h"
 #include "platform/key_codes.h"
@@ -30,21 +31,23 @@ public:
 
     void ReadKeys(KeyStates& keys) override {
         TakeKeyboardEvents();
-        keys = TheDeviceState().keys;
+        keys = TheDeviceState().keys.Read();
     }
+
+    bool TakeKeyPress(KeyPress& press) override { return TheDeviceState().keys.TakePress(press); }
 
     MouseReading ReadMouse() override {
         TakeMouseEvents();
         DeviceState& state = TheDeviceState();
-        MouseReading reading{ClampToInt16(state.mouse_dx), ClampToInt16(state.mouse_dy), state.left,
-                             state.right, state.middle};
+        MouseReading reading{ClampToInt16(state.mouse_dx), ClampToInt16(state.mouse_dy)};
+        state.buttons.Read(reading);
         state.mouse_dx = state.mouse_dy = 0;
         return reading;
     }
 
     void Close() override {
         joysticks_ = Joysticks();
-        if (SDL_WasInit(SDL_INIT_VIDEO) != 0) SDL_SetRelativeMouseMode(SDL_FALSE);
+        if (SDL_WasInit(SDL_INIT_VIDEO) != 0 && !DisplayLost()) SDL_SetRelativeMouseMode(SDL_FALSE);
         SDL_QuitSubSystem(SDL_INIT_EVENTS | SDL_INIT_JOYSTICK);
     }
 
@@ -56,8 +59,10 @@ private:
     Joysticks joysticks_;
 };
 
+// The holder is never destroyed, so that no static clean-up at exit closes
+// devices: the runtime's end closes them (DXInput) before exit.
 std::unique_ptr<InputSource>& CurrentInput() {
-    static std::unique_ptr<InputSource> source = MakeDeviceInput();
+    static auto& source = *new std::unique_ptr<InputSource>(MakeDeviceInput());
     return source;
 }
 

@@ -10,9 +10,9 @@ DeviceState& TheDeviceState() {
 namespace {
 
 void ApplyButton(DeviceState& state, Uint8 button, bool down) {
-    if (button == SDL_BUTTON_LEFT) state.left = down;
-    if (button == SDL_BUTTON_RIGHT) state.right = down;
-    if (button == SDL_BUTTON_MIDDLE) state.middle = down;
+    if (button == SDL_BUTTON_LEFT) state.buttons.Set(LatchedButtons::kLeft, down);
+    if (button == SDL_BUTTON_RIGHT) state.buttons.Set(LatchedButtons::kRight, down);
+    if (button == SDL_BUTTON_MIDDLE) state.buttons.Set(LatchedButtons::kMiddle, down);
 }
 
 }  // namespace
@@ -23,7 +23,7 @@ void ApplyDeviceEvent(const SDL_Event& event) {
         case SDL_KEYDOWN:
         case SDL_KEYUP:
             if (const std::uint8_t code = KeyCodeOfScancode(event.key.keysym.scancode); code != 0) {
-                state.keys[code] = event.type == SDL_KEYDOWN ? kKeyDown : 0;
+                state.keys.Set(code, event.type == SDL_KEYDOWN);
             }
             break;
         case SDL_MOUSEMOTION:

@@ -4,14 +4,13 @@
 #include <SDL_events.h>
 
 #include "platform/input_source.h"
+#include "platform/latched_input.h"
 
 struct DeviceState {
-    KeyStates keys{};
+    LatchedKeys keys;
     int mouse_dx = 0;  // movement added up since the mouse was last read
     int mouse_dy = 0;
-    bool left = false;
-    bool right = false;
-    bool middle = false;
+    LatchedButtons buttons;
 };
 
 DeviceState& TheDeviceState();

@@ -5,6 +5,7 @@
 bool FrameStepper::Step() {
     std::optional<ReplayFrame> next = source_->Next();
     if (!next) return false;
+    AddPressesBetween(frame_.keys, next->keys, presses_);
     frame_ = *next;
     mouse_taken_ = false;
     if (recording_ && !recording_->Write(frame_)) {
@@ -34,6 +35,7 @@ public:
     InputOpenResult Open(bool want_mouse) override { return stepper_->Source().Open(want_mouse); }
     void Close() override { stepper_->Source().Close(); }
     void ReadKeys(KeyStates& keys) override { keys = stepper_->Keys(); }
+    bool TakeKeyPress(KeyPress& press) override { return stepper_->TakeKeyPress(press); }
     MouseReading ReadMouse() override { return stepper_->TakeMouse(); }
     int JoystickCount() override { return 0; }
     bool ReadJoystick(int, JoystickRecord&) override { return false; }

@@ -16,9 +16,10 @@
 // next frame from the source and, when recording, writes it to the file
 // before the program sees it, so a recording is complete on disk however the
 // program ends. Input is read once per frame: the keys and buttons hold for
-// the whole frame, the mouse movement is given to the first reading. Joysticks
-// are neither recorded nor shown to the program, so a recorded run and its
-// replay read the same from them.
+// the whole frame, the mouse movement is given to the first reading, and the
+// keys that went down since the previous frame are the frame's key presses,
+// taken in the order of their codes. Joysticks are neither recorded nor shown
+// to the program, so a recorded run and its replay read the same from them.
 //
 // End. When a replay has no further frame (its end, or a cut-off or damaged
 // frame), the step ends the program as Esc does (EndRequest::kReplayEnded),
@@ -30,6 +31,7 @@
 #include "platform/clock.h"
 #include "platform/frame_source.h"
 #include "platform/input_source.h"
+#include "platform/latched_input.h"
 #include "platform/replay_file.h"
 
 class FrameStepper {
@@ -47,12 +49,15 @@ public:
     const KeyStates& Keys() const { return frame_.keys; }
     // The buttons, with the frame's movement at the first reading of the frame.
     MouseReading TakeMouse();
+    // The next key press of the frames stepped so far; false when there is none.
+    bool TakeKeyPress(KeyPress& press) { return presses_.Take(press); }
 
 private:
     std::unique_ptr<FrameSource> source_;
     std::unique_ptr<ReplayWriter> recording_;
     ReplayFrame frame_;
     bool mouse_taken_ = false;
+    KeyPressQueue presses_;
 };
 
 // Makes the stepper the input source and the program's clock; pacing then

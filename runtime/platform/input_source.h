@@ -9,10 +9,22 @@
 #include <string>
 
 // Key codes are the PC set-1 scan codes, extended keys with 0x80 added.
-using KeyStates = std::array<std::uint8_t, 256>;  // bit 7 set: the key is down
+// Bit 7 set: the key is down, or went down since the previous reading (a tap
+// shorter than the time between two readings is read once). Bit 0 set: it went
+// down since the previous reading.
+using KeyStates = std::array<std::uint8_t, 256>;
 inline constexpr std::uint8_t kKeyDown = 0x80;
+inline constexpr std::uint8_t kKeyPressed = 0x01;
 
-// Mouse movement since the previous reading, and the buttons now.
+// A key that went down, and whether a Shift key was down with it.
+struct KeyPress {
+    std::uint8_t code = 0;
+    bool shift = false;
+    bool operator==(const KeyPress&) const = default;
+};
+
+// Mouse movement since the previous reading, and the buttons: each down now,
+// or pressed since the previous reading.
 struct MouseReading {
     std::int16_t dx = 0;
     std::int16_t dy = 0;
@@ -49,6 +61,9 @@ public:
     // Opens the devices; want_mouse false leaves the mouse alone.
     virtual InputOpenResult Open(bool want_mouse) = 0;
     virtual void ReadKeys(KeyStates& keys) = 0;
+    // The oldest key press not yet taken; false when there is none. Presses
+    // come in the order the keys went down, each once.
+    virtual bool TakeKeyPress(KeyPress& press) = 0;
     // Movement since the previous call, and the buttons.
     virtual MouseReading ReadMouse() = 0;
     virtual int JoystickCount() = 0;

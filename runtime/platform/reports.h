@@ -10,8 +10,10 @@ void ReportMessage(const char* message);
 
 // Why the platform asks the program to end.
 enum class EndRequest {
-    kClose,        // the close button, Alt+F4 from the window manager, a quit signal
+    kClose,        // the close button, Alt+F4 from the window manager
     kReplayEnded,  // a replay has no further frame (or none at all), as if Esc were pressed
+    kSignal,       // SIGTERM, SIGINT or SIGHUP (platform/end_signals.h)
+    kDisplayLost,  // the display has gone (platform/display_loss.h)
 };
 // Ends the program for the request; must not return. Until start-up installs
 // the runtime's end, the process exits with code 0.

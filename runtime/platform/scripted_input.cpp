@@ -11,7 +11,8 @@ std::int16_t ClampToInt16(int value) {
 }  // namespace
 
 MouseReading ScriptedInput::ReadMouse() {
-    MouseReading reading{ClampToInt16(mouse_dx_), ClampToInt16(mouse_dy_), left_, right_, middle_};
+    MouseReading reading{ClampToInt16(mouse_dx_), ClampToInt16(mouse_dy_)};
+    buttons_.Read(reading);
     mouse_dx_ = mouse_dy_ = 0;
     return reading;
 }
@@ -33,7 +34,7 @@ void ScriptedInput::MoveMouse(int dx, int dy) {
 }
 
 void ScriptedInput::SetButtons(bool left, bool right, bool middle) {
-    left_ = left;
-    right_ = right;
-    middle_ = middle;
+    buttons_.Set(LatchedButtons::kLeft, left);
+    buttons_.Set(LatchedButtons::kRight, right);
+    buttons_.Set(LatchedButtons::kMiddle, middle);
 }

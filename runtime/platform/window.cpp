@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/display_loss.h"
+
 PlatformWindow* __hWnd = nullptr;
 
 namespace {
@@ -60,10 +62,13 @@ std::unique_ptr<PlatformWindow> PlatformWindow::Create(const char* name, int x, 
     }
     SDL_DisableScreenSaver();
     PinLoadedGLDriver();  // what the window loaded already; the context loads the rest
+    WatchForDisplayLoss(window);
     return std::unique_ptr<PlatformWindow>(new PlatformWindow(window));
 }
 
 PlatformWindow::~PlatformWindow() {
+    // A window on a lost display is left as it is: closing it would wait on a server that is gone.
+    if (DisplayLost()) return;
     SDL_DestroyWindow(window_);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
@@ -135,7 +140,7 @@ void PlatformWindow::ClientSize(int& width, int& height) const {
 }
 
 void PlatformWindow::SwapBuffers() {
-    SDL_GL_SwapWindow(window_);
+    if (!DisplayLost()) SDL_GL_SwapWindow(window_);
     ++swaps_;
 }
 
@@ -151,6 +156,7 @@ std::unique_ptr<PlatformWindow::GLContext> PlatformWindow::CreateGLContext(std::
 }
 
 PlatformWindow::GLContext::~GLContext() {
+    if (DisplayLost()) return;  // it went with its display
     SDL_GL_MakeCurrent(SDL_GL_GetCurrentWindow(), nullptr);
     SDL_GL_DeleteContext(handle_);
 }

@@ -1,4 +1,6 @@
-// The program's one window with its OpenGL context.
+// The program's one window with its OpenGL context. Once the display is lost
+// (platform/display_loss.h), neither is touched again: frames are no longer
+// presented, and deleting them leaves them as they are.
 #pragma once
 
 #include <memory>

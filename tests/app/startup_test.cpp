@@ -75,34 +75,75 @@ TEST(Program, FindsItsFontBesideItselfFromAnyFolder) {
     EXPECT_EQ(ErrorLogLines(), kThreeFrames);
 }
 
-TEST(Program, WithoutItsFontTheProgramEndsWithError3) {
-    const std::filesystem::path alone = std::filesystem::path(std::getenv("TMPDIR")) / "alone";
-    std::filesystem::create_directories(alone);
-    std::filesystem::copy_file(FRAME_LOOP_PROGRAM, alone / "frame_loop");
-    const ProgramRun run = RunFrameLoop("escape", true, "", (alone / "frame_loop").string());
-    EXPECT_EQ(run.exit_code, 0);
-    // Start-up ends before the program runs (so without its debug setting: no end record).
-    EXPECT_EQ(run.log,
-              (std::vector<std::string>{"OpenGL Software Emulation", "Smalfont.bmp cannot be found"}));
+// A screenshot of the program's second frame, taken with the command run in `folder`.
+std::optional<BitmapFile> SecondFrameOf(const std::string& program, const std::filesystem::path& folder,
+                                        const std::string& arguments = "") {
+    const std::filesystem::path shots = folder / "shots";
+    std::filesystem::create_directories(shots);
+    const std::string command = "cd '" + folder.string() + "' && MORVANE_SHOTS='" + shots.string() +
+                                "' MORVANE_SHOT_FRAMES=2 ENDING=close '" + program + "' " + arguments +
+                                " > /dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) return std::nullopt;
+    return ReadBitmapFile((shots / "frame-2.bmp").string());
 }
 
-TEST(Program, ChosenFramesAreSavedAsScreenshots) {
-    const std::filesystem::path shots = std::filesystem::path(std::getenv("TMPDIR")) / "shots";
-    std::filesystem::create_directories(shots);
-    const std::string command = "MORVANE_SHOTS='" + shots.string() +
-                                "' MORVANE_SHOT_FRAMES=2,3,99 ENDING=close '" + FRAME_LOOP_PROGRAM + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    EXPECT_FALSE(std::filesystem::exists(shots / "frame-1.bmp"));
-    EXPECT_FALSE(std::filesystem::exists(shots / "frame-99.bmp"));
-    for (int frame : {2, 3}) {
-        const std::optional<BitmapFile> shot =
-            ReadBitmapFile((shots / ("frame-" + std::to_string(frame) + ".bmp")).string());
-        ASSERT_TRUE(shot) << frame;
-        std::uint8_t red, green, blue;
-        shot->PixelAt(10 * frame - 1, 5, red, green, blue);
-        EXPECT_EQ(green, 255) << "the bar of frame " << frame;
-        shot->PixelAt(10 * frame, 5, red, green, blue);
-        EXPECT_EQ(green, 0) << "the bar of frame " << frame;
+bool IsLit(const BitmapFile& shot, int x, int y) {
+    std::uint8_t red, green, blue;
+    shot.PixelAt(x, y, red, green, blue);
+    return red != 0 || green != 0 || blue != 0;
+}
+
+// The frame loop prints "Morvane" at (0, 20) in font 0: 7 cells of 8 x 16 pixels.
+int LitPixelsOfTheText(const BitmapFile& shot) {
+    int lit = 0;
+    for (int y = 20; y < 36; ++y) {
+        for (int x = 0; x < 56; ++x)
+            lit += IsLit(shot, x, y) ? 1 : 0;
+    }
+    return lit;
+}
+
+TEST(Program, WithoutAFontBesideItTheProgramPrintsWithTheBuiltInOne) {
+    const std::filesystem::path root = std::filesystem::path(std::getenv("TMPDIR"));
+    const std::filesystem::path alone = root / "alone";
+    std::filesystem::create_directories(alone);
+    std::filesystem::copy_file(FRAME_LOOP_PROGRAM, alone / "frame_loop");
+    const ProgramRun run = RunFrameLoop("escape", false, "", (alone / "frame_loop").string());
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_EQ(run.log, kThreeFrames);
+
+    const std::optional<BitmapFile> built_in = SecondFrameOf((alone / "frame_loop").string(), alone);
+    const std::optional<BitmapFile> beside = SecondFrameOf(FRAME_LOOP_PROGRAM, root);
+    ASSERT_TRUE(built_in && beside);
+    EXPECT_GT(LitPixelsOfTheText(*built_in), 100);
+    EXPECT_FALSE(IsLit(*built_in, 60, 28));  // nothing beyond the seventh cell
+    // The built-in font is the sheet the build ships beside the programs.
+    EXPECT_EQ(built_in->pixels, beside->pixels);
+}
+
+TEST(Program, ChosenSettingsGiveTheWindowAndScreenSize) {
+    const std::filesystem::path folder = std::filesystem::path(std::getenv("TMPDIR")) / "sized";
+    const std::optional<BitmapFile> shot = SecondFrameOf(SIZED_WINDOW_PROGRAM, folder, "800 600");
+    ASSERT_TRUE(shot);
+    EXPECT_EQ(shot->width, 800);
+    EXPECT_EQ(shot->height, 600);
+    EXPECT_TRUE(IsLit(*shot, 799, 599));  // the corner of the 2D screen
+    EXPECT_FALSE(IsLit(*shot, 789, 589));
+    EXPECT_EQ(ErrorLogLines(), (std::vector<std::string>{"OpenGL Software Emulation", "client area 800 x 600",
+                                                         "-End On Line", "0", "0", "0", "0"}));
+}
+
+TEST(Program, AnImpossibleWindowSizeEndsStartUpWithAClearMessage) {
+    const std::vector<std::pair<std::string, std::string>> sizes = {
+        {"0 600", "0 x 600"}, {"800 -1", "800 x -1"}, {"20000 600", "20000 x 600"}};
+    for (const auto& [arguments, size] : sizes) {
+        DeleteErrorLog();
+        const std::string command =
+            std::string("'") + SIZED_WINDOW_PROGRAM + "' " + arguments + " > /dev/null 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0) << arguments;
+        const std::vector<std::string> log = ErrorLogLines();
+        ASSERT_FALSE(log.empty()) << arguments;
+        EXPECT_EQ(log[0], "The window size " + size + " is not possible: each side takes 1 to 16384 pixels.");
     }
 }
 

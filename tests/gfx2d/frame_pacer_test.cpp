@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -43,6 +44,18 @@ TEST_F(FramePacing, FramesStartAtTheirSlots) {
         EXPECT_LT(start - slot, 0.01) << "frame " << frame;
     }
     EXPECT_GT(dispatches_, 60);  // window events are served throughout the wait
+}
+
+TEST_F(FramePacing, ALongFrameStillLooksAtTheEventsEvery50Milliseconds) {
+    pacer_.SetMaxFps(1);
+    NextFrameStart();
+    double last_look = clock_.Now();
+    double longest_gap = 0;
+    pacer_.WaitForNextSlot(clock_, [&] {
+        longest_gap = std::max(longest_gap, clock_.Now() - last_look);
+        last_look = clock_.Now();
+    });
+    EXPECT_LE(longest_gap, 50.01);
 }
 
 TEST_F(FramePacing, ALongStallDropsWholeSlotsWithoutRushing) {

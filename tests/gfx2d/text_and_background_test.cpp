@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "support/bitmap_writer.h"
 #include "support/drawing_test.h"
 #include "support/error_log_lines.h"
+#include "support/image_writer.h"
 
 namespace {
 
@@ -135,6 +137,16 @@ TEST_F(Text, InputEditsTheTextUntilEnter) {
     DynStr text("ab");
     INPUT(text, 0, 0);
     EXPECT_STREQ(text.c_str(), "a");  // the held a and the second Backspace: edited at the end only
+
+    // A quick typist: every key down and up again within one frame.
+    runtime_ = StartTestRuntime();
+    for (std::uint8_t key : {0x23, 0x12, 0x26, 0x26, 0x18, 0x1C}) {  // h e l l o Enter
+        runtime_.input->SetKey(key, true);
+        runtime_.input->SetKey(key, false);
+    }
+    DynStr typed;
+    INPUT(typed, 0, 0);
+    EXPECT_STREQ(typed.c_str(), "hello");
 }
 
 class Backgrounds : public Text {};
@@ -209,19 +221,25 @@ TEST_F(Backgrounds, ScreenshotsRoundTrip) {
 
 using TextDeathTest = Text;
 
-TEST_F(TextDeathTest, FilesThatAreNotBitmapsEndTheProgramWithError3) {
-    const std::string path = TempPath("not_a_bitmap.bmp");
-    WriteBytes(path, {'n', 'o', 't', ' ', 'a', ' ', 'b', 'i', 't', 'm', 'a', 'p'});
-    for (int command = 0; command < 2; ++command) {
-        DeleteErrorLog();
-        EXPECT_EXIT(
-            {
-                __QV_DEBUG = 1;
-                if (command == 0) LOADFONT(DynStr(path.c_str()), 3);
-                if (command == 1) LOADBMP(DynStr(path.c_str()));
-            },
-            testing::ExitedWithCode(0), "");
-        EXPECT_EQ(LastErrorLogLines(5), (std::vector<std::string>{"-End On Line", "3", "0", "0", "0"}));
+TEST_F(TextDeathTest, FilesThatAreNotImagesOrAreCutShortEndTheProgramWithError3) {
+    const std::string not_a_bitmap = TempPath("not_a_bitmap.bmp");
+    WriteBytes(not_a_bitmap, {'n', 'o', 't', ' ', 'a', ' ', 'b', 'i', 't', 'm', 'a', 'p'});
+    const std::string cut_png = TempPath("cut.png");
+    ASSERT_TRUE(WriteImage(cut_png, TestImage{8, 8}, TestFormat::kPng));
+    std::filesystem::resize_file(cut_png, std::filesystem::file_size(cut_png) / 2);
+    for (const std::string& path : {not_a_bitmap, cut_png}) {
+        for (int command = 0; command < 2; ++command) {
+            DeleteErrorLog();
+            EXPECT_EXIT(
+                {
+                    __QV_DEBUG = 1;
+                    if (command == 0) LOADFONT(DynStr(path.c_str()), 3);
+                    if (command == 1) LOADBMP(DynStr(path.c_str()));
+                },
+                testing::ExitedWithCode(0), "");
+            EXPECT_EQ(LastErrorLogLines(5), (std::vector<std::string>{"-End On Line", "3", "0", "0", "0"}))
+                << path;
+        }
     }
 }
 

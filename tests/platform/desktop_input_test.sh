@@ -1,35 +1,34 @@
 #!/usr/bin/env bash
-# A person's input on a real X display: Xvfb, with xdotool typing and moving
-# the mouse. The program waits for the input it expects, so nothing depends on
-# timing beyond the generous limits below. Exit 77 (skipped) without Xvfb.
+# A person's input on a real X display (Xvfb) with xdotool, at the game's 10
+# frames a second: a click, a word typed briskly, and a tap of Esc, each down
+# and up again well within a frame, all reach the program. Exit 77 (skipped)
+# without Xvfb.
 set -u
 program=$1
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null || exit 77
+source "$(dirname "$0")/real_display.sh"
+prepare_real_display_test
+start_xvfb
 
-work=$(mktemp -d)
-display=":$((200 + $$ % 500))"
-cleanup() { kill "$xvfb" "$app" 2>/dev/null; rm -rf "$work"; }
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-app=""
-trap cleanup EXIT
-for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
-
-export DISPLAY=$display TMPDIR=$work MORVANE_NO_NOTICE=1
+export TMPDIR=$work MORVANE_NO_NOTICE=1
 unset SDL_VIDEODRIVER
 "$program" &
 app=$!
 timeout 20 xdotool search --sync --name 'Typing_loop' windowfocus --sync >/dev/null 2>&1 || { echo "no window"; exit 1; }
-# Keys are held as a person holds them: the input commands poll the key state once a frame.
-for key in a b; do xdotool keydown "$key"; sleep 0.15; xdotool keyup "$key"; sleep 0.1; done
 for _ in 1 2 3 4 5; do xdotool mousemove_relative 20 5; done
-for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+xdotool click 1
+wait_for_log_line '^clicked at' 30 || { error_log; echo "the click did not arrive"; exit 1; }
+xdotool type --delay 30 hello
+xdotool key Return
+wait_for_log_line '^typed' 30 || { error_log; echo "Enter did not arrive"; exit 1; }
+xdotool key Escape
+wait_for_end "$app" 30 || { error_log; echo "Esc did not end the program"; exit 1; }
 wait "$app"
 status=$?
-log="$work/morvane-$(id -u)/ErrorLog.txt"
-lines=$(tr -d '\r' < "$log")
+app=""
+lines=$(error_log)
 echo "$lines"
 [ "$status" -eq 0 ] || { echo "exit status $status"; exit 1; }
-grep -qx 'typed ab' <<< "$lines" || { echo "the keys did not arrive"; exit 1; }
-grep -qxE 'mouse (1[5-9][0-9]|200) 1[0-2][0-9]' <<< "$lines" || { echo "the mouse motion did not arrive"; exit 1; }
+grep -qx 'typed hello' <<< "$lines" || { echo "typed letters were lost"; exit 1; }
+grep -qxE 'clicked at (1[5-9][0-9]|200) 1[0-2][0-9]' <<< "$lines" || { echo "the mouse motion did not arrive"; exit 1; }
+[ "$(tail -n 5 <<< "$lines" | head -n 2 | tr '\n' ' ')" = "-End On Line 0 " ] || { echo "no orderly end"; exit 1; }
 echo "1 passed, 0 failed"

@@ -2,6 +2,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "morvane.h"
 #include "platform/joysticks.h"
 #include "platform/key_codes.h"
@@ -33,6 +35,32 @@ TEST_F(DeviceInput, KeyEventsReachTheKeyCommands) {
     PushKey(SDL_SCANCODE_G, false);
     PushKey(SDL_SCANCODE_LSHIFT, false);
     EXPECT_STREQ(INKEY_Str().c_str(), "");
+}
+
+// A person's brisk taps and clicks, each down and up again before the next read.
+TEST_F(DeviceInput, TapsBetweenTwoReadsAreReadOnceInTheirOrder) {
+    for (SDL_Scancode key :
+         {SDL_SCANCODE_H, SDL_SCANCODE_E, SDL_SCANCODE_L, SDL_SCANCODE_L, SDL_SCANCODE_O}) {
+        PushKey(key, true);
+        PushKey(key, false);
+    }
+    std::string typed;
+    for (int poll = 0; poll < 6; ++poll)
+        typed += INKEY_Str().c_str();
+    EXPECT_EQ(typed, "hello");
+
+    PushKey(SDL_SCANCODE_SPACE, true);
+    PushKey(SDL_SCANCODE_SPACE, false);
+    EXPECT_EQ(KEY(0x39), 1);
+    EXPECT_EQ(KEY(0x39), 0);
+
+    PushButton(SDL_BUTTON_LEFT, true);
+    PushButton(SDL_BUTTON_LEFT, false);
+    double x, y, b1, b2;
+    MOUSESTATE(x, y, b1, b2);
+    EXPECT_EQ(b1, 1);
+    MOUSESTATE(x, y, b1, b2);
+    EXPECT_EQ(b1, 0);
 }
 
 TEST_F(DeviceInput, MouseEventsMoveTheMousePosition) {
@@ -144,6 +172,15 @@ TEST_F(DeviceInputDeathTest, ARealEscapeKeyEndsTheFrame) {
     EXPECT_EXIT(
         {
             PushKey(SDL_SCANCODE_ESCAPE, true);
+            SHOWSCREEN();
+        },
+        testing::ExitedWithCode(0), "");
+    // A tap, read by the program's own key test before the frame's.
+    EXPECT_EXIT(
+        {
+            PushKey(SDL_SCANCODE_ESCAPE, true);
+            PushKey(SDL_SCANCODE_ESCAPE, false);
+            KEY(42);
             SHOWSCREEN();
         },
         testing::ExitedWithCode(0), "");

@@ -11,11 +11,12 @@
 
 namespace {
 
-// What the program observed in one frame: the clock twice, the keys, and the
-// mouse read twice.
+// What the program observed in one frame: the clock twice, the keys and their
+// presses, and the mouse read twice.
 struct Observed {
     double time_first, time_second;
     KeyStates keys;
+    std::vector<KeyPress> presses;
     MouseReading mouse_first, mouse_second;
     bool operator==(const Observed&) const = default;
 };
@@ -24,6 +25,8 @@ Observed Observe(FrameStepper& stepper) {
     Observed seen;
     seen.time_first = stepper.Time();
     seen.keys = stepper.Keys();
+    for (KeyPress press; stepper.TakeKeyPress(press);)
+        seen.presses.push_back(press);
     seen.mouse_first = stepper.TakeMouse();
     seen.mouse_second = stepper.TakeMouse();
     seen.time_second = stepper.Time();
@@ -67,6 +70,8 @@ TEST_F(Recording, TimeAndInputHoldStillWithinAFrame) {
     input_->MoveMouse(4, -3);
     input_->SetButtons(true, false);
     input_->SetKey(0x2A, true);
+    input_->SetKey(0x1E, true);
+    input_->SetKey(0x1E, false);         // a tap within the frame
     EXPECT_EQ(stepper_->Time(), start);  // the devices are read as a frame starts, not later
     EXPECT_EQ(stepper_->Keys()[0x2A], 0);
     EXPECT_FALSE(stepper_->TakeMouse().left);
@@ -76,6 +81,13 @@ TEST_F(Recording, TimeAndInputHoldStillWithinAFrame) {
     clock_->Advance(5);
     EXPECT_NEAR(stepper_->Time(), start + 50, 0.01);
     EXPECT_EQ(stepper_->Keys()[0x2A], kKeyDown);
+    EXPECT_EQ(stepper_->Keys()[0x1E], kKeyDown);  // down for the frame after it
+    KeyPress press;
+    ASSERT_TRUE(stepper_->TakeKeyPress(press));
+    EXPECT_EQ(press, (KeyPress{0x1E, true}));  // in the order of the codes, with the frame's Shift
+    ASSERT_TRUE(stepper_->TakeKeyPress(press));
+    EXPECT_EQ(press.code, 0x2A);
+    EXPECT_FALSE(stepper_->TakeKeyPress(press));
     const MouseReading first = stepper_->TakeMouse();
     const MouseReading second = stepper_->TakeMouse();
     EXPECT_EQ(first, (MouseReading{4, -3, true, false, false}));

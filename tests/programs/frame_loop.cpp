@@ -1,5 +1,5 @@
-// A program on the runtime for the start-up tests: it logs each frame and, at
-// the third, ends the way the ENDING variable names.
+// A program on the runtime for the start-up tests: it logs each frame, prints
+// a line, and at the third frame ends the way the ENDING variable names.
 #include <SDL.h>
 
 #include <cstdlib>
@@ -62,8 +62,10 @@ void MainGameSub() {
     LIMITFPS(60);
     for (int frame = 1;; ++frame) {
         WriteErrorLog(("frame " + std::to_string(frame)).c_str());
-        // A frame that can be told apart in a screenshot: a bar as wide as its number.
+        // A frame that can be told apart in a screenshot: a bar as wide as its
+        // number, and a line of text in font 0.
         FILLRECT(0, 0, 10 * frame, 10, 0x00FF00);
+        PRINT(LitStr("Morvane"), 0, 20);
         if (frame == 3) {
             const std::string how = ending != nullptr ? ending : "";
             if (how == "return") {

@@ -1,24 +1,46 @@
-// A program on the runtime for the desktop input test: it waits (at most 15
-// seconds) until "ab" has been typed and the mouse has moved right past 150,
-// then logs what it saw and ends.
+// A program on the runtime for the desktop input test, at 10 frames a second
+// as the game runs: it waits for a click of the left button and logs where the
+// mouse is, logs the line that INPUT edits, then runs frames, testing a key in
+// each as the game does, until Esc ends the program. The click and the last
+// frames give up after 30 seconds.
 #include <string>
 
 #include "morvane.h"
 
+namespace {
+
+constexpr int kFramesToWait = 300;
+
+std::string Position(double x, double y) {
+    return std::to_string(static_cast<int>(x)) + " " + std::to_string(static_cast<int>(y));
+}
+
+}  // namespace
+
 void MainGameSub() {
-    LIMITFPS(60);
+    LIMITFPS(10);
     __QV_DEBUG = 1;
-    std::string typed;
     double x = 0, y = 0, b1 = 0, b2 = 0;
-    for (int frame = 0; frame < 900; ++frame) {
-        const DynStr c = INKEY_Str();
-        if (LEN(c) > 0) typed += c.c_str();
+    for (int frame = 0; frame < kFramesToWait; ++frame) {
         MOUSESTATE(x, y, b1, b2);
-        if (typed == "ab" && x > 150) break;
+        if (b1 != 0) break;
         SHOWSCREEN();
     }
-    WriteErrorLog(("typed " + typed).c_str());
-    WriteErrorLog(
-        ("mouse " + std::to_string(static_cast<int>(x)) + " " + std::to_string(static_cast<int>(y))).c_str());
+    if (b1 == 0) {
+        WriteErrorLog("no click");
+        END();
+    }
+    WriteErrorLog(("clicked at " + Position(x, y)).c_str());
+
+    DynStr text;
+    INPUT(text, 10, 10);
+    WriteErrorLog((std::string("typed ") + text.c_str()).c_str());
+
+    for (int frame = 0; frame < kFramesToWait; ++frame) {
+        KEY(42);
+        MOUSESTATE(x, y, b1, b2);
+        SHOWSCREEN();
+    }
+    WriteErrorLog("no escape");
     END();
 }

@@ -1,15 +1,14 @@
-// assetgen: draws the bitmaps and builds the models the runtime and the game
-// load at start-up, and writes them into the given folder, next to the programs.
+// assetgen: draws the bitmaps and builds the models the game loads at
+// start-up, and writes them into the given folder, next to the programs.
 //
-//   assetgen <output folder> <font file> <lettering font file>
+//   assetgen <output folder> <lettering font file>
 //
-// The font file is rendered into the runtime's default font; the lettering
-// font sets the names painted on the trailer and the shop.
+// The lettering font sets the names painted on the trailer and the shop. (The
+// runtime's default font is drawn by fontsheet.)
 #include <iostream>
 #include <string>
 
 #include "asset_folder.h"
-#include "font_sheet.h"
 #include "marker_meshes.h"
 #include "nature_textures.h"
 #include "paving.h"
@@ -20,13 +19,12 @@
 #include "truck_textures.h"
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::cerr << "usage: assetgen <output folder> <font file> <lettering font file>\n";
+    if (argc != 3) {
+        std::cerr << "usage: assetgen <output folder> <lettering font file>\n";
         return 2;
     }
     using namespace assetgen;
     AssetFolder out(argv[1]);
-    out.SaveBitmap("Smalfont.bmp", RenderFontSheet(argv[2]));
     for (int mask = 0; mask < 16; ++mask)
         out.SaveBitmap("track" + std::to_string(mask) + ".bmp", MakeRoadTile(mask));
     out.SaveBitmap("grass0.bmp", MakeGrass());
@@ -35,10 +33,10 @@ int main(int argc, char** argv) {
     out.SaveFile("truck1.ddd", MakeCabMesh().SaveToBytes());
     out.SaveBitmap("truck1.bmp", MakeCabTexture());
     out.SaveFile("trailer2.ddd", MakeTrailerMesh().SaveToBytes());
-    out.SaveBitmap("trailer2.bmp", MakeTrailerTexture(argv[3]));
+    out.SaveBitmap("trailer2.bmp", MakeTrailerTexture(argv[2]));
     out.SaveFile("sphere.ddd", MakeAxleMarkerMesh().SaveToBytes());
     out.SaveFile("arrow.ddd", MakeSteeringArrowMesh().SaveToBytes());
     out.SaveFile("shop1.ddd", MakeShopMesh().SaveToBytes());
-    out.SaveBitmap("shop1.bmp", MakeShopTexture(argv[3]));
+    out.SaveBitmap("shop1.bmp", MakeShopTexture(argv[2]));
     return out.AllSaved() ? 0 : 1;
 }

@@ -1,0 +1,195 @@
+// PNG, JPEG and TGA images through every load command: read by their
+// content, drawn with their alpha or the colour key, and refused when broken.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "files/container_bytes.h"
+#include "files/whole_file.h"
+#include "morvane.h"
+#include "support/drawing_test.h"
+#include "support/error_log_lines.h"
+#include "support/image_writer.h"
+
+namespace {
+
+std::string TempPath(const std::string& name) {
+    return std::string(std::getenv("TMPDIR")) + "/" + name;
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    return ReadWholeFile(path, 1 << 20).value_or(std::vector<std::uint8_t>{});
+}
+
+constexpr TestRgba kKeyPixel{255, 0, 128, 255};
+constexpr TestRgba kClearYellow{255, 255, 0, 0};
+
+// Top row red, green, blue and the key colour; bottom row white, and a
+// yellow of alpha 0 at the end.
+const TestImage kPattern{
+    4, 2, [](int x, int y) {
+        if (y == 1) return x == 3 ? kClearYellow : TestRgba{255, 255, 255, 255};
+        const TestRgba top[] = {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, kKeyPixel};
+        return top[x];
+    }};
+
+// The test writes the file of each case itself, so a missing encoder fails here.
+std::string WrittenImage(const std::string& name, const TestImage& image, TestFormat format) {
+    const std::string path = TempPath(name);
+    EXPECT_TRUE(WriteImage(path, image, format)) << name << ": " << IMG_GetError();
+    return path;
+}
+
+using Images = DrawingTest;
+
+TEST_F(Images, EveryFormatDrawsWithItsAlphaOrTheColourKey) {
+    struct Case {
+        TestFormat format;
+        const char* name;
+    };
+    const Case cases[] = {
+        {TestFormat::kPng, "pattern.png"},
+        {TestFormat::kPngWithAlpha, "pattern_alpha.png"},
+        {TestFormat::kTga24, "pattern.tga"},
+        {TestFormat::kTga32, "pattern32.tga"},
+        {TestFormat::kTga24BottomUp, "pattern_bottom_up.tga"},
+        {TestFormat::kPng, "png_named_as.bmp"},  // the content decides, not the name
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        glClear(GL_COLOR_BUFFER_BIT);
+        LOADSPRITE(DynStr(WrittenImage(c.name, kPattern, c.format).c_str()), 7);
+        int width, height;
+        pPrism->GetSpriteSize(7, width, height);
+        EXPECT_EQ(width, 4);
+        EXPECT_EQ(height, 2);
+        SPRITE(7, 10, 10);
+        EXPECT_EQ(PixelAt(10, 10), kRed);
+        EXPECT_EQ(PixelAt(11, 10), (Rgb{0, 255, 0}));
+        EXPECT_EQ(PixelAt(12, 10), (Rgb{0, 0, 255}));
+        EXPECT_EQ(PixelAt(12, 11), kWhite);
+        if (HasAlpha(c.format)) {
+            EXPECT_EQ(PixelAt(13, 10), (Rgb{255, 0, 128}));  // with alpha of its own there is no key
+            EXPECT_EQ(PixelAt(13, 11), kBlack);
+        } else {
+            EXPECT_EQ(PixelAt(13, 10), kBlack);
+            EXPECT_EQ(PixelAt(13, 11), (Rgb{255, 255, 0}));
+        }
+        EXPECT_NE(pPrism->SpriteTextures(7)[1], 0u);  // the mipmapped texture too
+    }
+}
+
+TEST_F(Images, AnImageInTheContainerIsFoundByNameAndReadByContent) {
+    // The entry is extracted to a temporary file whose name tells nothing of its format.
+    const std::vector<std::uint8_t> png = ReadBytes(WrittenImage("boxed.png", kPattern, TestFormat::kPng));
+    const std::string box = TempPath("images.sbx");
+    WriteBytes(box,
+               BuildContainer({}, {{"inbox.png", PackedText(std::string(png.begin(), png.end()))}}, true));
+    SETSHOEBOX(DynStr(box.c_str()), "");
+    LOADSPRITE(LitStr("inbox.png"), 11);
+    SETSHOEBOX("", "");
+    SPRITE(11, 0, 0);
+    EXPECT_EQ(PixelAt(0, 0), kRed);
+    EXPECT_EQ(PixelAt(3, 1), (Rgb{255, 255, 0}));
+}
+
+TEST_F(Images, AJpegKeepsItsColoursAndSize) {
+    const TestImage halves{16, 16, [](int x, int) {
+                               return x < 8 ? TestRgba{200, 30, 30, 255} : TestRgba{30, 30, 200, 255};
+                           }};
+    LOADSPRITE(DynStr(WrittenImage("halves.jpg", halves, TestFormat::kJpeg).c_str()), 8);
+    int width, height;
+    pPrism->GetSpriteSize(8, width, height);
+    EXPECT_EQ(width, 16);
+    EXPECT_EQ(height, 16);
+    SPRITE(8, 0, 0);
+    const auto near = [](Rgb actual, Rgb expected) {
+        for (int i = 0; i < 3; ++i) {
+            if (std::abs(actual[i] - expected[i]) > 8) return false;
+        }
+        return true;
+    };
+    EXPECT_PRED2(near, PixelAt(3, 8), (Rgb{200, 30, 30}));
+    EXPECT_PRED2(near, PixelAt(12, 8), (Rgb{30, 30, 200}));
+    EXPECT_EQ(PixelAt(16, 8), kBlack);
+}
+
+TEST_F(Images, ANormalMapComesFromAPngHeightMap) {
+    const TestImage flat{4, 4, [](int, int) { return TestRgba{0, 0, 200, 255}; }};
+    LOADBUMPTEXTURE(DynStr(WrittenImage("flat.png", flat, TestFormat::kPng).c_str()), 9);
+    SPRITE(9, 0, 0);
+    EXPECT_EQ(PixelAt(1, 1), (Rgb{127, 127, 255}));  // a flat height map points straight out
+}
+
+TEST_F(Images, ABackgroundComesFromAPngWithTheKeyDrawnBlack) {
+    const TestImage picture{100, 70, [](int x, int y) {
+                                if (x >= 90 && y >= 60) return kKeyPixel;
+                                return x < 50 ? TestRgba{0, 0, 255, 255} : TestRgba{0, 255, 0, 255};
+                            }};
+    LOADBMP(DynStr(WrittenImage("background.png", picture, TestFormat::kPng).c_str()));
+    int columns, rows;
+    pPrism->GetSurfaceGrid(0, columns, rows);
+    EXPECT_EQ(columns, 2);
+    EXPECT_EQ(rows, 2);
+    EXPECT_EQ(PixelAt(10, 10), (Rgb{0, 0, 255}));
+    EXPECT_EQ(PixelAt(80, 65), (Rgb{0, 255, 0}));
+    EXPECT_EQ(PixelAt(95, 65), kBlack);
+    BLACKSCREEN();
+}
+
+TEST_F(Images, AFontSheetWithAlphaShowsOnlyItsOpaqueCells) {
+    // The cell of "A" (code 65: column 1, row 4 of 8 x 16 cells) is white; every other is clear red.
+    const TestImage sheet{128, 128, [](int x, int y) {
+                              const bool a_cell = x / 8 == 1 && y / 16 == 4;
+                              return a_cell ? TestRgba{255, 255, 255, 255} : TestRgba{255, 0, 0, 0};
+                          }};
+    LOADFONT(DynStr(WrittenImage("font.png", sheet, TestFormat::kPngWithAlpha).c_str()), 5);
+    PRINT(LitStr("AB"), 0, 0);
+    SETFONT(0);
+    EXPECT_EQ(PixelAt(4, 8), kWhite);
+    EXPECT_EQ(PixelAt(12, 8), kBlack);
+}
+
+// Good files cut short or damaged, each loaded over a sprite that had an image.
+TEST_F(Images, BrokenFilesLeaveTheSpriteWithoutTextureAndSayWhy) {
+    const std::string good_png = WrittenImage("good.png", kPattern, TestFormat::kPngWithAlpha);
+    const std::string good_jpeg = WrittenImage("good.jpg", kPattern, TestFormat::kJpeg);
+    const std::string good_tga = WrittenImage("good.tga", kPattern, TestFormat::kTga32);
+    const auto cut = [](std::vector<std::uint8_t> bytes) {
+        bytes.resize(bytes.size() * 2 / 3);
+        return bytes;
+    };
+    std::vector<std::uint8_t> damaged_png = ReadBytes(good_png);
+    damaged_png[damaged_png.size() - 20] ^= 0xFF;  // inside the compressed pixels: its checksum fails
+    std::vector<std::uint8_t> huge_tga = TgaBytes(kPattern, 24, true);
+    huge_tga[12] = huge_tga[13] = huge_tga[14] = huge_tga[15] = 0xFF;  // 65535 x 65535 and no pixels for it
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"cut.png", cut(ReadBytes(good_png)), ""},
+        {"damaged.png", damaged_png, ""},
+        {"cut.jpg", cut(ReadBytes(good_jpeg)), "the JPEG data is cut short"},
+        {"cut.tga", cut(ReadBytes(good_tga)), "the TGA data is cut short"},
+        {"huge.tga", huge_tga, "the image of 65535 x 65535 pixels is too large"},
+        {"text.png", {'n', 'o', ' ', 'i', 'm', 'a', 'g', 'e'}, "not a BMP, PNG, JPEG or TGA image"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LOADSPRITE(DynStr(good_png.c_str()), 10);
+        const std::string path = TempPath(c.name);
+        WriteBytes(path, c.bytes);
+        DeleteErrorLog();
+        LOADSPRITE(DynStr(path.c_str()), 10);
+        EXPECT_EQ(pPrism->SpriteTextures(10), (std::array<GLuint, 2>{0, 0}));
+        const std::vector<std::string> log = ErrorLogLines();
+        ASSERT_EQ(log.size(), 1u);
+        EXPECT_EQ(log[0].rfind(path + " cannot be read as an image: " + c.reason, 0), 0u) << log[0];
+    }
+}
+
+}  // namespace

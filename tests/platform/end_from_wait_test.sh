@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# A program on a real X display (Xvfb), waiting in its frame pacing or in
+# KEYWAIT, ends in order when its display goes away and when a signal asks it
+# to: within 2 seconds it begins the orderly end (the end record in its error
+# log), exits with code 0, and its line cache reaches the disk. Exit 77
+# (skipped) without Xvfb.
+set -u
+# Job control: the program starts with SIGINT as a person's shell leaves it, not ignored.
+set -m
+program=$1
+source "$(dirname "$0")/real_display.sh"
+prepare_real_display_test
+
+# Stops what a case left running.
+stop_case() {
+    kill -KILL $app $xvfb 2>/dev/null
+    wait $app $xvfb 2>/dev/null
+    app=""
+    xvfb=""
+}
+
+# Runs the program waiting as `wait` says, ends it with `how` (kill-display, or
+# a signal name) and checks the end; sets `problem` to what went wrong.
+end_case() {
+    local wait=$1 how=$2
+    problem=""
+    rm -rf "$work/morvane-$(id -u)" "$work/kept.txt"
+    start_xvfb
+    TMPDIR=$work MORVANE_NO_NOTICE=1 WAIT=$wait KEPT_FILE=$work/kept.txt "$program" >"$work/output" 2>&1 &
+    app=$!
+    wait_for_log_line '^waiting$' 30 || { problem="the program did not start"; return; }
+    if [ "$how" = kill-display ]; then kill -KILL "$xvfb"; else kill "-$how" "$app"; fi
+    wait_for_log_line '^-End On Line$' 2 || problem="no orderly end within 2 seconds"
+    wait_for_end "$app" 30 || { problem="the program did not end"; return; }
+    wait "$app"
+    local status=$?
+    app=""
+    [ -z "$problem" ] || return
+    [ "$status" -eq 0 ] || { problem="exit status $status"; return; }
+    [ "$({ tr -d '\r' < "$work/kept.txt"; } 2>/dev/null)" = "kept at the end" ] || problem="the line cache was lost"
+}
+
+unset SDL_VIDEODRIVER
+failed=0
+for case in "frames kill-display" "keywait kill-display" "frames TERM" "keywait INT" "frames HUP" "keywait HUP"; do
+    end_case $case
+    stop_case
+    if [ -z "$problem" ]; then
+        echo "passed: $case"
+    else
+        echo "FAILED: $case: $problem"
+        cat "$work/output"
+        failed=$((failed + 1))
+    fi
+done
+[ "$failed" -eq 0 ]

@@ -1,0 +1,270 @@
+// dddconv: models written here (an OBJ cube, a glTF square that slides, on a
+// node and on a bone) converted by the program, loaded with X_LOADOBJ and drawn.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "colour_palette.h"
+#include "gfx2d/bitmap_file.h"
+#include "gfx3d/scene_fixture.h"
+#include "object_texture.h"
+#include "support/image_writer.h"
+
+namespace {
+
+struct ProgramRun {
+    int exit_code;
+    std::string output;  // standard output and error together
+};
+
+ProgramRun RunDddconv(const std::string& arguments) {
+    const std::string command =
+        "cd '" + TempPath("") + "' && '" + DDDCONV_PROGRAM + "' " + arguments + " 2>&1";
+    ProgramRun run{-1, ""};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    std::array<char, 256> chunk;
+    while (std::fgets(chunk.data(), chunk.size(), pipe) != nullptr)
+        run.output += chunk.data();
+    const int status = pclose(pipe);
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+void WriteText(const std::string& name, const std::string& text) {
+    std::ofstream(TempPath(name), std::ios::binary) << text;
+}
+
+// A cube of side 2 about the origin, each face showing the whole texture.
+void WriteCube(const std::string& texture) {
+    WriteText("cube.mtl", "newmtl skin\nKd 1 1 1\nmap_Kd " + texture + "\n");
+    WriteText("cube.obj",
+              "mtllib cube.mtl\n"
+              "v -1 -1 1\nv 1 -1 1\nv 1 1 1\nv -1 1 1\nv -1 -1 -1\nv 1 -1 -1\nv 1 1 -1\nv -1 1 -1\n"
+              "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
+              "usemtl skin\n"
+              "f 1/1 2/2 3/3 4/4\nf 6/1 5/2 8/3 7/4\nf 5/1 1/2 4/3 8/4\n"
+              "f 2/1 6/2 7/3 3/4\nf 4/1 3/2 7/3 8/4\nf 5/1 6/2 2/3 1/4\n"
+              "l 1 2\n");
+}
+
+// 12 x 6 pixels, its quarters red, green (top) and blue, white (bottom).
+void WriteQuarterTexture(const std::string& name) {
+    const TestImage quarters{12, 6, [](int x, int y) {
+                                 if (y < 3)
+                                     return x < 6 ? TestRgba{255, 0, 0, 255} : TestRgba{0, 255, 0, 255};
+                                 return x < 6 ? TestRgba{0, 0, 255, 255} : TestRgba{255, 255, 255, 255};
+                             }};
+    ASSERT_TRUE(WriteImage(TempPath(name), quarters, TestFormat::kPng));
+}
+
+void AppendFloats(std::vector<std::uint8_t>& buffer, std::initializer_list<float> values) {
+    for (float value : values) {
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
+        buffer.insert(buffer.end(), bytes, bytes + sizeof value);
+    }
+}
+
+// A green square of side 2 facing +z, which an animation of one second
+// slides from x = 0 to x = 3: the square's own node moves, or the one bone
+// its vertices hang on.
+void WriteSlidingSquare(bool on_a_bone) {
+    std::vector<std::uint8_t> buffer;
+    AppendFloats(buffer, {-1, -1, 0, 1, -1, 0, 1, 1, 0, -1, 1, 0});  // positions: 0, 48 bytes
+    for (int corner = 0; corner < 4; ++corner)
+        AppendFloats(buffer, {0, 1, 0, 1});         // colours: 48, 64 bytes
+    for (std::uint16_t index : {0, 1, 2, 0, 2, 3})  // indices: 112, 12 bytes
+        buffer.insert(buffer.end(), {static_cast<std::uint8_t>(index), 0});
+    AppendFloats(buffer, {0, 1});                                            // key times: 124, 8 bytes
+    AppendFloats(buffer, {0, 0, 0, 3, 0, 0});                                // translations: 132, 24 bytes
+    AppendFloats(buffer, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});  // inverse bind matrix: 156, 64
+    for (int corner = 0; corner < 4; ++corner)
+        buffer.insert(buffer.end(), {0, 0, 0, 0});  // joints: 220, 16
+    for (int corner = 0; corner < 4; ++corner)
+        AppendFloats(buffer, {1, 0, 0, 0});  // weights: 236, 64
+    std::ofstream(TempPath("square.bin"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(buffer.data()), static_cast<std::streamsize>(buffer.size()));
+    const std::string skin_attributes = on_a_bone ? R"(, "JOINTS_0": 6, "WEIGHTS_0": 7)" : "";
+    const std::string square_node =
+        on_a_bone ? R"({"name": "square", "mesh": 0, "skin": 0})" : R"({"name": "square", "mesh": 0})";
+    WriteText("square.gltf", R"({
+  "asset": {"version": "2.0"},
+  "scene": 0,
+  "scenes": [{"nodes": [0, 1]}],
+  "nodes": [)" + square_node + R"(, {"name": "bone"}],
+  "skins": [{"joints": [1], "inverseBindMatrices": 5}],
+  "meshes": [{"primitives": [{"attributes": {"POSITION": 0, "COLOR_0": 1)" +
+                                 skin_attributes + R"(}, "indices": 2}]}],
+  "buffers": [{"byteLength": 300, "uri": "square.bin"}],
+  "bufferViews": [
+    {"buffer": 0, "byteOffset": 0, "byteLength": 48}, {"buffer": 0, "byteOffset": 48, "byteLength": 64},
+    {"buffer": 0, "byteOffset": 112, "byteLength": 12}, {"buffer": 0, "byteOffset": 124, "byteLength": 8},
+    {"buffer": 0, "byteOffset": 132, "byteLength": 24}, {"buffer": 0, "byteOffset": 156, "byteLength": 64},
+    {"buffer": 0, "byteOffset": 220, "byteLength": 16}, {"buffer": 0, "byteOffset": 236, "byteLength": 64}],
+  "accessors": [
+    {"bufferView": 0, "componentType": 5126, "count": 4, "type": "VEC3", "min": [-1, -1, 0], "max": [1, 1, 0]},
+    {"bufferView": 1, "componentType": 5126, "count": 4, "type": "VEC4"},
+    {"bufferView": 2, "componentType": 5123, "count": 6, "type": "SCALAR"},
+    {"bufferView": 3, "componentType": 5126, "count": 2, "type": "SCALAR", "min": [0], "max": [1]},
+    {"bufferView": 4, "componentType": 5126, "count": 2, "type": "VEC3"},
+    {"bufferView": 5, "componentType": 5126, "count": 1, "type": "MAT4"},
+    {"bufferView": 6, "componentType": 5121, "count": 4, "type": "VEC4"},
+    {"bufferView": 7, "componentType": 5126, "count": 4, "type": "VEC4"}],
+  "animations": [{"name": "slide", "channels": [{"sampler": 0, "target": {"node": )" +
+                                 std::string(on_a_bone ? "1" : "0") + R"(, "path": "translation"}}],
+    "samplers": [{"input": 3, "output": 4, "interpolation": "LINEAR"}]}]
+})");
+}
+
+const Rgb kGreen{0, 255, 0};
+
+using Dddconv = Scene;
+
+TEST_F(Dddconv, AnObjCubeDrawsItsTextureTheRightWayUp) {
+    WriteQuarterTexture("quarters.png");
+    WriteCube("quarters.png");
+    const ProgramRun run = RunDddconv("cube.obj cube.ddd");
+    ASSERT_EQ(run.exit_code, 0) << run.output;
+    EXPECT_NE(run.output.find("wrote cube.ddd: 1 frame, 12 triangles"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("resized from 12 x 6 to 16 x 8"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("dropped 1 point or line"), std::string::npos) << run.output;
+
+    X_LOADOBJ(TempPath("cube.ddd").c_str(), 20);
+    LOADSPRITE(TempPath("cube.bmp").c_str(), 20);
+    X_SETTEXTURE(20, -1);
+    X_CULLMODE(1);  // the faces turned away are left out: the front shows
+    X_DRAWOBJ(20, 0);
+    X_CULLMODE(0);
+    // The front face (z = 1) covers about 27 pixels a unit around the centre.
+    EXPECT_EQ(PixelAt(307, 227), kRed);
+    EXPECT_EQ(PixelAt(333, 227), kGreen);
+    EXPECT_EQ(PixelAt(307, 253), (Rgb{0, 0, 255}));
+    EXPECT_EQ(PixelAt(333, 253), kWhite);
+    EXPECT_EQ(PixelAt(360, 240), kBlack);
+}
+
+TEST_F(Dddconv, AGltfAnimationBecomesFramesOnANodeOrABone) {
+    for (bool on_a_bone : {false, true}) {
+        SCOPED_TRACE(on_a_bone ? "on a bone" : "on its node");
+        WriteSlidingSquare(on_a_bone);
+        const ProgramRun run = RunDddconv("--frames 3 square.gltf square.ddd");
+        ASSERT_EQ(run.exit_code, 0) << run.output;
+        EXPECT_NE(run.output.find("wrote square.ddd: 3 frames, 2 triangles, 1 colour"), std::string::npos)
+            << run.output;
+        X_LOADOBJ(TempPath("square.ddd").c_str(), 21);
+        for (int frame = 0; frame < 3; ++frame) {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            X_DRAWOBJ(21, frame);
+            const double x = 1.5 * frame;  // where the square's centre is in this frame
+            EXPECT_EQ(PixelAt(ScreenX(x), ScreenY(0.5)), kGreen) << frame;
+            EXPECT_EQ(PixelAt(ScreenX(x - 1.2), ScreenY(0)), kBlack) << frame;
+            EXPECT_EQ(PixelAt(ScreenX(x + 1.2), ScreenY(0)), kBlack) << frame;
+        }
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        X_CULLMODE(-1);  // counter-clockwise fronts: the square, stored clockwise, shows its back
+        X_DRAWOBJ(21, 0);
+        X_CULLMODE(0);
+        EXPECT_EQ(PixelAt(ScreenX(0), ScreenY(0)), kBlack);
+    }
+}
+
+TEST_F(Dddconv, TheScaleMultipliesEveryPosition) {
+    WriteSlidingSquare(false);
+    ASSERT_EQ(RunDddconv("--frames 1 --scale 2 square.gltf big.ddd").exit_code, 0);
+    X_LOADOBJ(TempPath("big.ddd").c_str(), 22);
+    X_DRAWOBJ(22, 0);
+    EXPECT_EQ(PixelAt(ScreenX(1.8), ScreenY(1.8)), kGreen);
+    EXPECT_EQ(PixelAt(ScreenX(2.2), ScreenY(0)), kBlack);
+}
+
+TEST(DddconvInput, BadInputIsNamedAndNothingIsWritten) {
+    WriteText("junk.fbx", "this is no model at all\n");
+    WriteText("lines.obj", "v 0 0 0\nv 1 0 0\nl 1 2\n");
+    WriteText("nothing.obj", "o nothing\nv 0 0 0\n");
+    WriteCube("missing.png");
+    struct Case {
+        const char* arguments;
+        int exit_code;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"missing.obj out.ddd", 1, "dddconv: missing.obj does not exist"},
+        {"junk.fbx out.ddd", 1, "dddconv: junk.fbx cannot be read as a model: "},
+        {"lines.obj out.ddd", 1, "dddconv: lines.obj holds no triangles to convert (an empty scene)"},
+        {"nothing.obj out.ddd", 1, "dddconv: nothing.obj holds no triangles to convert (an empty scene)"},
+        {"cube.obj no/such/out.ddd", 1,
+         "dddconv: no/such/out.ddd cannot be written: there is no folder no/such"},
+        {"--scale -2 cube.obj out.ddd", 2, "dddconv: --scale needs a number above 0"},
+        {"--frames 1.5 cube.obj out.ddd", 2, "dddconv: --frames needs a whole number from 1 to 256"},
+        {"cube.obj out.obj", 2, "dddconv: the output file's name must end in .ddd"},
+        {"cube.obj", 2, "dddconv: a model file and an output file are needed"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        std::filesystem::remove(TempPath("out.ddd"));
+        const ProgramRun run = RunDddconv(c.arguments);
+        EXPECT_EQ(run.exit_code, c.exit_code);
+        EXPECT_EQ(run.output.rfind(c.says, 0), 0u) << run.output;
+        EXPECT_FALSE(std::filesystem::exists(TempPath("out.ddd")));
+    }
+    // A texture that is not there is dropped, and the object still made.
+    const ProgramRun run = RunDddconv("cube.obj out.ddd");
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_NE(run.output.find("dropped the texture missing.png: there is no such file beside the model"),
+              std::string::npos)
+        << run.output;
+    EXPECT_TRUE(std::filesystem::exists(TempPath("out.ddd")));
+    EXPECT_FALSE(std::filesystem::exists(TempPath("out.bmp")));
+}
+
+TEST(DddconvInput, NumbersThatAreNotFiniteBecomeZero) {
+    WriteText("odd.obj", "v nan inf 0\nv 1 0 0\nv 0 1 0\nvt nan 0\nf 1/1 2/1 3/1\n");
+    ASSERT_EQ(RunDddconv("odd.obj odd.ddd").exit_code, 0);
+    MeshObject object;
+    ASSERT_TRUE(object.Load(TempPath("odd.ddd")));
+    ASSERT_EQ(object.frames.Count(), 1);
+    for (int axis = 0; axis < 3; ++axis)
+        EXPECT_TRUE(std::isfinite(object.frames[0].offset[axis]) &&
+                    std::isfinite(object.frames[0].scale[axis]));
+    const Vec3 first = UnpackPosition(object.frames[0], object.frames[0].packed[0]);
+    EXPECT_NEAR(first.x, 0, 0.01);
+    EXPECT_NEAR(first.y, 0, 0.01);
+    EXPECT_TRUE(std::all_of(object.u.begin(), object.u.end(), [](float u) { return std::isfinite(u); }));
+}
+
+TEST(DddconvColours, TooManyColoursBecomeFewerWithBlackAndWhiteKept) {
+    for (int count : {200, 4000}) {
+        MeshObject object;
+        object.frames.Add(POLY_FRAME{});
+        for (int i = 0; i < count; ++i) {
+            POLY_NODE vertex{};
+            vertex.colour = i == 0 ? 0 : i == 1 ? 0xFFFFFF : static_cast<std::uint32_t>(i * 4099);
+            object.frames[0].raw.Add(vertex);
+        }
+        const dddconv::ColourCounts counts = dddconv::FitColours(object);
+        std::set<std::uint32_t> colours;
+        for (const POLY_NODE& vertex : object.frames[0].raw)
+            colours.insert(vertex.colour);
+        EXPECT_EQ(counts.before, count);
+        EXPECT_EQ(counts.after, static_cast<int>(colours.size()));
+        EXPECT_LE(counts.after, dddconv::kMostColours);
+        EXPECT_EQ(count <= dddconv::kMostColours, counts.after == count);
+        EXPECT_TRUE(colours.contains(0) && colours.contains(0xFFFFFF));
+    }
+}
+
+TEST(DddconvTexture, SidesBecomeTheNearestPowerOfTwo) {
+    for (const auto& [size, side] :
+         std::vector<std::pair<int, int>>{{1, 1}, {5, 4}, {6, 8}, {12, 16}, {9000, 2048}})
+        EXPECT_EQ(dddconv::NearestPowerOfTwo(size), side) << size;
+}
+
+}  // namespace
