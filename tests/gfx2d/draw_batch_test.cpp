@@ -35,16 +35,13 @@ protected:
         DrawingTest::SetUp();
         // A yellow disc on the key colour, and 37 x 19 (a texture larger than
         // the image) of blue and green stripes.
-        const TestBitmap disc{32, 32, 24, false, {}, [](int x, int y) {
-                                  const bool inside = (x - 16) * (x - 16) + (y - 16) * (y - 16) < 200;
-                                  return inside ? TestRgb{255, 255, 0} : TestRgb{255, 0, 128};
-                              }};
-        const TestBitmap stripes{
-            37,    19, 24,
-            false, {}, [](int x, int) {
-                                     return x % 3 == 0 ? TestRgb{0, 0, 255} : TestRgb{0, 200, 60}; }};
-        WriteBitmap(SpritePath(kDisc), disc);
-        WriteBitmap(SpritePath(kStripes), stripes);
+        const auto disc = [](int x, int y) {
+            const bool inside = (x - 16) * (x - 16) + (y - 16) * (y - 16) < 200;
+            return inside ? TestRgb{255, 255, 0} : TestRgb{255, 0, 128};
+        };
+        const auto stripes = [](int x, int) { return x % 3 == 0 ? TestRgb{0, 0, 255} : TestRgb{0, 200, 60}; };
+        WriteBitmap(SpritePath(kDisc), {32, 32, 24, false, {}, disc});
+        WriteBitmap(SpritePath(kStripes), {37, 19, 24, false, {}, stripes});
         for (const int slot : {kDisc, kStripes})
             ASSERT_TRUE(pPrism->LoadSprite(slot, SpritePath(slot).c_str(), OpenGLPrism::kSpriteKey, false));
     }
