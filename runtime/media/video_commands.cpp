@@ -43,6 +43,8 @@ void WaitWhileInputHeld(VideoPlayer& player) {
 
 // Draws the due frame fitted into the window, shows it to the watcher and presents it.
 void PresentFrame(VideoPlayer& player, VideoTarget& target, long frame) {
+    // The video draws with OpenGL directly: 2D drawing gathered so far goes first.
+    FinishBatchedDrawing();
     int window_width = 0;
     int window_height = 0;
     pPrism->Window()->ClientSize(window_width, window_height);
