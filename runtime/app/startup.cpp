@@ -20,7 +20,10 @@
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/text_commands.h"
 #include "gfx3d/prism3d.h"
+#include "net/net_commands.h"
+#include "net/zt_network.h"
 #include "platform/display_loss.h"
+#include "platform/heap.h"
 #include "platform/replay_start.h"
 #include "platform/window.h"
 
@@ -64,6 +67,7 @@ bool IsPossibleWindowSide(std::int32_t pixels) {
 }  // namespace
 
 int GlobalInit(const char* command_line, const char* title) {
+    KeepHeapBetweenFrames();
     InstallProgramEnd();
     __g_cmdline = command_line;
     if (!IsPossibleWindowSide(__QV_RESX) || !IsPossibleWindowSide(__QV_RESY)) {
@@ -101,6 +105,9 @@ int GlobalInit(const char* command_line, const char* title) {
     __nCurFont = 0;
     UseProgramFileAsContainers();
     LoadDefaultFont();
+    // The network object comes last; every frame step serves its session.
+    pZtNet = new ZtNetwork();
+    AddFrameStep(ServiceNetwork);
 
     glClear(GL_COLOR_BUFFER_BIT);
     pPrism->FlipScreens();
@@ -119,4 +126,7 @@ void DeleteRuntimeObjects() {
     pDXin = nullptr;
     __hWnd = nullptr;
     ProgramWindow().reset();
+    // Leaving the session last: a host's joiners learn that it has ended.
+    delete pZtNet;
+    pZtNet = nullptr;
 }
