@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -56,6 +57,15 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
     return Counted(std::malloc(size != 0 ? size : 1));
 }
+void* operator new(std::size_t size, std::align_val_t alignment) {
+    void* block = ::operator new(size, alignment, std::nothrow);
+    if (block == nullptr) throw std::bad_alloc();
+    return block;
+}
+void* operator new(std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept {
+    const auto align = static_cast<std::size_t>(alignment);
+    return Counted(std::aligned_alloc(align, (std::max<std::size_t>(size, 1) + align - 1) / align * align));
+}
 void operator delete(void* block) noexcept {
     Uncount(block);
 }
@@ -66,6 +76,12 @@ void operator delete(void* block, std::size_t) noexcept {
     Uncount(block);
 }
 void operator delete[](void* block, std::size_t) noexcept {
+    Uncount(block);
+}
+void operator delete(void* block, std::align_val_t) noexcept {
+    Uncount(block);
+}
+void operator delete(void* block, std::size_t, std::align_val_t) noexcept {
     Uncount(block);
 }
 

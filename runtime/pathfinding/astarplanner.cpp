@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <new>
+#include <span>
 
 #include "core/dxinput.h"
 #include "pathfinding/reachability.h"
@@ -20,6 +21,7 @@ struct Step {
 };
 constexpr Step kSteps[] = {{-1, -1, true}, {0, -1, false}, {1, -1, true}, {1, 0, false},
                            {-1, 0, false}, {-1, 1, true},  {0, 1, false}, {1, 1, true}};
+constexpr Step kEdgeSteps[] = {{0, -1, false}, {1, 0, false}, {-1, 0, false}, {0, 1, false}};
 
 // Whether the player holds Esc or has tapped it since the last look; false
 // where the runtime has no input devices. A look takes the tap.
@@ -42,7 +44,7 @@ void AStarPlanner::initialize() {
     Node& start = tile->nodes[NodeTile::Slot(x, y)];
     start.x = x;
     start.y = y;
-    tile->g[NodeTile::Slot(x, y)] = 0.0f;
+    tile->cells[NodeTile::Slot(x, y)].g = 0.0f;
     open_.push(&start);
 }
 
@@ -100,18 +102,18 @@ AStarPlanner::Outcome AStarPlanner::search() {
 bool AStarPlanner::expand(Node* node) {
     const float diagonal_factor = description_.diagonal_cost ? kDiagonalFactor : 1.0f;
     const float node_g = nodes_.g(*node);
-    for (const Step& step : kSteps) {
-        if (step.diagonal && !description_.diagonal_moves) continue;
+    const std::span<const Step> steps =
+        description_.diagonal_moves ? std::span<const Step>(kSteps) : kEdgeSteps;
+    for (const Step& step : steps) {
         const std::int32_t x = node->x + step.dx;
         const std::int32_t y = node->y + step.dy;
         if (!map_.contains(x, y)) continue;
         NodeTile* tile = nodes_.tile(x, y);
         if (tile == nullptr) return false;
-        const std::size_t slot = NodeTile::Slot(x, y);
-        if (tile->cost[slot] == NodeTile::kUnknownCost) tile->cost[slot] = map_.cost(x, y);
-        if (tile->cost[slot] == CostMap::kWall) continue;
-        const float g = node_g + tile->cost[slot] * (step.diagonal ? diagonal_factor : 1.0f);
-        if (!(g < tile->g[slot])) continue;  // no shorter way; an unreached cell's g is infinite
+        const NodeTile::Cell& cell = tile->cells[NodeTile::Slot(x, y)];
+        if (cell.cost == CostMap::kWall) continue;
+        const float g = node_g + cell.cost * (step.diagonal ? diagonal_factor : 1.0f);
+        if (!(g < cell.g)) continue;  // no shorter way; an unreached cell's g is infinite
         if (!reach(node, x, y, *tile, g)) return false;
     }
     return true;
@@ -130,7 +132,7 @@ bool AStarPlanner::reach(Node* from, std::int32_t x, std::int32_t y, NodeTile& t
     const std::int32_t h = std::abs(d.goal_x - x) + std::abs(d.goal_y - y);
     const float f = g + d.heuristic_weight * (static_cast<float>(h) - g);
     node.parent = from;
-    tile.g[slot] = g;
+    tile.cells[slot].g = g;
     if (node.state == Node::kOpen) {
         open_.update(&node, f);
         return true;

@@ -12,11 +12,12 @@ std::int32_t TilesFor(std::int32_t cells) {
 
 }  // namespace
 
-void NodeFactory::allocate(std::int32_t width, std::int32_t height, std::size_t capacity) {
+void NodeFactory::allocate(const CostMap& map, std::size_t capacity) {
+    map_ = &map;
     tiles_.clear();
     reached_ = 0;
-    tiles_across_ = TilesFor(width);
-    tiles_.resize(static_cast<std::size_t>(tiles_across_) * static_cast<std::size_t>(TilesFor(height)));
+    tiles_across_ = TilesFor(map.width());
+    tiles_.resize(static_cast<std::size_t>(tiles_across_) * static_cast<std::size_t>(TilesFor(map.height())));
     capacity_ = capacity;
 }
 
@@ -27,11 +28,17 @@ void NodeFactory::cleanup() {
     reached_ = 0;
 }
 
-NodeTile* NodeFactory::newTile(std::unique_ptr<NodeTile>& tile) {
+NodeTile* NodeFactory::newTile(std::unique_ptr<NodeTile>& tile, std::int32_t x, std::int32_t y) const {
     tile.reset(new (std::nothrow) NodeTile);
     if (!tile) return nullptr;
-    std::fill(std::begin(tile->cost), std::end(tile->cost), NodeTile::kUnknownCost);
-    std::fill(std::begin(tile->g), std::end(tile->g), std::numeric_limits<float>::infinity());
+    const std::int32_t left = x & ~(NodeTile::kSide - 1);
+    const std::int32_t top = y & ~(NodeTile::kSide - 1);
+    for (std::int32_t cy = top; cy < top + NodeTile::kSide; ++cy) {
+        for (std::int32_t cx = left; cx < left + NodeTile::kSide; ++cx) {
+            const float cost = map_->contains(cx, cy) ? map_->cost(cx, cy) : CostMap::kWall;
+            tile->cells[NodeTile::Slot(cx, cy)] = {cost, std::numeric_limits<float>::infinity()};
+        }
+    }
     std::fill(std::begin(tile->nodes), std::end(tile->nodes), Node{nullptr, 0, 0, 0.0f, Node::kUnreached});
     return tile.get();
 }

@@ -2,8 +2,9 @@
 // square tiles, and a tile is made when the search first looks at one of its
 // cells, so the nodes cost what the search touches, not the whole grid. A look
 // at a cell reads only its cost and its g, which a tile keeps side by side,
-// apart from the nodes, so that looks stay within a few cache lines. The
-// factory also keeps the count of nodes reached against its capacity.
+// apart from the nodes: a row of the tile is one cache line, so the looks at
+// a cell's neighbours stay within three. The factory also keeps the count of
+// nodes reached against its capacity.
 #pragma once
 
 #include <cstddef>
@@ -11,13 +12,13 @@
 #include <memory>
 #include <vector>
 
+#include "pathfinding/cost_map.h"
 #include "pathfinding/node.h"
 
-struct NodeTile {
+struct alignas(64) NodeTile {
     static constexpr int kShift = 3;  // 8 x 8 cells
     static constexpr std::int32_t kSide = 1 << kShift;
     static constexpr std::size_t kCells = kSide * kSide;
-    static constexpr float kUnknownCost = -2.0f;
 
     // The place of cell (x, y) in its tile.
     static std::size_t Slot(std::int32_t x, std::int32_t y) {
@@ -25,28 +26,31 @@ struct NodeTile {
                (static_cast<std::size_t>(y & (kSide - 1)) << kShift);
     }
 
-    float cost[kCells];  // the cost of entering the cell; kUnknownCost until read from the map
-    float g[kCells];     // the cost of the best known way from the start; infinite until reached
+    struct Cell {
+        float cost;  // the cost of entering the cell, or CostMap::kWall (also outside the grid)
+        float g;     // the cost of the best known way from the start; infinite until reached
+    };
+    Cell cells[kCells];
     Node nodes[kCells];
 };
 
 class NodeFactory {
 public:
-    // Gives every node back, for a grid of the given size, and sets how many
-    // nodes a search may reach.
-    void allocate(std::int32_t width, std::int32_t height, std::size_t capacity);
+    // Gives every node back, for a search of the map (which must stay in
+    // place while the nodes are used), and sets how many nodes it may reach.
+    void allocate(const CostMap& map, std::size_t capacity);
     // Gives every node back.
     void cleanup();
 
-    // The tile of a cell inside the grid, made when first asked for; null when
-    // the memory for it cannot be had.
+    // The tile of a cell inside the grid, made with the costs of its cells when
+    // first asked for; null when the memory for it cannot be had.
     NodeTile* tile(std::int32_t x, std::int32_t y) {
         std::unique_ptr<NodeTile>& tile = tiles_[tileIndex(x, y)];
-        return tile ? tile.get() : newTile(tile);
+        return tile ? tile.get() : newTile(tile, x, y);
     }
     // The g of a reached node.
     float g(const Node& node) const {
-        return tiles_[tileIndex(node.x, node.y)]->g[NodeTile::Slot(node.x, node.y)];
+        return tiles_[tileIndex(node.x, node.y)]->cells[NodeTile::Slot(node.x, node.y)].g;
     }
     // Counts one more node reached by the search; false when the capacity is
     // reached.
@@ -71,8 +75,9 @@ private:
         return static_cast<std::size_t>(x >> NodeTile::kShift) +
                static_cast<std::size_t>(tiles_across_) * static_cast<std::size_t>(y >> NodeTile::kShift);
     }
-    static NodeTile* newTile(std::unique_ptr<NodeTile>& tile);
+    NodeTile* newTile(std::unique_ptr<NodeTile>& tile, std::int32_t x, std::int32_t y) const;
 
+    const CostMap* map_ = nullptr;
     std::vector<std::unique_ptr<NodeTile>> tiles_;
     std::int32_t tiles_across_ = 0;
     std::size_t capacity_ = 0;

@@ -39,7 +39,7 @@ bool Planner::createMap(const Description& description) {
     cleanup();
     map_.load(d.map, d.width, d.height);
     const std::size_t cells = static_cast<std::size_t>(d.width) * static_cast<std::size_t>(d.height);
-    nodes_.allocate(d.width, d.height, OrDefault(d.node_pool_size, cells));
+    nodes_.allocate(map_, OrDefault(d.node_pool_size, cells));
     open_.allocate(OrDefault(d.open_list_size, cells));
     description_ = d;
     description_.heuristic_weight = LimitedWeight(d.heuristic_weight);

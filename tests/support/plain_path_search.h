@@ -6,7 +6,6 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <utility>
@@ -14,12 +13,8 @@
 
 struct PlainRequest {
     const double* map = nullptr;
-    int width = 0;
-    int height = 0;
-    int start_x = 0;
-    int start_y = 0;
-    int goal_x = 0;
-    int goal_y = 0;
+    int width = 0, height = 0;
+    int start_x = 0, start_y = 0, goal_x = 0, goal_y = 0;
     float weight = 0.7f;
     bool diagonal_moves = false;
 };
@@ -27,7 +22,6 @@ struct PlainRequest {
 struct PlainPath {
     std::vector<std::pair<int, int>> cells;  // start to goal; empty when there is no path
     float cost = 0;
-    std::uint64_t expansions = 0;
 };
 
 inline PlainPath PlainPathSearch(const PlainRequest& r) {
@@ -59,12 +53,9 @@ inline PlainPath PlainPathSearch(const PlainRequest& r) {
     const int goal = r.goal_x + r.width * r.goal_y;
     insert(start);
 
-    struct Step {
-        int dx, dy;
-        bool diagonal;
-    };
-    const Step steps[] = {{-1, -1, true}, {0, -1, false}, {1, -1, true}, {1, 0, false},
-                          {-1, 0, false}, {-1, 1, true},  {0, 1, false}, {1, 1, true}};
+    // dx, dy and whether the step is diagonal, in the order they are looked at.
+    const int steps[8][3] = {{-1, -1, 1}, {0, -1, 0}, {1, -1, 1}, {1, 0, 0},
+                             {-1, 0, 0},  {-1, 1, 1}, {0, 1, 0},  {1, 1, 1}};
     PlainPath result;
     while (!open.empty()) {
         const int cell = open.back();
@@ -75,17 +66,16 @@ inline PlainPath PlainPathSearch(const PlainRequest& r) {
             result.cost = g[goal];
             return result;
         }
-        ++result.expansions;
         const int x = cell % r.width;
         const int y = cell / r.width;
-        for (const Step& step : steps) {
-            const int nx = x + step.dx;
-            const int ny = y + step.dy;
-            if ((step.diagonal && !r.diagonal_moves) || nx < 0 || ny < 0 || nx >= r.width || ny >= r.height)
+        for (const auto& [dx, dy, diagonal] : steps) {
+            const int nx = x + dx;
+            const int ny = y + dy;
+            if ((diagonal && !r.diagonal_moves) || nx < 0 || ny < 0 || nx >= r.width || ny >= r.height)
                 continue;
             const int next = nx + r.width * ny;
             if (cost[next] == kWall) continue;
-            const float new_g = g[cell] + cost[next] * (step.diagonal ? 1.4142136f : 1.0f);
+            const float new_g = g[cell] + cost[next] * (diagonal ? 1.4142136f : 1.0f);
             const int h = std::abs(r.goal_x - nx) + std::abs(r.goal_y - ny);
             const float new_f = new_g + r.weight * (static_cast<float>(h) - new_g);
             if (state[next] != kNew && !(new_g < g[next])) continue;
