@@ -69,3 +69,7 @@
 #include "gfx3d/prism3d.h"
 #include "gfx3d/projection.h"
 #include "gfx3d/scene_commands.h"
+
+// Path finding: FINDPATH and the planner behind it.
+#include "pathfinding/astarplanner.h"
+#include "pathfinding/findpath.h"

@@ -76,6 +76,9 @@ public:
     }
 
     const ArrayShape& Shape() const { return shape_; }
+    // The elements in storage order (the first index varies fastest); null
+    // before the first DIM. For commands that read a whole array at once.
+    const Element* Data() const { return storage_.get(); }
 
 private:
     std::unique_ptr<Element[]> storage_;

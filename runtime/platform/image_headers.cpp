@@ -123,6 +123,22 @@ std::optional<std::pair<int, int>> TgaSize(std::span<const std::uint8_t> bytes) 
     return NonEmpty(LittleEndian16(bytes, 12), LittleEndian16(bytes, 14));
 }
 
+// Every chunk (length, type, data, checksum) lies inside the file, up to and
+// including IEND. The PNG decoder's reads past the end of the bytes go
+// unnoticed: a chunk whose length runs past the end would have it read the
+// same stale bytes as chunk after chunk, for ever.
+bool PngChunksReachIend(std::span<const std::uint8_t> bytes) {
+    constexpr std::size_t kChunkFrame = 12;  // length, type and checksum
+    std::size_t at = kPngSignature.size();
+    while (at <= bytes.size() && kChunkFrame <= bytes.size() - at) {
+        const std::size_t length = BigEndian32(bytes, at);
+        if (length > bytes.size() - at - kChunkFrame) return false;
+        if (std::memcmp(bytes.data() + at + 4, "IEND", 4) == 0) return true;
+        at += kChunkFrame + length;
+    }
+    return false;
+}
+
 bool JpegReachesItsEnd(std::span<const std::uint8_t> bytes) {
     const std::optional<JpegSegment> scan =
         FindJpegSegment(bytes, [](std::uint8_t marker) { return marker == kJpegScan; });
@@ -185,7 +201,7 @@ std::optional<std::pair<int, int>> ImageHeaderSize(std::span<const std::uint8_t>
 bool ImageIsComplete(std::span<const std::uint8_t> bytes, ImageKind kind) {
     switch (kind) {
         case ImageKind::kPng:
-            return true;
+            return PngChunksReachIend(bytes);
         case ImageKind::kJpeg:
             return JpegReachesItsEnd(bytes);
         case ImageKind::kTga:

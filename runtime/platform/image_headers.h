@@ -20,8 +20,9 @@ ImageKind ImageKindOf(std::span<const std::uint8_t> bytes);
 std::optional<std::pair<int, int>> ImageHeaderSize(std::span<const std::uint8_t> bytes, ImageKind kind);
 
 // Whether the image's data is all there, for the kinds whose decoder does not
-// find a cut itself: a JPEG must run up to its end marker after the scan
-// (cut short, it would decode with grey rows), a TGA must hold every pixel
-// its size promises (cut short, it would decode with rows never read). A PNG
-// carries checksums that its decoder checks.
+// find a cut itself: a PNG's chunks must all lie inside the file up to IEND
+// (its decoder does not notice reads past the end and may loop for ever), a
+// JPEG must run up to its end marker after the scan (cut short, it would
+// decode with grey rows), a TGA must hold every pixel its size promises (cut
+// short, it would decode with rows never read).
 bool ImageIsComplete(std::span<const std::uint8_t> bytes, ImageKind kind);

@@ -171,7 +171,7 @@ TEST_F(Images, BrokenFilesLeaveTheSpriteWithoutTextureAndSayWhy) {
         const char* reason;
     };
     const Case cases[] = {
-        {"cut.png", cut(ReadBytes(good_png)), ""},
+        {"cut.png", cut(ReadBytes(good_png)), "the PNG data is cut short"},
         {"damaged.png", damaged_png, ""},
         {"cut.jpg", cut(ReadBytes(good_jpeg)), "the JPEG data is cut short"},
         {"cut.tga", cut(ReadBytes(good_tga)), "the TGA data is cut short"},

@@ -81,7 +81,16 @@ TEST(ImageHeaders, DataIsCompleteOnlyWhenItReachesItsEnd) {
         ImageKind kind;
         bool complete;
     };
+    const Bytes png_header = Join({kPngStart, {0, 0, 0, 4, 0, 0, 0, 2, 8, 0, 0, 0, 0}, Bytes(4, 0)});
+    const Bytes png_end = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
     const Case cases[] = {
+        {"png", Join({png_header, {0, 0, 0, 1, 'I', 'D', 'A', 'T', 7}, Bytes(4, 0), png_end}),
+         ImageKind::kPng, true},
+        {"png without IEND", png_header, ImageKind::kPng, false},
+        // A chunk claiming more bytes than the file has left, then IEND.
+        {"png chunk past the end",
+         Join({png_header, {0x4A, 0, 0, 0x12, 't', 'R', 'N', 'S'}, Bytes(4, 0), png_end}), ImageKind::kPng,
+         false},
         {"jpeg", Join({kJpegStart, kJpegFrame, kJpegScan, kJpegEnd}), ImageKind::kJpeg, true},
         {"jpeg without its end", Join({kJpegStart, kJpegFrame, kJpegScan}), ImageKind::kJpeg, false},
         // An end marker inside a segment before the scan (a thumbnail's) does not count.
