@@ -11,16 +11,11 @@
 
 #include "gfx2d/frame_pacer.h"
 #include "platform/clock.h"
+#include "support/percentile.h"
 
 namespace {
 
 constexpr double kSeconds = 3.0;
-
-double Percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1));
-    return values[index];
-}
 
 // Arguments: frames per second, and 1 for a pure busy wait.
 void BM_FramePacing(benchmark::State& state) {

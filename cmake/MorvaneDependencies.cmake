@@ -5,12 +5,22 @@ find_package(OpenGL REQUIRED)
 find_package(SDL2 REQUIRED)
 find_package(SDL2_image REQUIRED)
 
-# Compression: liblzo2, which has no CMake package of its own.
-if(NOT TARGET LZO2::lzo2)
-    find_path(LZO2_INCLUDE_DIR lzo/lzo1x.h REQUIRED)
-    find_library(LZO2_LIBRARY lzo2 REQUIRED)
-    add_library(LZO2::lzo2 UNKNOWN IMPORTED)
-    set_target_properties(LZO2::lzo2 PROPERTIES
-        IMPORTED_LOCATION ${LZO2_LIBRARY}
-        INTERFACE_INCLUDE_DIRECTORIES ${LZO2_INCLUDE_DIR})
-endif()
+# A library without a CMake package of its own, as the imported target
+# `target`, from one of its headers and its name.
+function(morvane_import_library target header name)
+    if(TARGET ${target})
+        return()
+    endif()
+    string(MAKE_C_IDENTIFIER ${target} variable)
+    find_path(${variable}_INCLUDE_DIR ${header} REQUIRED)
+    find_library(${variable}_LIBRARY ${name} REQUIRED)
+    add_library(${target} UNKNOWN IMPORTED GLOBAL)
+    set_target_properties(${target} PROPERTIES
+        IMPORTED_LOCATION ${${variable}_LIBRARY}
+        INTERFACE_INCLUDE_DIRECTORIES ${${variable}_INCLUDE_DIR})
+endfunction()
+
+# Compression: liblzo2.
+morvane_import_library(LZO2::lzo2 lzo/lzo1x.h lzo2)
+# Networking: ENet.
+morvane_import_library(ENet::enet enet/enet.h enet)

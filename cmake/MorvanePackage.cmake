@@ -36,6 +36,6 @@ install(FILES ${PROJECT_BINARY_DIR}/MorvaneConfig.cmake ${PROJECT_BINARY_DIR}/Mo
 # any --prefix given at install time.
 set(MORVANE_PC_DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 file(RELATIVE_PATH MORVANE_PC_PREFIX_FROM_PCFILEDIR /prefix/${MORVANE_PC_DESTINATION} /prefix)
-set(MORVANE_PC_REQUIRES "sdl2 SDL2_image gl lzo2")
+set(MORVANE_PC_REQUIRES "sdl2 SDL2_image gl lzo2 libenet")
 configure_file(cmake/morvane.pc.in ${PROJECT_BINARY_DIR}/morvane.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/morvane.pc DESTINATION ${MORVANE_PC_DESTINATION})

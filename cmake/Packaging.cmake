@@ -19,6 +19,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION libdevel)
 # the static library needs the development packages of every library it uses
 # (the list of cmake/MorvaneDependencies.cmake).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-dev, libsdl2-image-dev, libgl-dev, liblzo2-dev")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-dev, libsdl2-image-dev, libgl-dev, liblzo2-dev, libenet-dev")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cmake, pkg-config, g++")
 include(CPack)

@@ -70,6 +70,10 @@
 #include "gfx3d/projection.h"
 #include "gfx3d/scene_commands.h"
 
+// Networking: sessions, players and messages.
+#include "net/net_commands.h"
+#include "net/zt_network.h"
+
 // Path finding: FINDPATH and the planner behind it.
 #include "pathfinding/astarplanner.h"
 #include "pathfinding/findpath.h"

@@ -20,6 +20,8 @@
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/text_commands.h"
 #include "gfx3d/prism3d.h"
+#include "net/net_commands.h"
+#include "net/zt_network.h"
 #include "platform/display_loss.h"
 #include "platform/replay_start.h"
 #include "platform/window.h"
@@ -101,6 +103,9 @@ int GlobalInit(const char* command_line, const char* title) {
     __nCurFont = 0;
     UseProgramFileAsContainers();
     LoadDefaultFont();
+    // The network object comes last; every frame step serves its session.
+    pZtNet = new ZtNetwork();
+    AddFrameStep(ServiceNetwork);
 
     glClear(GL_COLOR_BUFFER_BIT);
     pPrism->FlipScreens();
@@ -119,4 +124,7 @@ void DeleteRuntimeObjects() {
     pDXin = nullptr;
     __hWnd = nullptr;
     ProgramWindow().reset();
+    // Leaving the session last: a host's joiners learn that it has ended.
+    delete pZtNet;
+    pZtNet = nullptr;
 }

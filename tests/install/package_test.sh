@@ -25,7 +25,7 @@ package=$(find "$work" -maxdepth 1 -name '*.deb')
 depends=$(dpkg-deb -f "$package" Depends)
 # The development packages a program linking the static library needs, and
 # the shared libraries the tools use.
-for needed in libsdl2-dev libsdl2-image-dev libgl-dev liblzo2-dev libassimp libstdc++6; do
+for needed in libsdl2-dev libsdl2-image-dev libgl-dev liblzo2-dev libenet-dev libassimp libstdc++6; do
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 

@@ -62,6 +62,8 @@ int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 0);  // "disk" may be chosen by a test that captures the sound
     setenv("MORVANE_NO_NOTICE", "1", 1);
+    // Sessions are looked for on this machine alone, never on the local network.
+    setenv("MORVANE_NET_DISCOVERY", "127.0.0.1", 1);
     // The offscreen window never has the focus; joysticks must still be read.
     setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
     // The test registry is made before the guard is registered, so that it is

@@ -1,0 +1,65 @@
+// One ENet host: the program's socket with its connections. Guaranteed
+// packets travel on a reliable channel and arrive in order; the others on an
+// unreliable one. Datagrams outside any connection (session queries and
+// answers) are handed over before ENet sees them.
+#pragma once
+
+#include <enet/enet.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+// What a program does with the traffic of its endpoint.
+class EndpointEvents {
+public:
+    virtual ~EndpointEvents() = default;
+    virtual void OnConnect(ENetPeer* peer) = 0;
+    virtual void OnDisconnect(ENetPeer* peer) = 0;
+    virtual void OnPacket(ENetPeer* peer, std::span<const std::uint8_t> bytes, bool guaranteed) = 0;
+    // A datagram that is not ENet's; true when it was taken.
+    virtual bool OnDatagram(const ENetAddress& from, std::span<const std::uint8_t> bytes) = 0;
+};
+
+class EnetEndpoint {
+public:
+    // Accepts connections on the port of every local address; null when the
+    // port cannot be had.
+    static std::unique_ptr<EnetEndpoint> Listen(std::uint16_t port, std::size_t max_peers);
+    // Makes connections from a port the system chooses; null on failure.
+    static std::unique_ptr<EnetEndpoint> Client();
+    // Drops every connection at once (see DisconnectAll for a polite end).
+    ~EnetEndpoint();
+    EnetEndpoint(const EnetEndpoint&) = delete;
+    EnetEndpoint& operator=(const EnetEndpoint&) = delete;
+
+    // Starts a connection; it is made when OnConnect reports it. Null when
+    // no connection can be started.
+    ENetPeer* Connect(const ENetAddress& address);
+    void Send(ENetPeer* peer, const std::vector<std::uint8_t>& bytes, bool guaranteed) {
+        Send(std::span(&peer, 1), bytes, guaranteed);
+    }
+    // The same bytes to several connections, sharing one packet.
+    void Send(std::span<ENetPeer* const> peers, const std::vector<std::uint8_t>& bytes, bool guaranteed);
+    void SendDatagram(const ENetAddress& to, std::span<const std::uint8_t> bytes);
+    // Sends what is waiting to be sent.
+    void Flush();
+
+    // Reports what has arrived, waiting up to `wait_ms` for the first of it,
+    // then sends what the reports queued.
+    void Service(EndpointEvents& events, std::uint32_t wait_ms);
+    // Asks every connection to close, and serves until they are closed or
+    // `limit_ms` has passed.
+    void DisconnectAll(EndpointEvents& events, std::uint32_t limit_ms);
+    // The port the socket is bound to.
+    std::uint16_t Port() const;
+
+private:
+    explicit EnetEndpoint(ENetHost* host);
+    void Dispatch(EndpointEvents& events, ENetEvent& event);
+    bool AnyPeerOpen() const;
+
+    ENetHost* host_;
+};
