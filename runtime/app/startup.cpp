@@ -23,6 +23,7 @@
 #include "net/net_commands.h"
 #include "net/zt_network.h"
 #include "platform/display_loss.h"
+#include "platform/heap.h"
 #include "platform/replay_start.h"
 #include "platform/window.h"
 
@@ -66,6 +67,7 @@ bool IsPossibleWindowSide(std::int32_t pixels) {
 }  // namespace
 
 int GlobalInit(const char* command_line, const char* title) {
+    KeepHeapBetweenFrames();
     InstallProgramEnd();
     __g_cmdline = command_line;
     if (!IsPossibleWindowSide(__QV_RESX) || !IsPossibleWindowSide(__QV_RESY)) {

@@ -39,6 +39,7 @@ void USEASBMP() {
 }
 
 void BLACKSCREEN() {
+    pPrism->FinishBatch();  // cleared away with the rest of the picture
     glClear(GL_COLOR_BUFFER_BIT);
     pPrism->FreeSurface(0);
 }

@@ -2,10 +2,11 @@
 #include "gfx2d/opengl_prism.h"
 
 void OpenGLPrism::DoAlpha(float mode) {
+    FinishBatch();  // drawn in the blend mode it was gathered in
     if (mode == 0) {
         glDisable(GL_BLEND);
-        glColor4f(1, 1, 1, 1);
         color_intensity_ = 1.0f;
+        SetColour(1, 1, 1, 1);
         return;
     }
     glEnable(GL_BLEND);
@@ -16,5 +17,5 @@ void OpenGLPrism::DoAlpha(float mode) {
     }
     color_intensity_ = mode > 0 ? mode : -mode;
     if (color_intensity_ > 1) color_intensity_ = 1;
-    glColor4f(color_intensity_, color_intensity_, color_intensity_, 1);
+    UseIntensityColour();
 }

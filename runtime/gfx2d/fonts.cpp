@@ -39,26 +39,24 @@ void OpenGLPrism::DrawTextA(std::int16_t font, const char* text, std::int16_t x,
     SpriteExtent(sprite, u_extent, v_extent);
     const float du = u_extent / 16;
     const float dv = v_extent / 8;
+    const std::size_t length = std::strlen(text);
+    StartBatch({GL_QUADS, true, TextureOf(sprite, 0)}, 4 * length);
     SetTexture3D(sprite, -1, 0);
+    const auto& [red, green, blue, alpha] = CurrentColour();
     const float bottom = static_cast<float>(-y - cell_height);
     const float top = static_cast<float>(-y);
     float left = x;
-    glBegin(GL_QUADS);
     for (const char* p = text; *p != '\0'; ++p) {
         // Bytes above 127 show the cell of their code modulo 128.
         const int code = static_cast<unsigned char>(*p) % 128;
         const float u = static_cast<float>(code % 16) * du;
         const float v = static_cast<float>(7 - code / 16) * dv;
         const float right = left + static_cast<float>(cell_width);
-        glTexCoord2f(u, v);
-        glVertex2f(left, bottom);
-        glTexCoord2f(u + du, v);
-        glVertex2f(right, bottom);
-        glTexCoord2f(u + du, v + dv);
-        glVertex2f(right, top);
-        glTexCoord2f(u, v + dv);
-        glVertex2f(left, top);
+        batch_.Add({left, bottom, u, v, red, green, blue, alpha});
+        batch_.Add({right, bottom, u + du, v, red, green, blue, alpha});
+        batch_.Add({right, top, u + du, v + dv, red, green, blue, alpha});
+        batch_.Add({left, top, u, v + dv, red, green, blue, alpha});
         left = right;
     }
-    glEnd();
+    EndBatchedCommand();
 }

@@ -140,6 +140,7 @@ void OpenGLPrism::SetViewportOnScreen() const {
 }
 
 void OpenGLPrism::Make2DViewport(std::int16_t x, std::int16_t y, std::int16_t width, std::int16_t height) {
+    FinishBatch();  // drawn in the projection it was gathered in
     if (width < 1 || height < 1) {
         width = static_cast<std::int16_t>(width_);
         height = static_cast<std::int16_t>(height_);
@@ -157,7 +158,7 @@ void OpenGLPrism::Make2DViewport(std::int16_t x, std::int16_t y, std::int16_t wi
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    glEnable(GL_TEXTURE_2D);
+    texture_units_.Enable(0, true);
     glEnable(GL_CULL_FACE);
     glFrontFace(GL_CCW);
     glEnable(GL_ALPHA_TEST);
@@ -167,7 +168,7 @@ void OpenGLPrism::Make2DViewport(std::int16_t x, std::int16_t y, std::int16_t wi
                               GL_AUTO_NORMAL, GL_NORMALIZE, GL_LIGHTING}) {
         glDisable(capability);
     }
-    glColor4f(1, 1, 1, 1);
+    SetColour(1, 1, 1, 1);
     glClearColor(0, 0, 0, 1);
     glShadeModel(GL_FLAT);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
@@ -175,6 +176,7 @@ void OpenGLPrism::Make2DViewport(std::int16_t x, std::int16_t y, std::int16_t wi
 }
 
 void OpenGLPrism::Make3DViewport(double near_plane, double far_plane, double field_of_view) {
+    FinishBatch();
     SetViewportOnScreen();
     const double top = near_plane * std::tan(field_of_view * 3.14159265358979323846 / 360.0);
     const double aspect = static_cast<double>(width_) / (height_ != 0 ? height_ : 1);
@@ -193,7 +195,7 @@ void OpenGLPrism::Make3DViewport(double near_plane, double far_plane, double fie
     glAlphaFunc(GL_GREATER, 0.5f);
     glEnable(GL_COLOR_MATERIAL);
     glEnable(GL_DITHER);
-    glColor4f(1, 1, 1, 1);
+    SetColour(1, 1, 1, 1);
     glClearColor(0, 0, 0, 1);
     for (GLenum capability : {GL_FOG, GL_LINE_SMOOTH, GL_POINT_SMOOTH, GL_POLYGON_SMOOTH, GL_STENCIL_TEST,
                               GL_POLYGON_OFFSET_POINT, GL_AUTO_NORMAL, GL_NORMALIZE, GL_LIGHTING}) {
@@ -205,6 +207,7 @@ void OpenGLPrism::Make3DViewport(double near_plane, double far_plane, double fie
 }
 
 double OpenGLPrism::FlipScreens() {
+    FinishBatch();
     glFlush();
     window_->SwapBuffers();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -227,26 +230,24 @@ void OpenGLPrism::SetTexture3D(int sprite, int second, int mipmap) {
     texture_mipmap_ = mipmap != 0 ? 1 : 0;
     if (GLExt::glActiveTextureARB == nullptr) {
         if (sprite < 0) {
-            glDisable(GL_TEXTURE_2D);
+            texture_units_.Enable(0, false);
             glEnable(GL_COLOR_MATERIAL);
         } else {
-            glBindTexture(GL_TEXTURE_2D, TextureOf(sprite, texture_mipmap_));
-            glEnable(GL_TEXTURE_2D);
+            texture_units_.Bind(0, TextureOf(sprite, texture_mipmap_));
+            texture_units_.Enable(0, true);
         }
         return;
     }
-    GLExt::glActiveTextureARB(GL_TEXTURE1_ARB);
     if (second < 0 || sprite < 0) {
-        glDisable(GL_TEXTURE_2D);
+        texture_units_.Enable(1, false);
     } else {
-        glBindTexture(GL_TEXTURE_2D, TextureOf(sprite, texture_mipmap_));
-        glEnable(GL_TEXTURE_2D);
+        texture_units_.Bind(1, TextureOf(sprite, texture_mipmap_));
+        texture_units_.Enable(1, true);
     }
-    GLExt::glActiveTextureARB(GL_TEXTURE0_ARB);
     if (sprite < 0) {
-        glDisable(GL_TEXTURE_2D);
+        texture_units_.Enable(0, false);
     } else {
-        glBindTexture(GL_TEXTURE_2D, TextureOf(second < 0 ? sprite : second, texture_mipmap_));
-        glEnable(GL_TEXTURE_2D);
+        texture_units_.Bind(0, TextureOf(second < 0 ? sprite : second, texture_mipmap_));
+        texture_units_.Enable(0, true);
     }
 }

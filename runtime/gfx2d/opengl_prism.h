@@ -9,11 +9,14 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
 #include "gfx2d/bitmap_file.h"
+#include "gfx2d/draw_batch.h"
 #include "gfx2d/frame_pacer.h"
+#include "gfx2d/texture_units.h"
 #include "platform/window.h"
 
 // The effect record of DrawSpriteFX.
@@ -80,8 +83,21 @@ public:
     bool IsActive() const { return active_; }
 
     // Selects the texture of a sprite (entry 1 of its pair when mipmapped); a
-    // negative sprite number draws untextured.
+    // negative sprite number draws untextured. Selecting what is already
+    // selected costs no OpenGL call.
     void SetTexture3D(int sprite, int second, int mipmap);
+
+    // Consecutive sprites, characters, rectangles, lines and points that share
+    // their texture and OpenGL state are gathered and drawn with one call.
+    // Code that uses OpenGL without the display (3D drawing, reading the
+    // frame, drawing of its own) calls FinishBatch first: it draws what is
+    // gathered, and the display asks afresh for the colour and texture state
+    // that such code may change.
+    void FinishBatch();
+    // With batching off, each drawing command draws at once (for comparisons).
+    void SetBatching(bool on);
+    // Draw calls the batch has made so far.
+    long BatchDraws() const { return batch_.Draws(); }
 
     // Sprites: images loaded into slots 0 to 4094 as a plain and a mipmapped
     // texture. Slot numbers outside the table are refused.
@@ -135,9 +151,7 @@ public:
     void PolyPoint(std::int16_t x, std::int16_t y, float s, float t, std::uint32_t colour);
     void EndPoly();
     // One corner of a polygon as drawn: x, -y, s, 1 - t, red, green, blue, alpha.
-    struct PolygonVertex {
-        float x, y, s, t, red, green, blue, alpha;
-    };
+    using PolygonVertex = Vertex2D;
     // The corners gathered since StartPoly, as whole triangles of a fan around
     // the first point and an unfinished pair.
     const std::vector<PolygonVertex>& PolygonVertices() const { return polygon_; }
@@ -184,22 +198,40 @@ private:
     void SetSpriteSize(int sprite, int width, int height);
     // The texture-coordinate extent of a sprite's image within its texture.
     void SpriteExtent(int sprite, float& u, float& v) const;
-    // One quad of a sprite between two corners, with the sprite's texture.
-    void DrawSpriteQuad(int sprite, float left, float bottom, float right, float top);
+    // One quad of a sprite between two corners, with the sprite's texture:
+    // gathered into the batch, or drawn at once under a matrix of its own.
+    void BatchSpriteQuad(int sprite, float left, float bottom, float right, float top);
+    void DrawSpriteQuadNow(int sprite, float left, float bottom, float right, float top);
     const std::vector<std::uint8_t>& CollisionMask(int sprite);
     // The colour of a primitive, with the colour intensity applied.
     void PrimitiveColour(std::uint32_t colour, float rgba[4]) const;
     // The colour sprites and text are modulated with: the intensity in grey.
-    void UseIntensityColour() const { glColor4f(color_intensity_, color_intensity_, color_intensity_, 1); }
+    void UseIntensityColour() { SetColour(color_intensity_, color_intensity_, color_intensity_, 1); }
+    // The current OpenGL colour, as set here or, after FinishBatch, as asked of OpenGL.
+    void SetColour(float red, float green, float blue, float alpha);
+    const std::array<float, 4>& CurrentColour();
     TextureSelection CurrentTexture() const { return {texture_sprite_, texture_second_, texture_mipmap_}; }
     void SelectTexture(const TextureSelection& t) { SetTexture3D(t.sprite, t.second, t.mipmap); }
-    // Draws an untextured point, line or rectangle in a primitive colour.
-    template <class Draw>
-    void DrawUntextured(std::uint32_t colour, Draw draw);
+    // Makes the batch ready for `vertices` more of `kind`, drawing what it
+    // holds first when that is of another kind or there is no room.
+    void StartBatch(const DrawBatch::Kind& kind, std::size_t vertices);
+    // After a drawing command has gathered its vertices.
+    void EndBatchedCommand();
+    // Draws what the batch holds in the state its kind needs, then puts the
+    // shown state back.
+    void FlushBatch();
+    // Gathers an untextured point, line or quad in a primitive colour.
+    void BatchUntextured(GLenum primitive, std::uint32_t colour,
+                         std::initializer_list<std::array<int, 2>> corners);
     void ReportRenderer();
     void SetViewportOnScreen() const;
 
     float color_intensity_ = 1.0f;
+    std::array<float, 4> colour_{1, 1, 1, 1};
+    bool colour_known_ = false;
+    TextureUnits texture_units_;
+    DrawBatch batch_;
+    bool batching_ = true;
     int texture_sprite_ = -1;
     int texture_second_ = -1;
     int texture_mipmap_ = 0;
@@ -226,3 +258,7 @@ private:
 
 // The display, created by start-up.
 extern OpenGLPrism* pPrism;
+
+// The display's FinishBatch, for code outside it that is about to use OpenGL;
+// nothing while there is no display.
+void FinishBatchedDrawing();

@@ -68,6 +68,7 @@ void OpenGLPrism::Particles(OPENGL_PARTICLE& particle, std::uint32_t colour) {
 // Moves every living particle by one frame interval and draws it; one that
 // leaves the window dies.
 void OpenGLPrism::DrawParticles() {
+    FinishBatch();
     const TextureSelection kept = CurrentTexture();
     SetTexture3D(-1, -1, 0);
     glDisable(GL_ALPHA_TEST);
@@ -75,7 +76,7 @@ void OpenGLPrism::DrawParticles() {
     glBlendFunc(GL_ONE, GL_ONE);
     const auto dt = static_cast<float>(pacer_.Interval());
     for (OPENGL_PARTICLE& p : particles_) {
-        glColor4f(p.red, p.green, p.blue, 1);
+        SetColour(p.red, p.green, p.blue, 1);
         spin = -spin;
         if (!(p.life >= 1.0f)) continue;
         p.life -= dt;
@@ -91,7 +92,7 @@ void OpenGLPrism::DrawParticles() {
         }
         DrawParticleShape(p.x, p.y, p.life * spin);
     }
-    glColor4f(1, 1, 1, 1);
+    SetColour(1, 1, 1, 1);
     SelectTexture(kept);
     glEnable(GL_ALPHA_TEST);
     glDisable(GL_BLEND);

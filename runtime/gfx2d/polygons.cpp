@@ -2,14 +2,9 @@
 // point, textured with a sprite (or untextured) and coloured at each corner.
 #include <cstddef>
 
-#include "gfx2d/gl_extensions.h"
 #include "gfx2d/opengl_prism.h"
 
 namespace {
-
-// The vertex records are handed to OpenGL as they are stored.
-static_assert(sizeof(OpenGLPrism::PolygonVertex) == 32);
-constexpr GLsizei kVertexStride = sizeof(OpenGLPrism::PolygonVertex);
 
 constexpr std::size_t kFirstCapacity = 512;
 constexpr std::size_t kCapacityStep = 128;
@@ -52,28 +47,18 @@ void OpenGLPrism::PolyPoint(std::int16_t x, std::int16_t y, float s, float t, st
 // Draws the whole triangles gathered so far; the points stay, so a second
 // EndPoly draws the polygon again.
 void OpenGLPrism::EndPoly() {
+    FinishBatch();
     SetTexture3D(polygon_sprite_, -1, 0);  // a negative sprite number draws untextured
     glEnable(GL_COLOR_MATERIAL);
     glEnable(GL_DITHER);
     glShadeModel(GL_SMOOTH);
     if (!polygon_.empty()) {
-        if (GLExt::glClientActiveTextureARB != nullptr) GLExt::glClientActiveTextureARB(GL_TEXTURE0_ARB);
-        const PolygonVertex& first = polygon_.front();
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-        glEnableClientState(GL_COLOR_ARRAY);
-        glVertexPointer(2, GL_FLOAT, kVertexStride, &first.x);
-        glTexCoordPointer(2, GL_FLOAT, kVertexStride, &first.s);
-        glColorPointer(4, GL_FLOAT, kVertexStride, &first.red);
-        const auto whole_triangles = static_cast<GLsizei>(polygon_.size() / 3 * 3);
-        glDrawArrays(GL_TRIANGLES, 0, whole_triangles);
-        // The arrays point into the polygon's records, which a later StartPoly frees.
-        glDisableClientState(GL_VERTEX_ARRAY);
-        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-        glDisableClientState(GL_COLOR_ARRAY);
+        // Trailing vertices that do not make a whole triangle are left out.
+        DrawVertexArrays(GL_TRIANGLES, polygon_.data(), static_cast<GLsizei>(polygon_.size() / 3 * 3));
+        colour_known_ = false;  // the colour array leaves it undefined
     }
     glShadeModel(GL_FLAT);
-    glEnable(GL_TEXTURE_2D);
+    texture_units_.Enable(0, true);
     UseIntensityColour();
     glDisable(GL_DITHER);
     glDisable(GL_COLOR_MATERIAL);

@@ -11,22 +11,23 @@ constexpr float kFadeStep = 0.02f;
 // step is summed in single precision, which gives 51 frames before the last.
 // Window events are dispatched while the frames wait; input is not read.
 void OpenGLPrism::BlendToSurface(int from, int to) {
+    FinishBatch();
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
     glDisable(GL_ALPHA_TEST);
     glClear(GL_COLOR_BUFFER_BIT);
     for (float share = 0; share < 1.0f; share += kFadeStep) {
-        glColor4f(share, share, share, 1);
+        SetColour(share, share, share, 1);
         PasteSurface(to);
-        glColor4f(1 - share, 1 - share, 1 - share, 1);
+        SetColour(1 - share, 1 - share, 1 - share, 1);
         PasteSurface(from);
         FlipScreens();
     }
-    glColor4f(1, 1, 1, 1);
+    SetColour(1, 1, 1, 1);
     PasteSurface(to);
     FlipScreens();
     glEnable(GL_ALPHA_TEST);
     glDisable(GL_BLEND);
-    glColor4f(1, 1, 1, 1);
+    SetColour(1, 1, 1, 1);
     color_intensity_ = 1.0f;
 }

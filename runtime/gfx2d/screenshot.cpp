@@ -44,6 +44,7 @@ int OpenGLPrism::SaveBMPFile(const char* path) {
     if (path == nullptr) return 0;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "wb"), &std::fclose);
     if (!file) return 0;
+    FinishBatch();  // the picture as drawn so far
     // Both sides rounded up to a multiple of 4, so that rows need no padding.
     const int width = (width_ + 3) / 4 * 4;
     const int height = (height_ + 3) / 4 * 4;

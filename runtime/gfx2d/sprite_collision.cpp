@@ -10,7 +10,7 @@ const std::vector<std::uint8_t>& OpenGLPrism::CollisionMask(int sprite) {
     if (slot.collision_mask.empty() && slot.texture_width > 0 && slot.texture_height > 0) {
         // Read back once and kept: reading a texture back is slow.
         slot.collision_mask.resize(static_cast<std::size_t>(slot.texture_width) * slot.texture_height);
-        glBindTexture(GL_TEXTURE_2D, sprite_textures_[static_cast<std::size_t>(sprite)][0]);
+        texture_units_.Bind(0, sprite_textures_[static_cast<std::size_t>(sprite)][0]);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, slot.collision_mask.data());
     }

@@ -5,7 +5,22 @@
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/textures.h"
 
-void OpenGLPrism::DrawSpriteQuad(int sprite, float left, float bottom, float right, float top) {
+void OpenGLPrism::BatchSpriteQuad(int sprite, float left, float bottom, float right, float top) {
+    float u, v;
+    SpriteExtent(sprite, u, v);
+    StartBatch({GL_TRIANGLES, true, TextureOf(sprite, 0)}, 6);
+    SetTexture3D(sprite, -1, 0);
+    const auto& [red, green, blue, alpha] = CurrentColour();
+    batch_.AddFan({{left, bottom, 0, 0, red, green, blue, alpha},
+                   {right, bottom, u, 0, red, green, blue, alpha},
+                   {right, top, u, v, red, green, blue, alpha},
+                   {left, top, 0, v, red, green, blue, alpha}});
+    EndBatchedCommand();
+}
+
+// Under a matrix of its own a quad cannot join the batch: what the batch
+// holds is drawn first.
+void OpenGLPrism::DrawSpriteQuadNow(int sprite, float left, float bottom, float right, float top) {
     float u, v;
     SpriteExtent(sprite, u, v);
     SetTexture3D(sprite, -1, 0);
@@ -31,7 +46,7 @@ void OpenGLPrism::StretchSprite(int sprite, std::int16_t x, std::int16_t y, std:
                                 std::int16_t height) {
     if (!IsSpriteSlot(sprite)) return;
     // A negative width or height alone turns the quad's back to the viewer, so it is culled.
-    DrawSpriteQuad(sprite, x, -y - height, x + width, -y);
+    BatchSpriteQuad(sprite, x, -y - height, x + width, -y);
 }
 
 void OpenGLPrism::RotoSprite(int sprite, std::int16_t x, std::int16_t y, int angle) {
@@ -39,36 +54,39 @@ void OpenGLPrism::RotoSprite(int sprite, std::int16_t x, std::int16_t y, int ang
     const SpriteSlot& slot = sprites_[static_cast<std::size_t>(sprite)];
     const int half_width = slot.image_width >> 1;
     const int half_height = slot.image_height >> 1;
+    FinishBatch();
     glPushMatrix();
     glTranslatef(static_cast<float>(x + half_width), static_cast<float>(-half_height - y), 0);
     glRotatef(static_cast<float>(angle), 0, 0, 1);
-    DrawSpriteQuad(sprite, -half_width, -half_height, half_width, half_height);
+    DrawSpriteQuadNow(sprite, -half_width, -half_height, half_width, half_height);
     glPopMatrix();
 }
 
 void OpenGLPrism::DrawSpriteFX(int sprite, std::int16_t x, std::int16_t y, const OPENGL_SPRITEFX& effect) {
     if (!IsSpriteSlot(sprite)) return;
     const SpriteSlot& slot = sprites_[static_cast<std::size_t>(sprite)];
+    FinishBatch();
     const float intensity = color_intensity_;
     if (effect.tint != 0) {
-        glColor4f(intensity * (effect.tint & 0xFF) / 255.0f, intensity * ((effect.tint >> 8) & 0xFF) / 255.0f,
+        SetColour(intensity * (effect.tint & 0xFF) / 255.0f, intensity * ((effect.tint >> 8) & 0xFF) / 255.0f,
                   intensity * ((effect.tint >> 16) & 0xFF) / 255.0f, 1);
     } else {
-        glColor4f(intensity * 255, intensity * 255, intensity * 255, 1);  // clamped to white
+        SetColour(intensity * 255, intensity * 255, intensity * 255, 1);  // clamped to white
     }
     const float half_width = (effect.width < 1 ? slot.image_width : effect.width) / 2.0f;
     const float half_height = (effect.height < 1 ? slot.image_height : effect.height) / 2.0f;
     glPushMatrix();
     glTranslatef(x + slot.image_width / 2.0f, -slot.image_height / 2.0f - y, 0);
     glRotatef(effect.angle, 0, 0, 1);
-    DrawSpriteQuad(sprite, -half_width, -half_height, half_width, half_height);
+    DrawSpriteQuadNow(sprite, -half_width, -half_height, half_width, half_height);
     glPopMatrix();
-    glColor4f(intensity, intensity, intensity, 1);
+    UseIntensityColour();
 }
 
 void OpenGLPrism::DrawBillboard(int sprite, float x, float y, float z, float scale) {
     if (!IsSpriteSlot(sprite)) return;
     const SpriteSlot& slot = sprites_[static_cast<std::size_t>(sprite)];
+    FinishBatch();
     GLfloat m[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, m);
     const float right[3] = {m[0], m[4], m[8]};
@@ -116,7 +134,7 @@ int GrabTextureSide(int size) {
 bool OpenGLPrism::GrabSprite(int sprite, std::int16_t x, std::int16_t y, std::int16_t width,
                              std::int16_t height) {
     if (!IsSpriteSlot(sprite)) return false;
-    FreeSprite(sprite);
+    FreeSprite(sprite);  // which also draws what is batched, before the frame is read
     SpriteSlot& slot = sprites_[static_cast<std::size_t>(sprite)];
     const int texture_width = GrabTextureSide(width);
     const int texture_height = GrabTextureSide(height);

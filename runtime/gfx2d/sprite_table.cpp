@@ -42,6 +42,7 @@ void OpenGLPrism::SetSpriteSize(int sprite, int width, int height) {
 
 void OpenGLPrism::FreeSprite(int sprite) {
     if (!IsSpriteSlot(sprite)) return;
+    FinishBatch();  // what is batched may show the sprite
     std::array<GLuint, 2>& names = sprite_textures_[static_cast<std::size_t>(sprite)];
     if (context_) glDeleteTextures(2, names.data());
     names = {0, 0};

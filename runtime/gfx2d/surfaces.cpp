@@ -2,7 +2,6 @@
 // each tile its own texture, drawn behind everything.
 #include <algorithm>
 
-#include "gfx2d/gl_extensions.h"
 #include "gfx2d/image_file.h"
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/textures.h"
@@ -16,6 +15,7 @@ constexpr int kGrabTileLimit = 256;
 
 bool OpenGLPrism::LoadSurface(int surface, const char* path, bool /*unused*/) {
     if (!IsSurface(surface) || path == nullptr) return false;
+    FinishBatch();  // the tiles are made with OpenGL's texture bindings
     const std::optional<BitmapFile> bitmap = ReadImageFile(path);
     // A bitmap needing more tiles than the grid holds cannot be a surface.
     if (!bitmap || bitmap->width > kSurfaceGrid * kBitmapTile ||
@@ -41,6 +41,7 @@ bool OpenGLPrism::LoadSurface(int surface, const char* path, bool /*unused*/) {
 
 void OpenGLPrism::FreeSurface(int surface) {
     if (!IsSurface(surface)) return;
+    FinishBatch();  // a deleted texture leaves its unit
     Surface& tiles = surfaces_[static_cast<std::size_t>(surface)];
     if (context_) {
         for (int column = 0; column < tiles.columns; ++column) {
@@ -52,6 +53,7 @@ void OpenGLPrism::FreeSurface(int surface) {
 
 void OpenGLPrism::GrabSurface(int surface) {
     if (!IsSurface(surface)) return;
+    FinishBatch();  // the picture as drawn so far
     GLint max_size = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_size);
     const int tile = std::min<int>(max_size, kGrabTileLimit);
@@ -87,20 +89,17 @@ void OpenGLPrism::PasteSurface(int surface) {
     if (!IsSurface(surface)) return;
     const Surface& tiles = surfaces_[static_cast<std::size_t>(surface)];
     if (tiles.columns == 0 || tiles.rows == 0) return;
+    FinishBatch();  // the background goes under what comes after it
     glDisable(GL_ALPHA_TEST);
-    if (GLExt::glActiveTextureARB != nullptr) {
-        GLExt::glActiveTextureARB(GL_TEXTURE1_ARB);
-        glDisable(GL_TEXTURE_2D);
-        GLExt::glActiveTextureARB(GL_TEXTURE0_ARB);
-    }
-    glEnable(GL_TEXTURE_2D);
+    texture_units_.Enable(1, false);
+    texture_units_.Enable(0, true);
     int x = 0;
     for (int column = 0; column < tiles.columns; ++column) {
         int y = 0;
         for (int row = 0; row < tiles.rows; ++row) {
             const int w = tiles.tile_width[column][row];
             const int h = tiles.tile_height[column][row];
-            glBindTexture(GL_TEXTURE_2D, tiles.tiles[column][row]);
+            texture_units_.Bind(0, tiles.tiles[column][row]);
             glBegin(GL_QUADS);
             glTexCoord2f(0, 0);
             glVertex2i(x, -(y + h));

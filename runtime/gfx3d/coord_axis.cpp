@@ -1,6 +1,7 @@
 // Coordinate axes drawn into the scene as a guide.
 #include <GL/gl.h>
 
+#include "gfx2d/opengl_prism.h"
 #include "gfx3d/prism3d.h"
 
 namespace {
@@ -26,6 +27,7 @@ void DrawArrow(int shift, float red, float green, float blue) {
 }  // namespace
 
 void Prism3D::DrawCoordAxis(float x, float y, float z) const {
+    FinishBatchedDrawing();
     glPushMatrix();
     // Placed in the world, whatever object transform is set.
     glLoadMatrixf(cameraMatrix);

@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 
 #include "gfx2d/gl_extensions.h"
+#include "gfx2d/opengl_prism.h"
 #include "gfx3d/bump_mapping.h"
 #include "gfx3d/frame_blend.h"
 #include "gfx3d/prism3d.h"
@@ -83,6 +84,7 @@ void Prism3D::RenderMD2(int n, int from, int to, double t, bool interpolate) {
     MeshObjectX& object = objects[static_cast<std::size_t>(n)];
     if (object.frames.Empty() || object.frames[0].packed.Empty()) return;
     const FrameBlend blend = ChooseFrameBlend(object.frames.Count(), from, to, t, interpolate);
+    FinishBatchedDrawing();
 
     glColor4f(1, 1, 1, 1);
     if (bumpLightOn) {

@@ -2,11 +2,13 @@
 
 #include <GL/gl.h>
 
+#include "gfx2d/opengl_prism.h"
 #include "gfx3d/look_at.h"
 
 Prism3D prism3D;
 
 void Prism3D::SetCamera(float x, float y, float z, float tx, float ty, float tz) {
+    FinishBatchedDrawing();
     const float eye[3] = {x, y, z};
     const float target[3] = {tx, ty, tz};
     glLoadIdentity();
@@ -50,6 +52,7 @@ void Prism3D::ApplyObjectTransform() const {
 }
 
 void Prism3D::CullMode(int mode) {
+    FinishBatchedDrawing();
     switch (mode) {
         case 0:
             glDisable(GL_CULL_FACE);

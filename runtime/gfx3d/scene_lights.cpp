@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gfx2d/opengl_prism.h"
 #include "gfx3d/prism3d.h"
 
 namespace {
@@ -52,6 +53,7 @@ void DrawLightMarker(const float place[3], const float direction[3], float cut_o
 }  // namespace
 
 void Prism3D::AmbientLt(int n, std::uint32_t colour) {
+    FinishBatchedDrawing();
     float rgba[4] = {0, 0, 0, 0};
     ColourChannels(colour, rgba);
     const GLenum light = LightOfNumber(n);
@@ -70,6 +72,7 @@ void Prism3D::SpotLt(int n, std::uint32_t colour, float x, float y, float z, flo
         ColourChannels(colour, bumpLightColour);
         return;
     }
+    FinishBatchedDrawing();
     const GLenum light = LightOfNumber(n);
     if (cut_off == 0) {
         glDisable(light);

@@ -29,6 +29,7 @@ inline int LitPixels(int x0, int y0, int x1, int y1) {
     const int width = x1 - x0;
     const int height = y1 - y0;
     std::vector<unsigned char> rgba(static_cast<std::size_t>(width * height * 4));
+    FinishBatchedDrawing();
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x0, pPrism->Height() - y1, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());

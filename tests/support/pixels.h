@@ -15,6 +15,7 @@ inline const Rgb kRed{255, 0, 0};
 
 // The colour of window pixel (x, y) of the back buffer, counted from the top left.
 inline Rgb PixelAt(int x, int y) {
+    FinishBatchedDrawing();
     unsigned char rgba[4];
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -33,6 +34,7 @@ inline int CountInRow(int y, int x0, int x1, Rgb colour) {
 // Fills window pixels x0 to x1 - 1 and y0 to y1 - 1 of the current 2D viewport
 // with raw OpenGL, independent of the runtime's own drawing.
 inline void FillPixels(int x0, int y0, int x1, int y1, Rgb colour) {
+    FinishBatchedDrawing();
     glDisable(GL_TEXTURE_2D);
     glColor3ub(static_cast<GLubyte>(colour[0]), static_cast<GLubyte>(colour[1]),
                static_cast<GLubyte>(colour[2]));

@@ -1,0 +1,87 @@
+// The display's side of the 2D batch: when gathered drawing is drawn, in
+// which state, and the colour and texture state the display keeps track of.
+#include "gfx2d/opengl_prism.h"
+
+namespace {
+
+// Moves integer coordinates into their pixel, a little right of and below the
+// pixel's top-left corner, so that points and lines hit the pixel they name.
+// The y axis is negated in the 2D projection: below means a negative shift.
+constexpr float kIntoPixel = 0.375f;
+
+// Untextured primitives are drawn with the alpha test off, shifted into their pixels.
+void BeginFlatPrimitives() {
+    glDisable(GL_ALPHA_TEST);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glTranslatef(kIntoPixel, -kIntoPixel, 0);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void EndFlatPrimitives() {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_ALPHA_TEST);
+}
+
+}  // namespace
+
+void FinishBatchedDrawing() {
+    if (pPrism != nullptr) pPrism->FinishBatch();
+}
+
+void OpenGLPrism::FinishBatch() {
+    FlushBatch();
+    texture_units_.Forget();
+    colour_known_ = false;
+}
+
+void OpenGLPrism::SetBatching(bool on) {
+    FlushBatch();
+    batching_ = on;
+}
+
+void OpenGLPrism::StartBatch(const DrawBatch::Kind& kind, std::size_t vertices) {
+    if (!batch_.Takes(kind, vertices)) FlushBatch();
+    batch_.Start(kind);
+}
+
+void OpenGLPrism::EndBatchedCommand() {
+    if (!batching_) FlushBatch();
+}
+
+void OpenGLPrism::FlushBatch() {
+    if (batch_.Empty()) return;
+    const DrawBatch::Kind& kind = batch_.Holds();
+    const TextureUnits::State shown = texture_units_.Current();
+    texture_units_.Enable(1, false);
+    if (kind.textured) {
+        texture_units_.Bind(0, kind.texture);
+        texture_units_.Enable(0, true);
+    } else {
+        texture_units_.Enable(0, false);
+        BeginFlatPrimitives();
+    }
+    batch_.Draw();
+    if (!kind.textured) EndFlatPrimitives();
+    texture_units_.Restore(shown);
+    // The colour array leaves the current colour undefined.
+    if (colour_known_) glColor4fv(colour_.data());
+}
+
+void OpenGLPrism::SetColour(float red, float green, float blue, float alpha) {
+    const std::array<float, 4> colour{red, green, blue, alpha};
+    if (colour_known_ && colour == colour_) return;
+    glColor4fv(colour.data());
+    colour_ = colour;
+    colour_known_ = true;
+}
+
+const std::array<float, 4>& OpenGLPrism::CurrentColour() {
+    if (!colour_known_) {
+        glGetFloatv(GL_CURRENT_COLOR, colour_.data());
+        colour_known_ = true;
+    }
+    return colour_;
+}

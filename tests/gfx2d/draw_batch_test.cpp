@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gfx2d/bitmap_file.h"
+#include "morvane.h"
+#include "platform/temp_folder.h"
+#include "support/bitmap_writer.h"
+#include "support/drawing_test.h"
+
+namespace {
+
+constexpr int kDisc = 21;
+constexpr int kStripes = 22;
+
+std::string SpritePath(int slot) {
+    return PrivateTempFolder() + "batch" + std::to_string(slot) + ".bmp";
+}
+
+std::vector<unsigned char> WholeFrame() {
+    FinishBatchedDrawing();
+    std::vector<unsigned char> rgba(static_cast<std::size_t>(pPrism->Width() * pPrism->Height() * 4));
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, pPrism->Width(), pPrism->Height(), GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return rgba;
+}
+
+class Batching : public DrawingTest {
+protected:
+    void SetUp() override {
+        DrawingTest::SetUp();
+        // A yellow disc on the key colour, and 37 x 19 (a texture larger than
+        // the image) of blue and green stripes.
+        const auto disc = [](int x, int y) {
+            const bool inside = (x - 16) * (x - 16) + (y - 16) * (y - 16) < 200;
+            return inside ? TestRgb{255, 255, 0} : TestRgb{255, 0, 128};
+        };
+        const auto stripes = [](int x, int) { return x % 3 == 0 ? TestRgb{0, 0, 255} : TestRgb{0, 200, 60}; };
+        WriteBitmap(SpritePath(kDisc), {32, 32, 24, false, {}, disc});
+        WriteBitmap(SpritePath(kStripes), {37, 19, 24, false, {}, stripes});
+        for (const int slot : {kDisc, kStripes})
+            ASSERT_TRUE(pPrism->LoadSprite(slot, SpritePath(slot).c_str(), OpenGLPrism::kSpriteKey, false));
+    }
+    void TearDown() override { pPrism->SetBatching(true); }
+
+    // Draw calls the batch makes for the drawing.
+    static long DrawCallsFor(const std::function<void()>& draw) {
+        FinishBatchedDrawing();
+        const long before = pPrism->BatchDraws();
+        draw();
+        FinishBatchedDrawing();
+        return pPrism->BatchDraws() - before;
+    }
+};
+
+// Sprites of two textures interleaved with text, rectangles, lines, points
+// and changes of the blend mode, in a viewport of its own.
+void DrawMixedScene() {
+    for (int i = 0; i < 40; ++i)
+        SPRITE(i % 3 == 0 ? kStripes : kDisc, (i * 37) % 600, (i * 53) % 440);
+    PRINT(LitStr("Speed: ") + 42, 10, 10);
+    FILLRECT(200, 200, 260, 230, 0x3080F0);
+    STRETCHSPRITE(kStripes, 300, 40, 80, 50);
+    ZOOMSPRITE(kDisc, 400, 300, 1.5, 0.75);
+    DRAWLINE(0, 479, 639, 0, 0x00FF00);
+    SETPIXEL(5, 470, 0xFFFFFF);
+    PRINT(LitStr("Damage: ") + 7, 10, 26);
+    ALPHAMODE(0.5);
+    for (int i = 0; i < 20; ++i)
+        SPRITE(kDisc, 100 + i * 9, 100 + i * 5);
+    FILLRECT(150, 150, 350, 180, 0xFFFFFF);
+    PRINT(LitStr("added at half"), 120, 120);
+    ALPHAMODE(-0.7);
+    for (int i = 0; i < 10; ++i)
+        SPRITE(i % 2 == 0 ? kDisc : kStripes, 250 + i * 13, 260);
+    DRAWLINE(20, 20, 300, 400, 0x8000FF);  // the key colour: alpha 0
+    ALPHAMODE(0);
+    ROTOSPRITE(kStripes, 500, 100, 30);
+    SPRITE(kDisc, 505, 105);
+    VIEWPORT(320, 240, 200, 150);
+    SPRITE(kDisc, 190, 140);  // clipped by the viewport
+    PRINT(LitStr("in the viewport"), 0, 0);
+    VIEWPORT(0, 0, 0, 0);
+}
+
+TEST_F(Batching, AMixedSceneLooksTheSameBatchedAndUnbatched) {
+    DrawMixedScene();
+    const std::vector<unsigned char> batched = WholeFrame();
+    const long batched_calls = DrawCallsFor(DrawMixedScene);
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    pPrism->SetBatching(false);
+    DrawMixedScene();
+    const std::vector<unsigned char> unbatched = WholeFrame();
+    const long unbatched_calls = DrawCallsFor(DrawMixedScene);
+
+    EXPECT_GT(LitPixels(0, 0, 640, 480), 20000);  // the scene is there to compare
+    ASSERT_EQ(batched.size(), unbatched.size());
+    std::size_t different = 0;
+    for (std::size_t i = 0; i < batched.size(); ++i)
+        different += batched[i] != unbatched[i] ? 1 : 0;
+    EXPECT_EQ(different, 0u);
+    EXPECT_LT(batched_calls, unbatched_calls);
+}
+
+TEST_F(Batching, DrawingThatSharesItsStateIsOneDrawCall) {
+    const struct {
+        const char* what;
+        std::function<void()> draw;
+        long calls;
+    } cases[] = {
+        {"sprites of one texture, plain and stretched",
+         [] {
+             for (int i = 0; i < 250; ++i) {
+                 SPRITE(kDisc, i, i % 400);
+                 STRETCHSPRITE(kDisc, i, 10, 5, 70);
+             }
+         },
+         1},
+        {"text in one font",
+         [] {
+             PRINT(LitStr("one"), 0, 0);
+             PRINT(3, 0, 20);
+         },
+         1},
+        {"rectangles, then points, of any colour",
+         [] {
+             for (int i = 0; i < 50; ++i)
+                 FILLRECT(i, i, i + 20, i + 9, i * 0x050301);
+             for (int i = 0; i < 50; ++i)
+                 SETPIXEL(i, 300, i * 0x010203);
+         },
+         2},
+        {"each change of texture",
+         [] {
+             SPRITE(kDisc, 0, 0);
+             SPRITE(kStripes, 0, 0);
+             SPRITE(kDisc, 0, 0);
+         },
+         3},
+        {"a line, then the point that ends it",
+         [] {
+             DRAWLINE(0, 0, 10, 10, 0xFF);
+             DRAWLINE(0, 5, 10, 5, 0xFF);
+         },
+         4},
+        {"a change of the blend mode",
+         [] {
+             SPRITE(kDisc, 0, 0);
+             ALPHAMODE(0.5);
+             SPRITE(kDisc, 0, 0);
+             ALPHAMODE(0);
+         },
+         2},
+        {"a rotated sprite, drawn by itself after the batch",
+         [] {
+             SPRITE(kDisc, 0, 0);
+             ROTOSPRITE(kDisc, 0, 0, 45);
+         },
+         1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DrawCallsFor(c.draw), c.calls) << c.what;
+}
+
+// Whatever reads the frame sees the drawing batched before it.
+TEST_F(Batching, ReadingTheFrameDrawsTheBatchFirst) {
+    const struct {
+        const char* what;
+        std::function<Rgb()> colour_at_10_10_as_read;
+    } readers[] = {
+        {"GRABSPRITE",
+         [] {
+             GRABSPRITE(30, 0, 0, 32, 32);
+             glClear(GL_COLOR_BUFFER_BIT);
+             SPRITE(30, 0, 0);
+             return PixelAt(10, 10);
+         }},
+        {"USEASBMP",
+         [] {
+             USEASBMP();
+             glClear(GL_COLOR_BUFFER_BIT);
+             pPrism->PasteSurface(0);
+             const Rgb colour = PixelAt(10, 10);
+             BLACKSCREEN();
+             return colour;
+         }},
+        {"SAVEBMP",
+         [] {
+             const std::string path = PrivateTempFolder() + "batched.bmp";
+             SAVEBMP(DynStr(path.c_str()));
+             std::uint8_t r = 0, g = 0, b = 0;
+             if (const std::optional<BitmapFile> shot = ReadBitmapFile(path)) shot->PixelAt(10, 10, r, g, b);
+             return Rgb{r, g, b};
+         }},
+    };
+    for (const auto& reader : readers) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        FILLRECT(0, 0, 32, 32, 0x0000FF);
+        EXPECT_EQ(reader.colour_at_10_10_as_read(), kRed) << reader.what;
+    }
+}
+
+TEST_F(Batching, TheBatchIsDrawnBefore3DAndInTheFrameItBelongsTo) {
+    FILLRECT(0, 0, 10, 10, 0x0000FF);
+    X_MAKE3D(1, 100, 45);  // drawn in the 2D projection it was gathered in
+    X_MAKE2D();
+    EXPECT_EQ(PixelAt(5, 5), kRed);
+
+    FILLRECT(20, 20, 30, 30, 0x0000FF);
+    SHOWSCREEN();
+    EXPECT_EQ(PixelAt(25, 25), kBlack);  // presented, not carried into the next frame
+}
+
+TEST_F(Batching, SelectingTheSelectedTextureCostsNoCall) {
+    pPrism->SetTexture3D(kDisc, -1, 0);
+    glDisable(GL_TEXTURE_2D);  // behind the display's back
+    pPrism->SetTexture3D(kDisc, -1, 0);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    pPrism->FinishBatch();  // as code that uses OpenGL itself does first
+    pPrism->SetTexture3D(kDisc, -1, 0);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+}
+
+}  // namespace
