@@ -11,7 +11,7 @@ else
 BUILD_DIR ?= build
 endif
 
-.PHONY: all deps configure build test bench fuzz run demo format check-format clean
+.PHONY: all deps configure build test install package bench fuzz run demo format check-format clean
 
 all: build
 
@@ -26,6 +26,16 @@ build: configure
 
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# Installs the runtime's libraries, headers, tools, CMake package and
+# pkg-config file under PREFIX.
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Builds the Debian package of the runtime in $(BUILD_DIR)/.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 # Starts the game on this desktop; without a display, says how to see it headless.
 run: build

@@ -1,0 +1,209 @@
+// The example programs, each played headless on scripted input (a replay file
+// written here) for a few hundred frames at most, with their screenshots read
+// back and checked for what the example is meant to show.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "gfx2d/bitmap_file.h"
+#include "platform/replay_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A key held down from one frame to another, both included.
+struct HeldKey {
+    std::uint8_t code;
+    int first_frame;
+    int last_frame;
+};
+
+constexpr std::uint8_t kUp = 200, kDown = 208, kLeft = 203, kRight = 205;
+
+// Writes the replay: `frames` frames, 1/60 s apart, with the keys held as given.
+void WriteScript(const fs::path& path, int frames, const std::vector<HeldKey>& keys) {
+    std::unique_ptr<ReplayWriter> writer = CreateReplayFile(path.string());
+    ASSERT_TRUE(writer);
+    for (int frame = 0; frame < frames; ++frame) {
+        ReplayFrame replay_frame;
+        replay_frame.time = frame / 60.0;
+        for (const HeldKey& key : keys) {
+            if (frame >= key.first_frame && frame <= key.last_frame) replay_frame.keys[key.code] = kKeyDown;
+        }
+        ASSERT_TRUE(writer->Write(replay_frame));
+    }
+}
+
+// Plays the program on the script and returns the screenshots of the frames asked for.
+std::map<int, BitmapFile> Play(const fs::path& program, const std::string& name, int frames,
+                               const std::vector<HeldKey>& keys, const std::vector<int>& shot_frames) {
+    const fs::path folder = fs::path(std::getenv("TMPDIR")) / name;
+    fs::create_directories(folder / "shots");
+    WriteScript(folder / "script.replay", frames, keys);
+    std::string shot_list;
+    for (int frame : shot_frames)
+        shot_list += (shot_list.empty() ? "" : ",") + std::to_string(frame);
+    const std::string command = "MORVANE_NO_NOTICE=1 MORVANE_REPLAY_SPEED=0 MORVANE_REPLAY='" +
+                                (folder / "script.replay").string() + "' MORVANE_SHOTS='" +
+                                (folder / "shots").string() + "' MORVANE_SHOT_FRAMES=" + shot_list + " '" +
+                                program.string() + "' > '" + (folder / "output.txt").string() + "' 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    std::map<int, BitmapFile> shots;
+    for (int frame : shot_frames) {
+        std::optional<BitmapFile> shot =
+            ReadBitmapFile((folder / "shots" / ("frame-" + std::to_string(frame) + ".bmp")).string());
+        EXPECT_TRUE(shot) << name << " wrote no screenshot of frame " << frame;
+        if (shot) shots.emplace(frame, std::move(*shot));
+    }
+    return shots;
+}
+
+struct Rgb {
+    int red, green, blue;
+};
+using ColourTest = std::function<bool(const Rgb&)>;
+
+Rgb PixelOf(const BitmapFile& shot, int x, int y) {
+    std::uint8_t red, green, blue;
+    shot.PixelAt(x, y, red, green, blue);
+    return {red, green, blue};
+}
+
+// Within a few steps of the colour in each channel.
+ColourTest Near(Rgb wanted) {
+    return [wanted](const Rgb& c) {
+        return std::abs(c.red - wanted.red) <= 12 && std::abs(c.green - wanted.green) <= 12 &&
+               std::abs(c.blue - wanted.blue) <= 12;
+    };
+}
+
+bool IsNear(const BitmapFile& shot, int x, int y, Rgb wanted) {
+    return Near(wanted)(PixelOf(shot, x, y));
+}
+
+// How many pixels of the rectangle [x0, x1) x [y0, y1) pass the test.
+int Count(const BitmapFile& shot, const ColourTest& test, int x0 = 0, int y0 = 0, int x1 = -1, int y1 = -1) {
+    if (x1 < 0) x1 = shot.width;
+    if (y1 < 0) y1 = shot.height;
+    int count = 0;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x)
+            count += test(PixelOf(shot, x, y)) ? 1 : 0;
+    }
+    return count;
+}
+
+// The first column of row y, from the left or from the right, whose pixel passes the test; -1 for none.
+int EdgeInRow(const BitmapFile& shot, int y, const ColourTest& test, bool from_left) {
+    for (int k = 0; k < shot.width; ++k) {
+        const int x = from_left ? k : shot.width - 1 - k;
+        if (test(PixelOf(shot, x, y))) return x;
+    }
+    return -1;
+}
+
+const ColourTest kLit = [](const Rgb& c) { return c.red > 200 && c.green > 200 && c.blue > 200; };
+
+TEST(Examples, SpritesMoveByTheArrowsAndABallThatTouchesThePaddleTurnsGreen) {
+    // Right for 20 frames, then Left for 20: the paddle goes 120 pixels right and comes back.
+    std::map<int, BitmapFile> shots =
+        Play(SPRITES_PROGRAM, "sprites", 140, {{kRight, 1, 20}, {kLeft, 21, 40}}, {20, 120});
+    ASSERT_EQ(shots.size(), 2u);
+    const ColourTest paddle = Near({40, 90, 230}), ball = Near({230, 40, 40}), hit = Near({40, 200, 60});
+    EXPECT_NEAR(EdgeInRow(shots[20], 448, paddle, true), 392, 12);
+    EXPECT_NEAR(EdgeInRow(shots[120], 448, paddle, true), 272, 6);
+    // Three red balls at first; the one that falls onto the paddle is green after it.
+    EXPECT_GT(Count(shots[20], ball), 3 * 500);
+    EXPECT_EQ(Count(shots[20], hit), 0);
+    EXPECT_GT(Count(shots[120], hit), 500);
+    EXPECT_GT(Count(shots[120], kLit, 10, 10, 80, 26), 20);  // "Hits: 1"
+}
+
+TEST(Examples, TextInputGreetsTheTypedName) {
+    // "anna" and Enter, a key a frame with a frame between.
+    const std::uint8_t a = 0x1E, n = 0x31, enter = 0x1C;
+    std::vector<HeldKey> typing;
+    const std::uint8_t keys[] = {a, n, n, a, enter};
+    for (int k = 0; k < 5; ++k)
+        typing.push_back({keys[k], 10 + 2 * k, 10 + 2 * k});
+    std::map<int, BitmapFile> shots = Play(TEXT_INPUT_PROGRAM, "text_input", 60, typing, {5, 40});
+    ASSERT_EQ(shots.size(), 2u);
+    // The prompt stands from the first frame; the cells are 8 x 16 pixels.
+    EXPECT_GT(Count(shots[5], kLit, 20, 20, 20 + 18 * 8, 36), 100);
+    EXPECT_EQ(Count(shots[5], kLit, 0, 110, 640, 160), 0);
+    // "Hello, anna!" ends in its twelfth cell, and the yellow line under it is as long.
+    const int text_end = EdgeInRow(shots[40], 125, kLit, false);
+    EXPECT_GE(text_end, 20 + 11 * 8);
+    EXPECT_LT(text_end, 20 + 12 * 8);
+    const ColourTest yellow = Near({255, 255, 0});
+    EXPECT_EQ(EdgeInRow(shots[40], 138, yellow, true), 20);
+    EXPECT_EQ(EdgeInRow(shots[40], 138, yellow, false), 20 + 12 * 8 - 1);
+}
+
+TEST(Examples, BuiltObjectsStopTheBallAtTheWall) {
+    std::map<int, BitmapFile> shots =
+        Play(BUILT_OBJECTS_PROGRAM, "built_objects", 200, {{kUp, 5, 199}}, {20, 190});
+    ASSERT_EQ(shots.size(), 2u);
+    const ColourTest ball = Near({255, 208, 0}), wall = Near({0xC0, 0x20, 0x20}), bar = Near({255, 0, 0});
+    for (auto& [frame, shot] : shots) {
+        SCOPED_TRACE(frame);
+        EXPECT_GT(Count(shot, ball), 200);  // in front of the wall, never through it
+        EXPECT_GT(Count(shot, wall), 5000);
+        EXPECT_TRUE(Near({0x60, 0x60, 0x60})(PixelOf(shot, 320, 470)));  // the floor
+    }
+    EXPECT_FALSE(bar(PixelOf(shots[20], 320, 4)));
+    EXPECT_TRUE(bar(PixelOf(shots[190], 320, 4)));  // touching: the red bar
+    // Nearer the wall, the ball looks smaller and stands higher on the screen.
+    EXPECT_LT(Count(shots[190], ball), Count(shots[20], ball));
+}
+
+TEST(Examples, Scene3dShowsTheConvertedHousesAndTheCameraMoves) {
+    std::map<int, BitmapFile> shots = Play(SCENE3D_PROGRAM, "scene3d", 100, {{kRight, 30, 60}}, {20, 80});
+    ASSERT_EQ(shots.size(), 2u);
+    const ColourTest roof = [](const Rgb& c) { return c.red > 110 && c.green < 60 && c.blue < 60; };
+    const ColourTest walls = [](const Rgb& c) {
+        return c.red > 140 && c.green > 120 && c.blue > 80 && c.blue < c.red - 20;
+    };
+    const ColourTest lawn = [](const Rgb& c) { return c.green > c.red + 30 && c.green > c.blue + 30; };
+    for (auto& [frame, shot] : shots) {
+        SCOPED_TRACE(frame);
+        EXPECT_GT(Count(shot, roof), 1000);
+        EXPECT_GT(Count(shot, walls), 1000);
+        EXPECT_GT(Count(shot, lawn), 20000);
+        EXPECT_TRUE(IsNear(shot, 600, 40, {0x80, 0xB0, 0xE0}));  // the sky
+    }
+    int moved = 0;
+    for (int y = 0; y < shots[20].height; ++y) {
+        for (int x = 0; x < shots[20].width; ++x) {
+            const Rgb before = PixelOf(shots[20], x, y), after = PixelOf(shots[80], x, y);
+            moved += before.red != after.red || before.green != after.green || before.blue != after.blue;
+        }
+    }
+    EXPECT_GT(moved, 5000);
+}
+
+TEST(Examples, TheContainerCarriesTheLevelAndTheCoinsToAFolderOfTheirOwn) {
+    const Rgb wall{0xA0, 0x50, 0x30}, coin{250, 200, 30}, floor{0x30, 0x30, 0x30};
+    for (const bool packed : {true, false}) {
+        SCOPED_TRACE(packed ? "packed" : "without its container");
+        const std::string name = packed ? "carried" : "unpacked";
+        const fs::path alone = fs::path(std::getenv("TMPDIR")) / (name + "-alone");
+        fs::create_directories(alone);
+        fs::copy_file(packed ? CARRIED_DATA_PROGRAM : CARRIED_DATA_UNPACKED_PROGRAM, alone / "program",
+                      fs::copy_options::overwrite_existing);
+        std::map<int, BitmapFile> shots = Play(alone / "program", name, 10, {}, {5});
+        ASSERT_EQ(shots.size(), 1u);
+        // Tile (0, 0) is a wall, (3, 1) a coin, (1, 1) floor: 32 pixels a tile.
+        EXPECT_EQ(IsNear(shots[5], 16, 16, wall), packed);
+        EXPECT_EQ(IsNear(shots[5], 3 * 32 + 16, 32 + 16, coin), packed);
+        EXPECT_TRUE(IsNear(shots[5], 32 + 16, 32 + 16, floor));
+    }
+}
+
+}  // namespace
