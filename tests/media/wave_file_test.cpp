@@ -31,7 +31,6 @@ std::optional<WaveLayout> Layout(const WaveSpec& spec, std::size_t at = 0, std::
     return ReadWaveLayout(source);
 }
 
-// The 8-bit, the 18-byte format block and the "fact" chunk are played by the sound tests.
 TEST(WaveFile, FindsTheDataPastEveryOtherChunkWithItsPadByte) {
     const auto with = [](std::function<void(WaveSpec&)> change) {
         WaveSpec spec = Listed();
@@ -45,6 +44,10 @@ TEST(WaveFile, FindsTheDataPastEveryOtherChunkWithItsPadByte) {
          }),
          70, 40},
         {"17-byte format block", with([](WaveSpec& s) { s.format_extension = {0}; }), 58, 40},
+        {"18-byte format block", with([](WaveSpec& s) {
+             s.format_extension = {0, 0};
+         }),
+         58, 40},
         {"extensible format of PCM samples", with([](WaveSpec& s) {
              s.format_tag = 0xFFFE;
              s.format_extension = ExtensibleFormat(1);

@@ -112,7 +112,6 @@ TEST_F(HostilePackets, JoinsOfAnotherVersionApplicationOrSessionAreRefused) {
 TEST_F(HostilePackets, BadAndLyingPacketsAreDroppedWhileTheSessionGoesOn) {
     RawClient client(peers_.Port());
     // Before joining, nothing but a join counts.
-    client.SendBytes({});
     client.SendBytes({'M', 'V'});
     client.Send(TextMessage{2, 1, "not joined"});
     client.Send(CreatePlayerRequest{1, "Sneak"});
@@ -122,16 +121,11 @@ TEST_F(HostilePackets, BadAndLyingPacketsAreDroppedWhileTheSessionGoesOn) {
     EXPECT_EQ(std::get<JoinWelcome>(*welcome).players,
               (std::vector<PlayerEntry>{{1, true, "Alice"}, {2, false, "Bob"}}));
 
-    // Short fields, lying lengths and counts, and senders that are not its own.
-    std::vector<std::uint8_t> text = EncodeMessage(TextMessage{2, 1, "forged"});
-    client.SendBytes(std::vector<std::uint8_t>(text.begin(), text.end() - 1));  // shorter than it says
-    std::vector<std::uint8_t> name_lie = EncodeMessage(CreatePlayerRequest{2, "Eve"});
-    name_lie[7] = 200;  // a name length past the end
-    client.SendBytes(name_lie);
-    client.SendBytes({'M', 'V', 4, 0xFF, 0xFF, 0xFF, 0x7F, 1, 0, 0, 0, 0, 0});  // a huge player count
-    client.Send(TextMessage{2, 1, "from Bob, says Mallory"});                   // Bob is not its player
-    client.Send(TextMessage{99, 0, "from nobody"});
-    client.Send(DestroyPlayerRequest{1});  // nor is Alice
+    // A lying count (each malformed field has its row in the decoder's test), and
+    // senders that are not its own.
+    client.SendBytes({'M', 'V', 4, 0xFF, 0xFF, 0xFF, 0x7F, 1, 0, 0, 0, 0, 0});
+    client.Send(TextMessage{2, 1, "from Bob, says Mallory"});  // Bob is not its player
+    client.Send(DestroyPlayerRequest{1});                      // nor is Alice
 
     client.Send(CreatePlayerRequest{7, "Mallory"});
     EXPECT_EQ(client.Next(), NetMessage(PlayerAdded{{3, false, "Mallory"}}));

@@ -63,17 +63,6 @@ TEST(NetProtocol, MalformedFieldsAreRefused) {
     EXPECT_FALSE(DecodeMessage(long_name));
 }
 
-TEST(NetProtocol, NamesAndTextsOverTheirLimitsAreCutWhenEncoded) {
-    const NetMessage encoded[] = {JoinRequest{.session_name = std::string(300, 's')},
-                                  PlayerAdded{{1, false, std::string(300, 'p')}},
-                                  TextMessage{1, 0, std::string(kMaxTextBytes + 5, 't')}};
-    const NetMessage decoded[] = {JoinRequest{.session_name = std::string(258, 's')},
-                                  PlayerAdded{{1, false, std::string(255, 'p')}},
-                                  TextMessage{1, 0, std::string(kMaxTextBytes, 't')}};
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(DecodeMessage(EncodeMessage(encoded[i])), decoded[i]);
-}
-
 TEST(PlayerRoster, RefusesRepeatedOrZeroIdsAndHoldsAtMostItsLimit) {
     PlayerRoster roster;
     for (std::uint32_t id = 1; id <= PlayerRoster::kMaxPlayers; ++id)
