@@ -121,8 +121,10 @@ TEST_F(HostilePackets, BadAndLyingPacketsAreDroppedWhileTheSessionGoesOn) {
     EXPECT_EQ(std::get<JoinWelcome>(*welcome).players,
               (std::vector<PlayerEntry>{{1, true, "Alice"}, {2, false, "Bob"}}));
 
-    // A lying count (each malformed field has its row in the decoder's test), and
-    // senders that are not its own.
+    // A short text and a lying count (each malformed field has its row in the
+    // decoder's test), and senders that are not its own.
+    const std::vector<std::uint8_t> text = EncodeMessage(TextMessage{2, 1, "forged"});
+    client.SendBytes(std::vector<std::uint8_t>(text.begin(), text.end() - 1));
     client.SendBytes({'M', 'V', 4, 0xFF, 0xFF, 0xFF, 0x7F, 1, 0, 0, 0, 0, 0});
     client.Send(TextMessage{2, 1, "from Bob, says Mallory"});  // Bob is not its player
     client.Send(DestroyPlayerRequest{1});                      // nor is Alice
