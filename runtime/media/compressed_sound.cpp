@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "media/flac_metadata.h"
+
 namespace {
 
 constexpr std::int64_t kLargestFile = 64 << 20;
@@ -67,6 +69,7 @@ DecodedSound DecodeCompressedSound(ZtFileSystem& file) {
     if (size > kLargestFile) return Failure("it is larger than 64 MB");
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     if (!file.Seek(0) || !file.Read(bytes.data(), bytes.size())) return Failure("it cannot be read");
+    if (!FlacMetadataFits(bytes)) return Failure("it is cut short within its FLAC metadata");
 
     ChunkPointer chunk(Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
     if (!chunk) return Failure(Mix_GetError());
