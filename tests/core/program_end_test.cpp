@@ -20,26 +20,16 @@ protected:
     void SetUp() override { DeleteErrorLog(); }
 };
 
-TEST_F(ErrorLog, AppendsOneLineWithCarriageReturnAndLineFeedPerCall) {
+TEST_F(ErrorLog, AppendsCrLfLinesInThePrivateTemporaryFolderUntilDeleted) {
     WriteErrorLog("first");
-    WriteErrorLog("second line");
     WriteErrorLog(nullptr);
     WriteErrorLog("");
-    EXPECT_EQ(ErrorLogBytes(), "first\r\nsecond line\r\nnull\r\n\r\n");
-}
-
-TEST_F(ErrorLog, LivesInThePrivateTemporaryFolder) {
-    WriteErrorLog("x");
+    EXPECT_EQ(ErrorLogBytes(), "first\r\nnull\r\n\r\n");
     const std::string path = ErrorLogPath();
     const std::string suffix = "/morvane-" + std::to_string(getuid()) + "/ErrorLog.txt";
     ASSERT_GE(path.size(), suffix.size());
     EXPECT_EQ(path.substr(path.size() - suffix.size()), suffix);
-}
-
-TEST_F(ErrorLog, DeleteRemovesAnEarlierLog) {
-    WriteErrorLog("left by an earlier run");
     DeleteErrorLog();
-    EXPECT_TRUE(ErrorLogLines().empty());
     WriteErrorLog("fresh");
     EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"fresh"});
 }
