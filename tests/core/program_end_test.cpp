@@ -34,25 +34,13 @@ TEST_F(ErrorLog, AppendsCrLfLinesInThePrivateTemporaryFolderUntilDeleted) {
     EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"fresh"});
 }
 
-TEST(ErrorRecord, ErrorRecordsTheCodeAndLineAndCarriesOn) {
-    dLn(2, 57);
-    EXPECT_EQ(Error(3), 3);
-    EXPECT_EQ(__g_error, 3);
-    EXPECT_EQ(__g_errorline, 57);
-    EXPECT_EQ(__g_debugfile, 2);
-    dLn(0, 0);
-    Error(0);
-}
-
 using EndProgramDeathTest = ErrorLog;
 
-TEST_F(EndProgramDeathTest, EndWithoutDebugAddsNothingToTheLog) {
+TEST_F(EndProgramDeathTest, EndWritesTheEndRecordOnlyWithDebug) {
     WriteErrorLog("written during the run");
     EXPECT_EXIT(END(), testing::ExitedWithCode(0), "");
     EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"written during the run"});
-}
-
-TEST_F(EndProgramDeathTest, EndWithDebugWritesTheEndRecord) {
+    DeleteErrorLog();
     EXPECT_EXIT(
         {
             __QV_DEBUG = 1;

@@ -259,6 +259,24 @@ TEST_F(GameFrame, TheArrowPointsAlongTheCabTurnedByTheSteering) {
     }
 }
 
+TEST_F(GameFrame, TheCabStandsOnTheGroundAtItsReferencePointFacingItsHeading) {
+    ForgetTable(truck);
+    DIM(truck, 1, 5);
+    SetSegment(truck, 0, 1.75, -0.3, 100, 100, 90);  // facing +y
+    LookDownAt(100, 100, 40);
+    DrawTruck(0);
+    EXPECT_NE(GroundColour(100, 101.5), kBlack);  // the cabin, ahead of the reference point
+    for (const auto& [x, y] : {std::pair{98.5, 100.0}, {101.5, 100}, {100, 98.5}})
+        EXPECT_EQ(GroundColour(x, y), kBlack) << x << ", " << y;
+    // Seen from the side, a front wheel reaches down to the ground.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    X_CAMERA(130, 0.5, 100, 100, 0.5, 100);
+    DrawTruck(0);
+    double sx = 0, sy = 0, sz = 0;
+    X_WORLD2SCREEN(101, 0.2, 101.75, sx, sy, sz);
+    EXPECT_NE(PixelAt(static_cast<int>(sx), static_cast<int>(sy)), kBlack);
+}
+
 TEST_F(GameFrame, TwoParkedTrucksStandUnturnedBesideTheStart) {
     for (double i = 0; i < 2; ++i)
         truck(i, 2) = truck(i, 2) + 200;  // the game's own truck out of sight
