@@ -25,44 +25,29 @@ bool Same(TestRgb a, TestRgb b) {
     return a.red == b.red && a.green == b.green && a.blue == b.blue;
 }
 
-TEST(BitmapFile, ReadsEveryDepthAndPadding) {
-    for (int bits : {24, 32}) {
-        const TestBitmap source{3, 2, bits, false, {}, Gradient};
-        const std::optional<BitmapFile> bitmap = ParseBitmap(BitmapBytes(source));
-        ASSERT_TRUE(bitmap) << bits;
-        EXPECT_EQ(bitmap->stride, 12) << "3 pixels of " << bits << " bits";
+TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrder) {
+    for (const auto& [bits, top_down] : {std::pair{24, false}, {32, false}, {24, true}}) {
+        SCOPED_TRACE(testing::Message() << bits << " bits, top down " << top_down);
+        const std::optional<BitmapFile> bitmap =
+            ParseBitmap(BitmapBytes({3, 2, bits, top_down, {}, Gradient}));
+        ASSERT_TRUE(bitmap);
+        EXPECT_EQ(bitmap->stride, 12);
         for (int y = 0; y < 2; ++y) {
-            for (int x = 0; x < 3; ++x)
-                EXPECT_TRUE(Same(ReadPixel(*bitmap, x, y), Gradient(x, y)));
+            for (int x = 0; x < 3; ++x)  // a top-down file reads upside down
+                EXPECT_TRUE(Same(ReadPixel(*bitmap, x, y), Gradient(x, top_down ? 1 - y : y)));
         }
     }
+    // Indices 0 to 3 of a three-colour palette: one beyond it reads black.
     TestBitmap indexed{5, 3, 8, false, {{255, 0, 0}, {0, 255, 0}, {1, 2, 3}}, [](int x, int y) {
-                           return TestRgb{static_cast<std::uint8_t>((x + y) % 3), 0, 0};
+                           return TestRgb{static_cast<std::uint8_t>((x + y) % 4), 0, 0};
                        }};
     const std::optional<BitmapFile> bitmap = ParseBitmap(BitmapBytes(indexed));
     ASSERT_TRUE(bitmap);
     EXPECT_EQ(bitmap->stride, 8);
     EXPECT_TRUE(Same(ReadPixel(*bitmap, 0, 0), TestRgb{255, 0, 0}));
     EXPECT_TRUE(Same(ReadPixel(*bitmap, 1, 0), TestRgb{0, 255, 0}));
-    EXPECT_TRUE(Same(ReadPixel(*bitmap, 3, 2), TestRgb{1, 2, 3}));
-}
-
-TEST(BitmapFile, APaletteIndexBeyondThePaletteReadsBlack) {
-    TestBitmap indexed{
-        2,     1,           8,
-        false, {{9, 9, 9}}, [](int x, int) { return TestRgb{static_cast<std::uint8_t>(x * 200), 0, 0}; }};
-    const std::optional<BitmapFile> bitmap = ParseBitmap(BitmapBytes(indexed));
-    ASSERT_TRUE(bitmap);
-    EXPECT_TRUE(Same(ReadPixel(*bitmap, 0, 0), TestRgb{9, 9, 9}));
-    EXPECT_TRUE(Same(ReadPixel(*bitmap, 1, 0), TestRgb{0, 0, 0}));
-}
-
-TEST(BitmapFile, ATopDownFileIsReadAsBottomUp) {
-    const TestBitmap source{2, 2, 24, true, {}, Gradient};
-    const std::optional<BitmapFile> bitmap = ParseBitmap(BitmapBytes(source));
-    ASSERT_TRUE(bitmap);
-    EXPECT_EQ(bitmap->height, 2);
-    EXPECT_TRUE(Same(ReadPixel(*bitmap, 0, 0), Gradient(0, 1)));  // upside down
+    EXPECT_TRUE(Same(ReadPixel(*bitmap, 3, 2), TestRgb{0, 255, 0}));
+    EXPECT_TRUE(Same(ReadPixel(*bitmap, 2, 1), TestRgb{0, 0, 0}));
 }
 
 // Sets a 32-bit field of the file's bytes.
@@ -121,12 +106,8 @@ TEST(BitmapFile, SizeComesFromTheHeadersAlone) {
 }
 
 TEST(TexturePixels, PowerOfTwoSides) {
-    EXPECT_EQ(PowerOfTwoAtLeast(-3), 1);
-    EXPECT_EQ(PowerOfTwoAtLeast(1), 1);
-    EXPECT_EQ(PowerOfTwoAtLeast(2), 2);
-    EXPECT_EQ(PowerOfTwoAtLeast(50), 64);
-    EXPECT_EQ(PowerOfTwoAtLeast(100), 128);
-    EXPECT_EQ(PowerOfTwoAtLeast(4096), 4096);
+    for (const auto& [side, power] : {std::pair{-3, 1}, {1, 1}, {2, 2}, {50, 64}, {100, 128}, {4096, 4096}})
+        EXPECT_EQ(PowerOfTwoAtLeast(side), power) << side;
 }
 
 TEST(TexturePixels, CutOutIsBottomUpWithTheKeyTransparent) {

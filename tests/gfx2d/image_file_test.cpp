@@ -95,34 +95,6 @@ TEST_F(Images, AnImageInTheContainerIsFoundByNameAndReadByContent) {
     EXPECT_EQ(PixelAt(3, 1), (Rgb{255, 255, 0}));
 }
 
-TEST_F(Images, AJpegKeepsItsColoursAndSize) {
-    const TestImage halves{16, 16, [](int x, int) {
-                               return x < 8 ? TestRgba{200, 30, 30, 255} : TestRgba{30, 30, 200, 255};
-                           }};
-    LOADSPRITE(DynStr(WrittenImage("halves.jpg", halves, TestFormat::kJpeg).c_str()), 8);
-    int width, height;
-    pPrism->GetSpriteSize(8, width, height);
-    EXPECT_EQ(width, 16);
-    EXPECT_EQ(height, 16);
-    SPRITE(8, 0, 0);
-    const auto near = [](Rgb actual, Rgb expected) {
-        for (int i = 0; i < 3; ++i) {
-            if (std::abs(actual[i] - expected[i]) > 8) return false;
-        }
-        return true;
-    };
-    EXPECT_PRED2(near, PixelAt(3, 8), (Rgb{200, 30, 30}));
-    EXPECT_PRED2(near, PixelAt(12, 8), (Rgb{30, 30, 200}));
-    EXPECT_EQ(PixelAt(16, 8), kBlack);
-}
-
-TEST_F(Images, ANormalMapComesFromAPngHeightMap) {
-    const TestImage flat{4, 4, [](int, int) { return TestRgba{0, 0, 200, 255}; }};
-    LOADBUMPTEXTURE(DynStr(WrittenImage("flat.png", flat, TestFormat::kPng).c_str()), 9);
-    SPRITE(9, 0, 0);
-    EXPECT_EQ(PixelAt(1, 1), (Rgb{127, 127, 255}));  // a flat height map points straight out
-}
-
 TEST_F(Images, ABackgroundComesFromAPngWithTheKeyDrawnBlack) {
     const TestImage picture{100, 70, [](int x, int y) {
                                 if (x >= 90 && y >= 60) return kKeyPixel;

@@ -98,6 +98,9 @@ TEST_F(Primitives, PixelsAndLinesKeepTheTextureSelectionAndRectanglesDoNot) {
     FILLRECT(0, 0, 2, 2, kWhiteColour);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
     EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
+    pPrism->SetTexture3D(7, -1, 5);  // any non-zero flag selects the mipmapped texture
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(static_cast<GLuint>(bound), names[1]);
     pPrism->SpriteTextures(7) = {0, 0};
     glDeleteTextures(2, names);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <string>
 
@@ -187,17 +188,18 @@ TEST_F(Sprites, PixelCollisionTestsOpaquePixelsOfTheImages) {
 }
 
 TEST(BoxCollision, ClosedIntervalsOfNormalisedBoxes) {
-    double result = -1;
-    BOXCOLL(result, 0, 0, 10, 10, 10, 10, 5, 5);
-    EXPECT_EQ(result, 1);
-    BOXCOLL(result, 0, 0, 10, 10, 11, 0, 5, 5);
-    EXPECT_EQ(result, 0);
-    BOXCOLL(result, 10, 10, -10, -10, 11, 0, 5, 5);  // the same box as (0, 0, 10, 10)
-    EXPECT_EQ(result, 0);
-    BOXCOLL(result, 10, 10, -10, -10, 2, 3, 1, 1);
-    EXPECT_EQ(result, 1);
-    BOXCOLL(result, 0, 0, 10, 10, 3, 11, 1, 1);
-    EXPECT_EQ(result, 0);
+    // Two boxes as x, y, width, height; a negative size reaches back from the corner.
+    const std::array<std::array<double, 9>, 5> cases{{{0, 0, 10, 10, 10, 10, 5, 5, 1},
+                                                      {0, 0, 10, 10, 11, 0, 5, 5, 0},
+                                                      {10, 10, -10, -10, 11, 0, 5, 5, 0},
+                                                      {10, 10, -10, -10, 2, 3, 1, 1, 1},
+                                                      {0, 0, 10, 10, 3, 11, 1, 1, 0}}};
+    for (const auto& [x1, y1, w1, h1, x2, y2, w2, h2, expected] : cases) {
+        double result = -1;
+        BOXCOLL(result, x1, y1, w1, h1, x2, y2, w2, h2);
+        EXPECT_EQ(result, expected) << x1 << ", " << y1 << ", " << w1 << ", " << h1 << " with " << x2 << ", "
+                                    << y2;
+    }
 }
 
 }  // namespace

@@ -6,22 +6,6 @@
 
 namespace {
 
-TEST(Queue, GrowsTo512ThenByHalfAndClearsWithOrWithoutItsMemory) {
-    Queue<int> queue;
-    queue.Add(1);
-    EXPECT_EQ(queue.Capacity(), 512);
-    for (int i = 1; i < 513; ++i)
-        queue.Add(i);
-    EXPECT_EQ(queue.Count(), 513);
-    EXPECT_EQ(queue.Capacity(), 768);
-    EXPECT_EQ(queue[512], 512);
-    queue.Clear(false);
-    EXPECT_EQ(queue.Count(), 0);
-    EXPECT_EQ(queue.Capacity(), 768);
-    queue.Clear(true);
-    EXPECT_EQ(queue.Capacity(), 0);
-}
-
 TEST(Packing, EachAxisSpansItsBytesFromMinimumToMaximum) {
     // x runs from -10 to 30, y has the single value 7.5, z runs from 2 to 4.
     MeshObject mesh = BuiltObject({{{-10, 7.5, 2}, {30, 7.5, 4}, {10, 7.5, 3}}});
@@ -88,8 +72,6 @@ TEST(Packing, TextureListsLineUpWithPackedVerticesAndRawListsEmpty) {
 }
 
 TEST(NormalTable, HoldsUnitVectorsAndFindsEachEntryAsItsOwnNearest) {
-    EXPECT_EQ(NormalTableEntry(0).x, -0.525731f);
-    EXPECT_EQ(NormalTableEntry(161).y, -0.587785f);
     for (int i = 0; i < kNormalTableSize; ++i) {
         const Vec3 entry = NormalTableEntry(static_cast<std::uint8_t>(i));
         EXPECT_NEAR(Length(entry), 1.0, 1e-5) << i;

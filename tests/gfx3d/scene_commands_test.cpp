@@ -4,6 +4,7 @@
 
 #include "gfx3d/bump_mapping.h"
 #include "gfx3d/scene_fixture.h"
+#include "support/drawing_test.h"
 #include "support/error_log_lines.h"
 
 namespace {
@@ -130,12 +131,10 @@ TEST_F(Scene, CullModesTakeTheSignOfTheNumber) {
 }
 
 TEST_F(Scene, AutoNormalModeIsTheRemainderByThree) {
-    X_AUTONORMALS(4);
-    EXPECT_EQ(prism3D.autoNormalMode, 1);
-    X_AUTONORMALS(-1);
-    EXPECT_EQ(prism3D.autoNormalMode, -1);
-    X_AUTONORMALS(5.9);
-    EXPECT_EQ(prism3D.autoNormalMode, 2);
+    for (const auto& [asked, mode] : {std::pair{4.0, 1}, {-1.0, -1}, {5.9, 2}}) {
+        X_AUTONORMALS(asked);
+        EXPECT_EQ(prism3D.autoNormalMode, mode) << asked;
+    }
 }
 
 TEST_F(Scene, AVertexIsScaledThenRotatedInOrderThenMoved) {
@@ -213,21 +212,36 @@ TEST_F(Scene, InDebugModeALightIsMarkedWithItsDirection) {
     X_SPOT_LT(3, 0xFFFFFF, 0, 0, 0, 1, 0, 0, 45);
     __QV_DEBUG = 0;
     glDisable(GL_LIGHTING);
-    const Rgb centre = PixelAt(320, 225);  // in the point, off the line
-    EXPECT_EQ(centre[0], 255);
-    EXPECT_EQ(centre[1], 255);
-    EXPECT_NEAR(centre[2], 76, 1);
-    // The direction line runs to the right, orange, three pixels wide.
-    bool orange = false;
-    for (int y = 238; y <= 242; ++y) {
-        const Rgb pixel = PixelAt(400, y);
-        orange = orange || (pixel[0] == 255 && std::abs(pixel[1] - 178) <= 1 && std::abs(pixel[2] - 76) <= 1);
-    }
-    EXPECT_TRUE(orange);
+    glDisable(GL_LIGHT3);
+    EXPECT_PRED2(Near, PixelAt(320, 225), (Rgb{255, 255, 76}));  // in the point, off the line
+    int orange = 0;  // the direction line runs to the right in orange
+    for (int y = 238; y <= 242; ++y)
+        orange += Near(PixelAt(400, y), Rgb{255, 178, 76}) ? 1 : 0;
+    EXPECT_GT(orange, 0);
     GLfloat colour[4];
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_EQ(colour[2], 1);
-    glDisable(GL_LIGHT3);
+}
+
+// A billboard of a 64 x 32 image (red above white) at scale 1/16 stands on its
+// point, 2 units wide and 1 tall, facing the camera from any side: seen from
+// 10 units away it covers the same pixels.
+TEST_F(Scene, ABillboardFacesTheCameraAtTheSpritesSize) {
+    const std::string path = TempPath("billboard.bmp");
+    WriteBitmap(path, {64, 32, 24, false, {}, [](int, int y) {
+                           return y < 16 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255};
+                       }});
+    ASSERT_TRUE(pPrism->LoadSprite(40, path.c_str(), OpenGLPrism::kSpriteKey, false));
+    for (const auto& [x, y, z] : {std::array{0, 0, 10}, {10, 0, 0}, {0, 6, 8}, {-6, 0, -8}}) {
+        SCOPED_TRACE(testing::Message() << "camera at " << x << ", " << y << ", " << z);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        X_CAMERA(x, y, z, 0, 0, 0);
+        X_SPRITE(40, 0, 0, 0, 1.0 / 16);
+        EXPECT_NEAR(CountInRow(ScreenY(0.75), 200, 440, kRed), 48, 1);
+        EXPECT_NEAR(CountInRow(ScreenY(0.25), 200, 440, kWhite), 48, 1);
+        EXPECT_EQ(LitPixels(200, ScreenY(-0.1), 440, 400), 0);  // it stands on its point
+        EXPECT_EQ(LitPixels(200, 0, 440, ScreenY(1.1)), 0);
+    }
 }
 
 TEST_F(Scene, AxesAreDrawnInTheWorldWhateverTheObjectTransform) {

@@ -2,7 +2,8 @@
 # A person's input on a real X display (Xvfb) with xdotool, at the game's 10
 # frames a second: a click, a word typed briskly, and a tap of Esc, each down
 # and up again well within a frame, all reach the program. Exit 77 (skipped)
-# without Xvfb.
+# without Xvfb. The input starts once the window is mapped: before that the
+# X server gives a click to the window below.
 set -u
 program=$1
 source "$(dirname "$0")/real_display.sh"
@@ -13,7 +14,7 @@ export TMPDIR=$work MORVANE_NO_NOTICE=1
 unset SDL_VIDEODRIVER
 "$program" &
 app=$!
-timeout 20 xdotool search --sync --name 'Typing_loop' windowfocus --sync >/dev/null 2>&1 || { echo "no window"; exit 1; }
+timeout 20 xdotool search --sync --onlyvisible --name 'Typing_loop' windowfocus --sync >/dev/null 2>&1 || { echo "no window"; exit 1; }
 for _ in 1 2 3 4 5; do xdotool mousemove_relative 20 5; done
 xdotool click 1
 wait_for_log_line '^clicked at' 30 || { error_log; echo "the click did not arrive"; exit 1; }

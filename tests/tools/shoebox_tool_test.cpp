@@ -79,16 +79,6 @@ TEST_F(ShoeboxTool, PacksListsVerifiesAndExtracts) {
     EXPECT_EQ(Run({"extract", "data.sbx", "one", "absent.txt"}), 1);
 }
 
-TEST_F(ShoeboxTool, TheRuntimeFindsEntriesOfItsContainers) {
-    WriteBytes("city1.txt", "row0\r\nrow1\r\n");
-    ASSERT_EQ(Run({"create", "data.sbx", "city1.txt"}), 0);
-    std::filesystem::remove("city1.txt");
-    SETSHOEBOX("data.sbx", "data.sbx");
-    DynStr line;
-    GETFILE("levels/City1.txt", 1, line);
-    EXPECT_STREQ(line.c_str(), "row1");
-}
-
 TEST_F(ShoeboxTool, AppendedToAProgramTheContainerIsFoundInsideIt) {
     const std::string program_bytes = RandomBytes(5000);
     WriteBytes("game", program_bytes);
