@@ -21,6 +21,8 @@ TEST(Arrays, FirstIndexVariesFastestAndIndicesAreTruncated) {
     }
     EXPECT_EQ(a(2.9, 3.9), 11);  // the last element
     EXPECT_EQ(a(1, 2), 7);
+    EXPECT_EQ(a.Shape().DimensionCount(), 2);
+    EXPECT_EQ(BOUNDS(a, 2), 0);
 
     NumArray cube;
     DIM(cube, 2, 3, 4, 0, 0, 0, 0, 5);
@@ -34,6 +36,7 @@ TEST(Arrays, SizesBelowOneAndFractionalSizes) {
     NumArray single;
     DIM(single, 0);
     EXPECT_EQ(BOUNDS(single, 0), 1);
+    EXPECT_EQ(single.Shape().DimensionCount(), 1);
     EXPECT_EQ(single(0), 0.0);
 
     NumArray fractional;

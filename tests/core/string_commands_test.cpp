@@ -31,6 +31,7 @@ TEST(ChrStrAndAsc, UseTheLowEightBits) {
     EXPECT_STREQ(CHR_Str(321).c_str(), "A");
     EXPECT_STREQ(CHR_Str(65.9).c_str(), "A");
     EXPECT_STREQ(CHR_Str(256).c_str(), "");
+    EXPECT_STREQ(CHR_Str(std::numeric_limits<double>::quiet_NaN()).c_str(), "");  // not a number counts as 0
     EXPECT_EQ(ASC(CHR_Str(200)), -56);  // bytes above 127 read as negative
     EXPECT_EQ(ASC(DynStr("")), 0);
     EXPECT_STREQ(CHR_Str(1e300).c_str(), CHR_Str(2147483647).c_str());  // saturates, never undefined
