@@ -11,7 +11,7 @@ else
 BUILD_DIR ?= build
 endif
 
-.PHONY: all deps configure build test install package bench fuzz run demo format check-format clean
+.PHONY: all deps configure build test install package docs bench fuzz run demo format check-format clean
 
 all: build
 
@@ -36,6 +36,11 @@ install: build
 # Builds the Debian package of the runtime in $(BUILD_DIR)/.
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
+
+# Writes the command reference, made from the public headers by Doxygen, into
+# $(BUILD_DIR)/docs/html/.
+docs: configure
+	@cmake --build $(BUILD_DIR) --target docs
 
 # Starts the game on this desktop; without a display, says how to see it headless.
 run: build

@@ -49,6 +49,7 @@ void MainGameSub() {
     Say(shown, "Chatting as " + name + ": type a line and press Enter.");
 
     TerminalLines typed;
+    LIMITFPS(60);  // a chat needs no more frames than this, and the processor stays free
     for (;;) {
         std::string line;
         bool closed = false;

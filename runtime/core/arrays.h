@@ -88,13 +88,15 @@ private:
 using NumArray = DimArray<double>;
 using StrArray = DimArray<DynStr>;
 
-// Sizes an array; the program passes 0 for the dimensions it does not use.
+// Sizes a number array to d0 x d1 x ... (0 for the dimensions not used), every element 0.
 void DIM(NumArray& array, double d0, double d1 = 0, double d2 = 0, double d3 = 0, double d4 = 0,
          double d5 = 0, double d6 = 0, double d7 = 0);
+// Sizes a string array to d0 x d1 x ... (0 for the dimensions not used), every element empty.
 void DIM(StrArray& array, double d0, double d1 = 0, double d2 = 0, double d3 = 0, double d4 = 0,
          double d5 = 0, double d6 = 0, double d7 = 0);
 
 // The size of dimension k; 0 for k outside 0 to 7, a dimension not in use, or
 // an array never dimensioned.
 double BOUNDS(NumArray& array, double k);
+// The size of dimension k of a string array, as for a number array.
 double BOUNDS(StrArray& array, double k);

@@ -3,8 +3,9 @@
 
 #include "core/dynstr.h"
 
-// Number of characters of a string, or of a number's text.
+// The number of characters of a string.
 double LEN(DynStr text);
+// The number of characters of a number's text, as PRINT writes it.
 double LEN(double number);
 
 // `count` characters of `text` from the 0-based index `start`; empty when the

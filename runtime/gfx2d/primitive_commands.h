@@ -11,8 +11,9 @@
 // picture by the drawing and adds the drawing, at minus that intensity.
 // Intensities above 1 count as 1.
 void ALPHAMODE(double mode);
+// Sets the pixel at (x, y) to the colour.
 void SETPIXEL(double x, double y, double colour);
-// Sets both end pixels as well as the pixels between.
+// Draws a line from (x1, y1) to (x2, y2) in the colour, both end pixels included.
 void DRAWLINE(double x1, double y1, double x2, double y2, double colour);
 // Fills the rectangle between two corners given in any order, the right
 // column and the bottom row left out.

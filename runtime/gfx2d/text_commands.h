@@ -14,9 +14,9 @@ extern std::int32_t __nCurFont;
 void LOADFONT(DynStr file, double n);
 // Selects font n, limited to 0 to 15.
 void SETFONT(double n);
-// Text with its first cell's top-left corner at (x, y).
+// Writes the text in the current font, its first cell's top-left corner at (x, y).
 void PRINT(DynStr text, double x, double y);
-// A number as its text.
+// Writes a number's text (as LEN counts it) in the current font at (x, y).
 void PRINT(double number, double x, double y);
 // The current font's cell size.
 void GETFONTSIZE(double& width, double& height);

@@ -10,9 +10,10 @@ void X_MAKE2D();
 // The camera at (x, y, z) looking at (tx, ty, tz). Call once per frame after
 // X_MAKE3D: it switches depth testing on and resets the object transform.
 void X_CAMERA(double x, double y, double z, double tx, double ty, double tz);
-// The object transform used by every following object draw. Movement and
-// scaling clear the rotations, so set them first and the rotations after.
+// Moves the following objects to (x, y, z), clearing the rotations (the object
+// transform of every following draw: set movement and scaling first, rotations after).
 void X_MOVEMENT(double x, double y, double z);
+// Scales the following objects by x, y and z along the axes, clearing the rotations.
 void X_SCALING(double x, double y, double z);
 // Adds a rotation by `angle` degrees about (x, y, z); at most 16 are kept.
 void X_ROTATION(double angle, double x, double y, double z);

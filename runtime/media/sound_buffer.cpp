@@ -3,9 +3,13 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <array>
 #include <limits>
+#include <string>
 
+#include "core/error_log.h"
 #include "files/byte_source.h"
+#include "media/compressed_sound.h"
 #include "media/pcm_conversion.h"
 #include "media/sound_device.h"
 #include "media/stereo_gain.h"
@@ -57,6 +61,9 @@ int SFXSoundBuffer::Load(SFXSound* device, const char* file_name, int buffers) {
 int SFXSoundBuffer::LoadFromFile() {
     ZtFileSystem file;
     if (file_name_ == nullptr || !file.OpenRead(file_name_)) return 0;
+    std::array<std::uint8_t, kSoundHeadSize> head{};
+    if (file.Read(head.data(), head.size()) && IsCompressedSound(head)) return LoadCompressed(file);
+    if (!file.Seek(0)) return 0;
     std::optional<WaveLayout> layout;
     {
         FileByteSource source(file);
@@ -69,6 +76,16 @@ int SFXSoundBuffer::LoadFromFile() {
         return 0;
     if (ReadData(file, layout->data_size, layout->data_offset) == 0) return 0;
     return MakeChunk() ? 1 : 0;
+}
+
+int SFXSoundBuffer::LoadCompressed(ZtFileSystem& file) {
+    DecodedSound decoded = DecodeCompressedSound(file);
+    if (!decoded.chunk) {
+        WriteErrorLog(("LOADSOUND cannot load " + std::string(file_name_) + ": " + decoded.error).c_str());
+        return 0;
+    }
+    chunk_ = decoded.chunk.release();
+    return 1;
 }
 
 int SFXSoundBuffer::CreateSoundBuffer(std::uint32_t size, std::uint32_t samples_per_second,

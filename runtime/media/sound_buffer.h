@@ -1,7 +1,8 @@
 // SFXSoundBuffer: one loaded sound with up to four play buffers, so that the
 // same effect can sound several times at once. The samples are read from a
 // PCM wave file, converted once to the mixer's format and shared by all play
-// buffers; each play buffer plays on a mixer channel of its own.
+// buffers; each play buffer plays on a mixer channel of its own. Ogg, MP3 and
+// FLAC files are decoded by SDL_mixer instead.
 #pragma once
 
 #include <array>
@@ -26,8 +27,9 @@ public:
 
     // Stops and forgets what was loaded, then loads the wave file with
     // `buffers` play buffers (limited to 1..4). 1 on success; 0 leaves the
-    // sound empty: no device, or a file that is missing, cut short or not a
-    // playable PCM wave.
+    // sound empty: no device, or a file that is missing, cut short or neither
+    // a playable PCM wave nor a decodable Ogg, MP3 or FLAC file (those three
+    // say why in the error log).
     int Load(SFXSound* device, const char* file_name, int buffers);
     // Reads the file named at Load into the sound.
     int LoadFromFile();
@@ -56,6 +58,8 @@ public:
 
 private:
     void Release();
+    // Decodes the open Ogg, MP3 or FLAC file into the sound's chunk.
+    int LoadCompressed(ZtFileSystem& file);
     // The sound's samples in the mixer's format, as one chunk the play buffers share.
     bool MakeChunk();
 

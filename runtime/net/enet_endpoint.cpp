@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -22,31 +23,14 @@ void StartEnetOnce() {
     (void)started;
 }
 
-// The events of the endpoint being served on this thread: ENet's intercept
-// hook has no context of its own, and it runs only inside a service call.
-thread_local EndpointEvents* serving = nullptr;
-
-int InterceptDatagram(ENetHost* host, ENetEvent*) {
-    if (serving == nullptr || host->receivedData == nullptr) return 0;
-    return serving->OnDatagram(host->receivedAddress, {host->receivedData, host->receivedDataLength}) ? 1 : 0;
-}
-
-class Serving {
-public:
-    explicit Serving(EndpointEvents& events) : previous_(serving) { serving = &events; }
-    ~Serving() { serving = previous_; }
-    Serving(const Serving&) = delete;
-    Serving& operator=(const Serving&) = delete;
-
-private:
-    EndpointEvents* previous_;
-};
+// The endpoint being served on this thread: ENet's intercept hook has no
+// context of its own, and it runs only inside a service call.
+thread_local EnetEndpoint* serving_endpoint = nullptr;
 
 ENetHost* CreateHost(const ENetAddress* address, std::size_t max_peers) {
     StartEnetOnce();
     ENetHost* host = enet_host_create(address, max_peers, kChannels, 0, 0);
     if (host == nullptr) return nullptr;
-    host->intercept = InterceptDatagram;
     host->maximumPacketSize = kMaxPacketBytes;
     enet_socket_set_option(host->socket, ENET_SOCKOPT_BROADCAST, 1);
     return host;
@@ -67,10 +51,26 @@ std::unique_ptr<EnetEndpoint> EnetEndpoint::Client() {
     return host != nullptr ? std::unique_ptr<EnetEndpoint>(new EnetEndpoint(host)) : nullptr;
 }
 
-EnetEndpoint::EnetEndpoint(ENetHost* host) : host_(host) {}
+EnetEndpoint::EnetEndpoint(ENetHost* host) : host_(host) {
+    host_->intercept = InterceptDatagram;
+}
 
 EnetEndpoint::~EnetEndpoint() {
+    held_.clear();
+    for (ENetPacket* packet : held_packets_)
+        enet_packet_destroy(packet);
     enet_host_destroy(host_);
+}
+
+int EnetEndpoint::InterceptDatagram(ENetHost* host, ENetEvent*) {
+    EnetEndpoint* const endpoint = serving_endpoint;
+    if (endpoint == nullptr || endpoint->host_ != host || endpoint->serving_ == nullptr) return 0;
+    endpoint->ReleaseHeld();
+    if (host->receivedData == nullptr) return 0;
+    return endpoint->serving_->OnDatagram(host->receivedAddress,
+                                          {host->receivedData, host->receivedDataLength})
+               ? 1
+               : 0;
 }
 
 ENetPeer* EnetEndpoint::Connect(const ENetAddress& address) {
@@ -83,11 +83,21 @@ void EnetEndpoint::Send(std::span<ENetPeer* const> peers, const std::vector<std:
     ENetPacket* packet =
         enet_packet_create(bytes.data(), bytes.size(), guaranteed ? ENET_PACKET_FLAG_RELIABLE : 0);
     if (packet == nullptr) return;
+    held_packets_.push_back(packet);
     for (ENetPeer* peer : peers)
-        enet_peer_send(peer, guaranteed ? kGuaranteedChannel : kUnguaranteedChannel, packet);
-    // ENet counts the connections that hold the packet and frees it after the
+        held_.push_back({peer, guaranteed ? kGuaranteedChannel : kUnguaranteedChannel, packet});
+}
+
+void EnetEndpoint::ReleaseHeld() {
+    for (const HeldSend& send : held_)
+        enet_peer_send(send.peer, send.channel, send.packet);
+    held_.clear();
+    // ENet counts the connections that hold a packet and frees it after the
     // last has sent it; a packet that none accepted is ours.
-    if (packet->referenceCount == 0) enet_packet_destroy(packet);
+    for (ENetPacket* packet : held_packets_) {
+        if (packet->referenceCount == 0) enet_packet_destroy(packet);
+    }
+    held_packets_.clear();
 }
 
 void EnetEndpoint::SendDatagram(const ENetAddress& to, std::span<const std::uint8_t> bytes) {
@@ -98,21 +108,30 @@ void EnetEndpoint::SendDatagram(const ENetAddress& to, std::span<const std::uint
 }
 
 void EnetEndpoint::Flush() {
+    ReleaseHeld();
     enet_host_flush(host_);
+}
+
+void EnetEndpoint::DisconnectAfterSending(ENetPeer* peer) {
+    ReleaseHeld();
+    enet_peer_disconnect_later(peer, 0);
 }
 
 // One pass over the socket, then the events it brought, then one send of all
 // they caused: the answers to a batch share a datagram per connection instead
 // of leaving one by one.
 void EnetEndpoint::Service(EndpointEvents& events, std::uint32_t wait_ms) {
-    Serving guard(events);
+    EndpointEvents* const outer_events = std::exchange(serving_, &events);
+    EnetEndpoint* const outer_endpoint = std::exchange(serving_endpoint, this);
     ENetEvent event;
     int handled = 0;
     for (int result = enet_host_service(host_, &event, wait_ms); result > 0 && handled < kMaxEventsPerService;
          result = enet_host_check_events(host_, &event), ++handled) {
         Dispatch(events, event);
     }
-    enet_host_flush(host_);
+    Flush();
+    serving_endpoint = outer_endpoint;
+    serving_ = outer_events;
 }
 
 void EnetEndpoint::Dispatch(EndpointEvents& events, ENetEvent& event) {
@@ -135,6 +154,7 @@ void EnetEndpoint::Dispatch(EndpointEvents& events, ENetEvent& event) {
 }
 
 void EnetEndpoint::DisconnectAll(EndpointEvents& events, std::uint32_t limit_ms) {
+    ReleaseHeld();
     for (std::size_t i = 0; i < host_->peerCount; ++i) {
         if (host_->peers[i].state != ENET_PEER_STATE_DISCONNECTED) enet_peer_disconnect(&host_->peers[i], 0);
     }

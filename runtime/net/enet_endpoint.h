@@ -2,6 +2,11 @@
 // packets travel on a reliable channel and arrive in order; the others on an
 // unreliable one. Datagrams outside any connection (session queries and
 // answers) are handed over before ENet sees them.
+//
+// What a program sends is held until its next service and handed to ENet as
+// the first datagram of that service arrives: ENet answers what it receives
+// at once, and the held packets then leave in the same datagram as those
+// acknowledgements instead of one of their own.
 #pragma once
 
 #include <enet/enet.h>
@@ -46,6 +51,8 @@ public:
     void SendDatagram(const ENetAddress& to, std::span<const std::uint8_t> bytes);
     // Sends what is waiting to be sent.
     void Flush();
+    // Closes a connection once what was sent to it has left.
+    void DisconnectAfterSending(ENetPeer* peer);
 
     // Reports what has arrived, waiting up to `wait_ms` for the first of it,
     // then sends what the reports queued.
@@ -55,11 +62,29 @@ public:
     void DisconnectAll(EndpointEvents& events, std::uint32_t limit_ms);
     // The port the socket is bound to.
     std::uint16_t Port() const;
+    // How many datagrams ENet has sent over the socket.
+    std::uint32_t DatagramsSent() const { return host_->totalSentPackets; }
 
 private:
+    // A packet for one connection, not yet handed to ENet.
+    struct HeldSend {
+        ENetPeer* peer;
+        std::uint8_t channel;
+        ENetPacket* packet;
+    };
+
     explicit EnetEndpoint(ENetHost* host);
     void Dispatch(EndpointEvents& events, ENetEvent& event);
     bool AnyPeerOpen() const;
+    // Hands the held packets to ENet, in the order they were sent.
+    void ReleaseHeld();
+    // ENet's hook for each datagram received: a service's first releases the
+    // held packets; datagrams outside any connection go to the events.
+    static int InterceptDatagram(ENetHost* host, ENetEvent* event);
 
     ENetHost* host_;
+    std::vector<HeldSend> held_;
+    // The held packets, each once: shared by the connections it goes to.
+    std::vector<ENetPacket*> held_packets_;
+    EndpointEvents* serving_ = nullptr;
 };

@@ -112,7 +112,7 @@ void HostSession::OnPacket(ENetPeer* peer, std::span<const std::uint8_t> bytes, 
 void HostSession::Admit(ENetPeer* peer, const JoinRequest& request) {
     if (const std::optional<RefusalReason> refusal = RefusalFor(request, session_name_)) {
         endpoint_->Send(peer, EncodeMessage(JoinRefusal{*refusal}), true);
-        enet_peer_disconnect_later(peer, 0);
+        endpoint_->DisconnectAfterSending(peer);
         joiners_.erase(peer);
         return;
     }

@@ -8,6 +8,7 @@
 // "host" or "host:port", names the host to ask when joining, and empty asks
 // on the local network. The last text is not used.
 double NETHOSTGAME(double type, DynStr session_name, DynStr address, DynStr unused);
+// Joins the named session, at `address` or found on the local network; 1 on success, 0 on failure.
 double NETJOINGAME(double type, DynStr session_name, DynStr address, DynStr unused);
 // A new player of this program; its id, "0" when none could be made.
 DynStr NETCREATEPLAYER_Str(DynStr name);

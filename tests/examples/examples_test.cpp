@@ -3,14 +3,20 @@
 // back and checked for what the example is meant to show.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "gfx2d/bitmap_file.h"
+#include "net/peer_process.h"
 #include "platform/replay_file.h"
 
 namespace {
@@ -24,7 +30,7 @@ struct HeldKey {
     int last_frame;
 };
 
-constexpr std::uint8_t kUp = 200, kDown = 208, kLeft = 203, kRight = 205;
+constexpr std::uint8_t kUp = 200, kDown = 208, kLeft = 203, kRight = 205, kSpace = 57, kM = 50;
 
 // Writes the replay: `frames` frames, 1/60 s apart, with the keys held as given.
 void WriteScript(const fs::path& path, int frames, const std::vector<HeldKey>& keys) {
@@ -32,7 +38,7 @@ void WriteScript(const fs::path& path, int frames, const std::vector<HeldKey>& k
     ASSERT_TRUE(writer);
     for (int frame = 0; frame < frames; ++frame) {
         ReplayFrame replay_frame;
-        replay_frame.time = frame / 60.0;
+        replay_frame.time = frame * 1000.0 / 60;  // milliseconds
         for (const HeldKey& key : keys) {
             if (frame >= key.first_frame && frame <= key.last_frame) replay_frame.keys[key.code] = kKeyDown;
         }
@@ -40,19 +46,25 @@ void WriteScript(const fs::path& path, int frames, const std::vector<HeldKey>& k
     }
 }
 
-// Plays the program on the script and returns the screenshots of the frames asked for.
+fs::path TempFolder() {
+    return std::getenv("TMPDIR");
+}
+
+// Plays the program on the script, as fast as it goes unless `environment`
+// ("NAME=value ...") says otherwise, and returns the screenshots of the frames asked for.
 std::map<int, BitmapFile> Play(const fs::path& program, const std::string& name, int frames,
-                               const std::vector<HeldKey>& keys, const std::vector<int>& shot_frames) {
-    const fs::path folder = fs::path(std::getenv("TMPDIR")) / name;
+                               const std::vector<HeldKey>& keys, const std::vector<int>& shot_frames,
+                               const std::string& environment = "") {
+    const fs::path folder = TempFolder() / name;
     fs::create_directories(folder / "shots");
     WriteScript(folder / "script.replay", frames, keys);
     std::string shot_list;
     for (int frame : shot_frames)
         shot_list += (shot_list.empty() ? "" : ",") + std::to_string(frame);
-    const std::string command = "MORVANE_NO_NOTICE=1 MORVANE_REPLAY_SPEED=0 MORVANE_REPLAY='" +
-                                (folder / "script.replay").string() + "' MORVANE_SHOTS='" +
-                                (folder / "shots").string() + "' MORVANE_SHOT_FRAMES=" + shot_list + " '" +
-                                program.string() + "' > '" + (folder / "output.txt").string() + "' 2>&1";
+    const std::string command =
+        "MORVANE_NO_NOTICE=1 MORVANE_REPLAY_SPEED=0 MORVANE_REPLAY='" + (folder / "script.replay").string() +
+        "' MORVANE_SHOTS='" + (folder / "shots").string() + "' MORVANE_SHOT_FRAMES=" + shot_list + " " +
+        environment + " '" + program.string() + "' > '" + (folder / "output.txt").string() + "' 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     std::map<int, BitmapFile> shots;
     for (int frame : shot_frames) {
@@ -193,7 +205,7 @@ TEST(Examples, TheContainerCarriesTheLevelAndTheCoinsToAFolderOfTheirOwn) {
     for (const bool packed : {true, false}) {
         SCOPED_TRACE(packed ? "packed" : "without its container");
         const std::string name = packed ? "carried" : "unpacked";
-        const fs::path alone = fs::path(std::getenv("TMPDIR")) / (name + "-alone");
+        const fs::path alone = TempFolder() / (name + "-alone");
         fs::create_directories(alone);
         fs::copy_file(packed ? CARRIED_DATA_PROGRAM : CARRIED_DATA_UNPACKED_PROGRAM, alone / "program",
                       fs::copy_options::overwrite_existing);
@@ -203,6 +215,163 @@ TEST(Examples, TheContainerCarriesTheLevelAndTheCoinsToAFolderOfTheirOwn) {
         EXPECT_EQ(IsNear(shots[5], 16, 16, wall), packed);
         EXPECT_EQ(IsNear(shots[5], 3 * 32 + 16, 32 + 16, coin), packed);
         EXPECT_TRUE(IsNear(shots[5], 32 + 16, 32 + 16, floor));
+    }
+}
+
+// The last lit column of a line of text printed at (10, y) in 8 x 16 cells
+// holds within its `characters`-th cell.
+void ExpectLineOfLength(const BitmapFile& shot, int y, int characters) {
+    int last = -1;
+    for (int row = y; row < y + 16; ++row)
+        last = std::max(last, EdgeInRow(shot, row, kLit, false));
+    EXPECT_GE(last, 10 + (characters - 1) * 8) << "the line at " << y;
+    EXPECT_LT(last, 10 + characters * 8) << "the line at " << y;
+}
+
+struct StereoSample {
+    std::int16_t left, right;
+};
+
+// What the disk audio driver wrote: 16-bit stereo at 22050 frames a second.
+std::vector<StereoSample> ReadMixedSound(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::vector<StereoSample> samples;
+    for (StereoSample sample; in.read(reinterpret_cast<char*>(&sample), sizeof sample);)
+        samples.push_back(sample);
+    return samples;
+}
+
+std::size_t AudibleSamples(const std::vector<StereoSample>& sound, std::size_t from, std::size_t to) {
+    return static_cast<std::size_t>(std::count_if(
+        sound.begin() + static_cast<std::ptrdiff_t>(from), sound.begin() + static_cast<std::ptrdiff_t>(to),
+        [](StereoSample s) { return s.left != 0 || s.right != 0; }));
+}
+
+TEST(Examples, SoundMusicPlaysTheTuneTheSoundWhereTheMarkerStandsAndStopsTheTune) {
+    // At the recorded pace, so that the sound has time to play: Left takes
+    // the marker to the left end, Space plays the sound at frame 40 and M
+    // stops the music at frame 80 of 140.
+    const fs::path mixed = TempFolder() / "sound_music.raw";
+    std::map<int, BitmapFile> shots = Play(
+        SOUND_MUSIC_PROGRAM, "sound_music", 140, {{kLeft, 1, 30}, {kSpace, 40, 41}, {kM, 80, 81}}, {45, 130},
+        "MORVANE_REPLAY_SPEED=1 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE='" + mixed.string() + "'");
+    ASSERT_EQ(shots.size(), 2u);
+    EXPECT_TRUE(IsNear(shots[45], 100, 240, {255, 255, 0}));  // lit, at the left end
+    EXPECT_TRUE(IsNear(shots[130], 100, 240, {0xC0, 0xC0, 0xC0}));
+    // "Music: on" has nine characters, "Music: off" ten.
+    EXPECT_EQ(Count(shots[45], kLit, 82, 10, 90, 26), 0);
+    EXPECT_GT(Count(shots[130], kLit, 82, 10, 90, 26), 0);
+
+    // The tune peaks near 3300, the sound near 27500, in the order they were played.
+    const std::vector<StereoSample> sound = ReadMixedSound(mixed);
+    const auto loud = [](StereoSample s) { return std::abs(s.left) > 12000; };
+    const auto first_loud = std::find_if(sound.begin(), sound.end(), loud);
+    ASSERT_NE(first_loud, sound.end()) << "the sound was not heard";
+    const std::size_t start = static_cast<std::size_t>(first_loud - sound.begin());
+    const std::size_t end =
+        static_cast<std::size_t>(std::find_if(sound.rbegin(), sound.rend(), loud).base() - sound.begin());
+    EXPECT_GT(AudibleSamples(sound, 0, start), 22050u / 4);  // the tune from the start
+    EXPECT_NEAR(static_cast<double>(end - start), 0.25 * 22050, 0.1 * 22050);
+    // Panned fully left: the right side holds the tune alone meanwhile.
+    EXPECT_LT(
+        std::max_element(first_loud, sound.begin() + static_cast<std::ptrdiff_t>(end),
+                         [](StereoSample a, StereoSample b) { return std::abs(a.right) < std::abs(b.right); })
+            ->right,
+        8000);
+    ASSERT_GT(sound.size(), end + 22050);
+    EXPECT_GT(AudibleSamples(sound, end, end + 4410), 2000u);  // the tune goes on after the sound
+    // Stopped: the last 60 frames, a second, end in silence.
+    EXPECT_EQ(AudibleSamples(sound, sound.size() - 22050 / 3, sound.size()), 0u);
+}
+
+TEST(Examples, PathFindingDotsAPathAroundTheWallsToTheGoal) {
+    // Up, three presses: the goal goes from cell (18, 13) to (18, 10).
+    std::map<int, BitmapFile> shots = Play(PATH_FINDING_PROGRAM, "path_finding", 60,
+                                           {{kUp, 10, 11}, {kUp, 20, 21}, {kUp, 30, 31}}, {5, 50});
+    ASSERT_EQ(shots.size(), 2u);
+    const Rgb wall{0x40, 0x40, 0x40}, goal{255, 0, 0}, dot{255, 255, 0};
+    for (const auto& [frame, goal_y] : {std::pair{5, 13}, std::pair{50, 10}}) {
+        SCOPED_TRACE(frame);
+        const BitmapFile& shot = shots[frame];
+        EXPECT_TRUE(IsNear(shot, 18 * 32 + 4, goal_y * 32 + 4, goal));
+        // The dotted cells (32 pixels, the dot in the middle): none a wall,
+        // and all joined by edges into one chain from the start to the goal.
+        std::set<std::pair<int, int>> dotted;
+        for (int y = 0; y < 15; ++y) {
+            for (int x = 0; x < 20; ++x) {
+                if (!IsNear(shot, x * 32 + 16, y * 32 + 16, dot)) continue;
+                dotted.insert({x, y});
+                EXPECT_FALSE(IsNear(shot, x * 32 + 4, y * 32 + 4, wall)) << x << ", " << y;
+            }
+        }
+        std::set<std::pair<int, int>> reached{{1, 1}};
+        for (std::vector<std::pair<int, int>> open{{1, 1}}; !open.empty();) {
+            const auto [x, y] = open.back();
+            open.pop_back();
+            for (const std::pair<int, int>& next :
+                 {std::pair{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}}) {
+                if (dotted.count(next) != 0 && reached.insert(next).second) open.push_back(next);
+            }
+        }
+        EXPECT_EQ(reached, dotted);
+        EXPECT_EQ(reached.count({18, goal_y}), 1u);
+    }
+}
+
+// The shots of frames 15, 30, 45, ... that a chat program writes.
+std::string EveryFifteenthFrame() {
+    std::string frames;
+    for (int frame = 15; frame <= 60 * 120; frame += 15)
+        frames += (frames.empty() ? "" : ",") + std::to_string(frame);
+    return frames;
+}
+
+int LastShotIn(const fs::path& folder) {
+    int last = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        last = std::max(last, std::stoi(entry.path().stem().string().substr(6)));
+    return last;
+}
+
+// A screenshot of a frame the program presents from now on: one begun after
+// this call, read once the shot after it has begun as well.
+std::optional<BitmapFile> NextShot(const fs::path& folder) {
+    const int next = LastShotIn(folder) + 15;
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (LastShotIn(folder) < next + 15 && std::chrono::steady_clock::now() < limit)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    return ReadBitmapFile((folder / ("frame-" + std::to_string(next) + ".bmp")).string());
+}
+
+TEST(Examples, NetChatShowsTheConversationInBothWindows) {
+    LoopbackSession chat;  // a free port of 127.0.0.1
+    const fs::path alice_shots = TempFolder() / "alice", bob_shots = TempFolder() / "bob";
+    fs::create_directories(alice_shots);
+    fs::create_directories(bob_shots);
+    setenv("MORVANE_SHOT_FRAMES", EveryFifteenthFrame().c_str(), 1);
+    setenv("MORVANE_SHOTS", alice_shots.c_str(), 1);
+    auto alice = chat.StartHost(
+        [](PeerProcess& p) { return p.NextLine() == "Chatting as Alice: type a line and press Enter."; },
+        NET_CHAT_PROGRAM, {"host", "Alice"});
+    ASSERT_TRUE(alice);
+    setenv("MORVANE_SHOTS", bob_shots.c_str(), 1);
+    auto bob = chat.Start(NET_CHAT_PROGRAM, {"join", "Bob"});
+    unsetenv("MORVANE_SHOTS");
+    EXPECT_EQ(bob->NextLine(), "Chatting as Bob: type a line and press Enter.");
+    bob->Tell("Hello Alice");
+    EXPECT_EQ(alice->NextLine(), "Bob: Hello Alice");
+    alice->Tell("Hi Bob, welcome");
+    EXPECT_EQ(bob->NextLine(), "Alice: Hi Bob, welcome");
+
+    // Each window: "Players: 2", then its own first line and the two said.
+    const std::optional<BitmapFile> alice_window = NextShot(alice_shots), bob_window = NextShot(bob_shots);
+    ASSERT_TRUE(alice_window && bob_window);
+    for (const auto& [window, first_line] : {std::pair{&*alice_window, 47}, std::pair{&*bob_window, 45}}) {
+        ExpectLineOfLength(*window, 10, 10);
+        ExpectLineOfLength(*window, 56, first_line);
+        ExpectLineOfLength(*window, 72, 16);
+        ExpectLineOfLength(*window, 88, 22);
+        EXPECT_EQ(Count(*window, kLit, 0, 104, 640, 480), 0);
     }
 }
 
