@@ -78,6 +78,13 @@ double DrawVec(NumArray& p, NumArray& v, double colour);
 // builds the truck, then GameFrame runs one frame after another; never returns.
 double GameStartUp();
 double GameFrame();
+// The steps of a frame between InitViewport and SHOWSCREEN: speed, steering
+// and the pull; the move kept or rolled back; the scene and the head-up text.
+void Drive();
+void AcceptOrRollBack();
+void DrawFrame();
+// The speed and the damage, printed in 2D over the scene.
+void DrawHeadUpText();
 void MainGameSub();
 
 }  // namespace __MORVANE__

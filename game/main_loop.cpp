@@ -27,8 +27,6 @@ double GameStartUp() {
     return 0;
 }
 
-namespace {
-
 // Speed from the buttons, steering from the mouse, and the truck pulled on.
 void Drive() {
     MOUSESTATE(mx, my, b1, b2);
@@ -60,15 +58,17 @@ void AcceptOrRollBack() {
     }
 }
 
-void DrawFrame() {
-    DrawTruck(delta);
-    DrawCity(truck(0, 2), truck(0, 3), 100);
-    X_MAKE2D();
+void DrawHeadUpText() {
     PRINT(LitStr("Speed: ") + FORMAT_Str(0, 1, vel(0) * 20), 0, 50);
     PRINT(LitStr("Damage: ") + damage + LitStr("%"), 0, 100);
 }
 
-}  // namespace
+void DrawFrame() {
+    DrawTruck(delta);
+    DrawCity(truck(0, 2), truck(0, 3), 100);
+    X_MAKE2D();
+    DrawHeadUpText();
+}
 
 double GameFrame() {
     InitViewport();

@@ -90,18 +90,10 @@ TEST_F(Replays, TheRecordedRunPlayedInputAndTime) {
     EXPECT_GT(shift, 2);
 }
 
-TEST_F(Replays, EachReplayReachesTheRecordedStateFrameByFrame) {
-    for (int k = 0; k < 2; ++k) {
-        SCOPED_TRACE(k);
-        const ProgramRun replay = Replay(RecordingPath());
-        EXPECT_EQ(replay.exit_code, 0);
-        EXPECT_EQ(replay.log, recorded_->log);
-    }
-}
-
-TEST_F(Replays, AReplayRecordedAgainGivesTheSameFile) {
+TEST_F(Replays, AReplayReachesTheRecordedStateFrameByFrameAndRecordedAgainGivesTheSameFile) {
     const std::string again = Folder() + "/again.replay";
     const ProgramRun replay = Replay(RecordingPath(), "MORVANE_RECORD='" + again + "'");
+    EXPECT_EQ(replay.exit_code, 0);
     EXPECT_EQ(replay.log, recorded_->log);
     EXPECT_EQ(FileBytes(again), FileBytes(RecordingPath()));
 }

@@ -1,64 +1,55 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "morvane.h"
 
 namespace {
 
-std::string TextOf(double value) {
-    return NumberText(value).c_str();
-}
-
-TEST(NumberText, FloatingValuesUseTenSignificantDigitsWithoutTrailingPoint) {
-    EXPECT_EQ(TextOf(1.0), "1");
-    EXPECT_EQ(TextOf(640), "640");
-    EXPECT_EQ(TextOf(-2.5), "-2.5");
-    EXPECT_EQ(TextOf(1.0 / 3.0), "0.3333333333");
-    EXPECT_EQ(TextOf(0.1 + 0.2), "0.3");
-    EXPECT_EQ(TextOf(0), "0");
-    EXPECT_EQ(TextOf(1234567890), "1234567890");
-    EXPECT_EQ(TextOf(0.0001), "0.0001");
-}
-
-TEST(NumberText, MagnitudesBeyondTenDigitsUseASignedExponent) {
-    EXPECT_EQ(TextOf(1e20), "1e+20");
-    EXPECT_EQ(TextOf(1e-7), "1e-07");
-    EXPECT_EQ(TextOf(12345678901.0), "1.23456789e+10");
-    EXPECT_EQ(TextOf(-2.5e-12), "-2.5e-12");
-}
-
-TEST(NumberText, WholeNumbersArePlainDecimal) {
-    EXPECT_STREQ(NumberText(std::int64_t{0}).c_str(), "0");
+TEST(NumberText, TenSignificantDigitsWithoutATrailingPointElseASignedExponent) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {{640, "640"},
+                 {-2.5, "-2.5"},
+                 {1.0 / 3.0, "0.3333333333"},
+                 {0.1 + 0.2, "0.3"},
+                 {0, "0"},
+                 {1234567890, "1234567890"},
+                 {0.0001, "0.0001"},
+                 {1e20, "1e+20"},
+                 {1e-7, "1e-07"},
+                 {12345678901.0, "1.23456789e+10"},
+                 {-2.5e-12, "-2.5e-12"}};
+    for (const auto& c : cases)
+        EXPECT_STREQ(NumberText(c.value).c_str(), c.text);
     EXPECT_STREQ(NumberText(std::int64_t{-42}).c_str(), "-42");
     EXPECT_STREQ(NumberText(std::int64_t{2147483647}).c_str(), "2147483647");
 }
 
-TEST(TextToNumber, ReadsTheLeadingDecimalNumber) {
-    EXPECT_EQ(TextToNumber("12.5"), 12.5);
-    EXPECT_EQ(TextToNumber("  \t\r\n-12.5xyz"), -12.5);
-    EXPECT_EQ(TextToNumber("+3"), 3);
-    EXPECT_EQ(TextToNumber(".5"), 0.5);
-    EXPECT_EQ(TextToNumber("5."), 5);
-    EXPECT_EQ(TextToNumber("1e3"), 1000);
-    EXPECT_EQ(TextToNumber("2.5E-1"), 0.25);
-    EXPECT_EQ(TextToNumber("7e"), 7);    // an exponent without digits is not read
-    EXPECT_EQ(TextToNumber("7e+x"), 7);  // nor with a sign only
-    EXPECT_EQ(TextToNumber("1e400"), std::numeric_limits<double>::infinity());
-}
-
-TEST(TextToNumber, TextWithoutALeadingNumberReadsAsZero) {
-    EXPECT_EQ(TextToNumber(""), 0);
-    EXPECT_EQ(TextToNumber(nullptr), 0);
-    EXPECT_EQ(TextToNumber("abc"), 0);
-    EXPECT_EQ(TextToNumber("."), 0);
-    EXPECT_EQ(TextToNumber("-"), 0);
-    EXPECT_EQ(TextToNumber("- 5"), 0);
-    // Only decimal numbers are read: no hexadecimal, no infinity, no not-a-number.
-    EXPECT_EQ(TextToNumber("0x10"), 0);
-    EXPECT_EQ(TextToNumber("inf"), 0);
-    EXPECT_EQ(TextToNumber("nan"), 0);
+TEST(TextToNumber, ReadsTheLeadingDecimalNumberElseZero) {
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {{"  \t\r\n-12.5xyz", -12.5},
+                 {"+3", 3},
+                 {".5", 0.5},
+                 {"5.", 5},
+                 {"2.5E-1", 0.25},
+                 {"7e", 7},  // an exponent without digits is not read
+                 {"7e+x", 7},
+                 {"1e400", std::numeric_limits<double>::infinity()},
+                 {"", 0},
+                 {nullptr, 0},
+                 {"abc", 0},
+                 {".", 0},
+                 {"-", 0},
+                 {"- 5", 0},
+                 {"0x10", 0},
+                 {"inf", 0},
+                 {"nan", 0}};  // decimal numbers only
+    for (const auto& c : cases)
+        EXPECT_EQ(TextToNumber(c.text), c.value) << (c.text ? c.text : "null");
 }
 
 }  // namespace

@@ -20,49 +20,27 @@ protected:
     void SetUp() override { DeleteErrorLog(); }
 };
 
-TEST_F(ErrorLog, AppendsOneLineWithCarriageReturnAndLineFeedPerCall) {
+TEST_F(ErrorLog, AppendsCrLfLinesInThePrivateTemporaryFolderUntilDeleted) {
     WriteErrorLog("first");
-    WriteErrorLog("second line");
     WriteErrorLog(nullptr);
     WriteErrorLog("");
-    EXPECT_EQ(ErrorLogBytes(), "first\r\nsecond line\r\nnull\r\n\r\n");
-}
-
-TEST_F(ErrorLog, LivesInThePrivateTemporaryFolder) {
-    WriteErrorLog("x");
+    EXPECT_EQ(ErrorLogBytes(), "first\r\nnull\r\n\r\n");
     const std::string path = ErrorLogPath();
     const std::string suffix = "/morvane-" + std::to_string(getuid()) + "/ErrorLog.txt";
     ASSERT_GE(path.size(), suffix.size());
     EXPECT_EQ(path.substr(path.size() - suffix.size()), suffix);
-}
-
-TEST_F(ErrorLog, DeleteRemovesAnEarlierLog) {
-    WriteErrorLog("left by an earlier run");
     DeleteErrorLog();
-    EXPECT_TRUE(ErrorLogLines().empty());
     WriteErrorLog("fresh");
     EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"fresh"});
 }
 
-TEST(ErrorRecord, ErrorRecordsTheCodeAndLineAndCarriesOn) {
-    dLn(2, 57);
-    EXPECT_EQ(Error(3), 3);
-    EXPECT_EQ(__g_error, 3);
-    EXPECT_EQ(__g_errorline, 57);
-    EXPECT_EQ(__g_debugfile, 2);
-    dLn(0, 0);
-    Error(0);
-}
-
 using EndProgramDeathTest = ErrorLog;
 
-TEST_F(EndProgramDeathTest, EndWithoutDebugAddsNothingToTheLog) {
+TEST_F(EndProgramDeathTest, EndWritesTheEndRecordOnlyWithDebug) {
     WriteErrorLog("written during the run");
     EXPECT_EXIT(END(), testing::ExitedWithCode(0), "");
     EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"written during the run"});
-}
-
-TEST_F(EndProgramDeathTest, EndWithDebugWritesTheEndRecord) {
+    DeleteErrorLog();
     EXPECT_EXIT(
         {
             __QV_DEBUG = 1;

@@ -33,26 +33,6 @@ TEST(CityMap, RowReadsFortyColumnsAndIgnoresTheRest) {
     EXPECT_EQ(city(39, 39), 16);
 }
 
-TEST(CityMap, FileMarkersReadAsRowsLikeAnyOtherLine) {
-    // An empty or missing line reads as "NO_DATA"; a missing file's first line as "NO_FILE".
-    LoadCityRows({"NO_FILE", "NO_DATA"});
-    EXPECT_EQ(city(5, 0), 56);  // the L of NO_FILE
-    EXPECT_EQ(city(4, 1), 55);  // the two A of NO_DATA
-    EXPECT_EQ(city(6, 1), 55);
-    EXPECT_EQ(city(5, 1), 1 + 2 + 4);  // road between the trees, under the building
-    EXPECT_EQ(city(4, 0), 4 + 8);
-    EXPECT_EQ(city(4, 2), 1);
-    EXPECT_EQ(city(0, 1), 0);
-}
-
-TEST(CityMap, AllRoadLevelHasNoEdges) {
-    LoadCityRows(std::vector<std::string>(kCityTiles, std::string(kCityTiles, ' ')));
-    for (int y = 0; y < kCityTiles; ++y) {
-        for (int x = 0; x < kCityTiles; ++x)
-            ASSERT_EQ(city(x, y), 0) << x << ", " << y;
-    }
-}
-
 TEST(CityMap, RoadEdgeMasksNameTheSidesThatBorderNonRoad) {
     std::vector<std::string> rows(kCityTiles, std::string(kCityTiles, ' '));
     rows[10][10] = '#';
@@ -94,40 +74,27 @@ TEST(CityMap, ShippedLevelIsFortyByFortyAndTheTruckStartsOnRoad) {
     EXPECT_EQ(GetCityCollision(truck), 0);
 }
 
-TEST(CityAtPoint, BoundsAreTestedBeforeTruncating) {
+TEST(CityAtPoint, PointsOffTheMapAndTileCodes) {
     LoadRoadCity();
-    city(0, 0) = 16;
-    city(39, 0) = 16;
-    EXPECT_EQ(CityAtPoint(-0.1, 5), 1);  // -0.1 / 7 would truncate to tile 0
-    EXPECT_EQ(CityAtPoint(5, -0.1), 1);
-    EXPECT_EQ(CityAtPoint(0, 0), 2);
-    EXPECT_EQ(CityAtPoint(279.9, 5), 2);  // tile (39, 0)
-    EXPECT_EQ(CityAtPoint(280, 5), 1);
-    EXPECT_EQ(CityAtPoint(5, 280), 1);
-    EXPECT_EQ(CityAtPoint(7, 5), 0);
-}
-
-TEST(CityAtPoint, PointsThatAreNotNumbersOrOnNoMapAreOutside) {
-    LoadRoadCity();
+    city(0, 0) = city(39, 0) = 16;
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(CityAtPoint(nan, 5), 1);
-    EXPECT_EQ(CityAtPoint(5, nan), 1);
-    EXPECT_EQ(CityAtPoint(inf, 5), 1);
-    EXPECT_EQ(CityAtPoint(5, -inf), 1);
-    ForgetTable(city);
-    EXPECT_EQ(CityAtPoint(5, 5), 1);
-}
-
-TEST(CityAtPoint, TileCodesMapToRoadSceneryAndShopFloor) {
-    LoadRoadCity();
+    const struct {
+        double x, y, result;
+    } points[] = {{-0.1, 5, 1},  // bounds are tested before truncating to tile 0
+                  {5, -0.1, 1}, {0, 0, 2},   {279.9, 5, 2}, {280, 5, 1}, {5, 280, 1},
+                  {7, 5, 0},    {nan, 5, 1}, {5, nan, 1},   {inf, 5, 1}, {5, -inf, 1}};
+    for (const auto& p : points)
+        EXPECT_EQ(CityAtPoint(p.x, p.y), p.result) << p.x << ", " << p.y;
     const struct {
         double code, result;
-    } cases[] = {{0, 0}, {15, 0}, {16, 2}, {49, 2}, {50, 4}, {51, 0}, {54, 0}, {55, 2}, {56, 2}, {200, 2}};
-    for (const auto& c : cases) {
+    } codes[] = {{0, 0}, {15, 0}, {16, 2}, {49, 2}, {50, 4}, {51, 0}, {54, 0}, {55, 2}, {56, 2}, {200, 2}};
+    for (const auto& c : codes) {
         city(2, 3) = c.code;
         EXPECT_EQ(CityAtPoint(2.5 * 7, 3.5 * 7), c.result) << "code " << c.code;
     }
+    ForgetTable(city);
+    EXPECT_EQ(CityAtPoint(5, 5), 1);  // no map at all
 }
 
 }  // namespace

@@ -56,13 +56,4 @@ TEST_F(Level, AMissingFileReadsItsMarkersAsRows) {
     }
 }
 
-TEST_F(Level, TheShippedCityStartsTheTruckOnRoad) {
-    ASSERT_EQ(chdir(GRAVELRIDER_DATA_DIR), 0);
-    TileSize = 7;
-    LoadLevel(0);
-    BuildGameTruck();
-    EXPECT_EQ(GetCityCollision(truck), 0);
-    EXPECT_EQ(CityAtPoint(30, 30), 0);
-}
-
 }  // namespace

@@ -8,88 +8,55 @@
 namespace game_test {
 namespace {
 
-void SetVec(NumArray& v, double x, double y) {
+NumArray& Vec(NumArray& v, double x, double y) {
     DIM(v, 2);
     v(0) = x;
     v(1) = y;
+    return v;
 }
 
-TEST(Vector2D, LengthDotAndCrossWithTheirSigns) {
+TEST(Vector2D, LengthDotCrossAndAngle) {
     NumArray a, b;
-    SetVec(a, 3, 4);
-    EXPECT_EQ(VecLen2D(a), 5);
-    SetVec(b, -2, 1);
-    EXPECT_EQ(Dot2D(a, b), -2);
-    EXPECT_EQ(Cross2D(a, b), 11);
-
-    SetVec(a, 1, 0);
-    SetVec(b, 0, 1);
-    EXPECT_EQ(Cross2D(a, b), 1);  // b counter-clockwise of a
-    EXPECT_EQ(Cross2D(b, a), -1);
-}
-
-TEST(Vector2D, AngleIsUnsignedAndZeroForAVectorWithoutLength) {
-    NumArray a, b;
-    SetVec(a, 1, 0);
-    SetVec(b, 1, 1);
-    EXPECT_NEAR(Angle2D(a, b), 45, 1e-7);
-    SetVec(b, 1, -1);
-    EXPECT_NEAR(Angle2D(a, b), 45, 1e-7);
-    SetVec(b, -2, 0);
-    EXPECT_EQ(Angle2D(a, b), 180);
-    SetVec(b, 0, 0);
-    EXPECT_EQ(Angle2D(a, b), 0);
-    EXPECT_EQ(Angle2D(b, a), 0);
-
+    EXPECT_EQ(VecLen2D(Vec(a, 3, 4)), 5);
+    EXPECT_EQ(Dot2D(a, Vec(b, -2, 1)), -2);
+    EXPECT_EQ(Cross2D(a, b), 11);  // b counter-clockwise of a
+    EXPECT_EQ(Cross2D(b, a), -11);
+    const struct { double bx, by, angle; } cases[] = {{1, 1, 45}, {1, -1, 45}, {-2, 0, 180}, {0, 0, 0}};
+    for (const auto& c : cases) {
+        EXPECT_NEAR(Angle2D(Vec(a, 1, 0), Vec(b, c.bx, c.by)), c.angle, 1e-7) << c.bx << ", " << c.by;
+        EXPECT_NEAR(Angle2D(b, a), c.angle, 1e-7);
+    }
     // Parallel vectors whose cosine rounds past 1 still give an angle.
-    SetVec(a, 0.1, 0.3);
-    SetVec(b, 0.3, 0.9);
-    const double angle = Angle2D(a, b);
+    const double angle = Angle2D(Vec(a, 0.1, 0.3), Vec(b, 0.3, 0.9));
     EXPECT_FALSE(std::isnan(angle));
     EXPECT_NEAR(angle, 0, 1e-5);
 }
 
 TEST(Vector2D, UnifyAndScaleInPlace) {
     NumArray v;
-    SetVec(v, 3, -4);
-    UnifyVertex2D(v);
-    EXPECT_DOUBLE_EQ(v(0), 0.6);
-    EXPECT_DOUBLE_EQ(v(1), -0.8);
-
-    SetVec(v, 0, 0);
-    UnifyVertex2D(v);
-    EXPECT_EQ(v(0), 1);
-    EXPECT_EQ(v(1), 0);
-
-    SetVec(v, 2, -3);
-    ScaleVec2D(v, 0);  // a factor of 0 leaves the vector as it was
-    EXPECT_EQ(v(0), 2);
-    EXPECT_EQ(v(1), -3);
+    UnifyVertex2D(Vec(v, 3, -4));
+    EXPECT_DOUBLE_EQ(v(0) - v(1), 1.4);
+    UnifyVertex2D(Vec(v, 0, 0));  // no length: (1, 0)
+    EXPECT_EQ(v(0) * 10 + v(1), 10);
+    ScaleVec2D(Vec(v, 2, -3), 0);  // a factor of 0 leaves the vector as it was
     ScaleVec2D(v, -1.5);
-    EXPECT_EQ(v(0), -3);
-    EXPECT_EQ(v(1), 4.5);
+    EXPECT_EQ(v(0) * 10 + v(1), -25.5);
 }
 
 TEST(Vector2D, SplitGivesThePartsAlongAndAcrossTheDirection) {
     NumArray v, b, c;
-    SetVec(v, 3, 4);
-    SetVec(b, 1, 0);
-    SetVec(c, 99, -99);  // the entry value of c is ignored
-    SplitVertex2D(v, b, c);
-    EXPECT_NEAR(b(0), 3, 1e-8);
-    EXPECT_NEAR(b(1), 0, 1e-8);
-    EXPECT_NEAR(c(0), 0, 1e-8);
-    EXPECT_NEAR(c(1), 4, 1e-8);
-    EXPECT_EQ(v(0), 3);
-    EXPECT_EQ(v(1), 4);
+    Vec(c, 99, -99);  // the entry value of c is ignored
+    SplitVertex2D(Vec(v, 3, 4), Vec(b, 1, 0), c);
+    const double parts[] = {b(0), b(1), c(0), c(1), v(0), v(1)};
+    const double expected[] = {3, 0, 0, 4, 3, 4};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NEAR(parts[i], expected[i], 1e-8) << i;
 
     // For any direction the parts are perpendicular and add up to v.
     std::mt19937 random(7);
     std::uniform_real_distribution<double> value(-10, 10);
     for (int k = 0; k < 200; ++k) {
-        SetVec(v, value(random), value(random));
-        SetVec(b, value(random), value(random));
-        SplitVertex2D(v, b, c);
+        SplitVertex2D(Vec(v, value(random), value(random)), Vec(b, value(random), value(random)), c);
         EXPECT_NEAR(b(0) + c(0), v(0), 1e-6);
         EXPECT_NEAR(b(1) + c(1), v(1), 1e-6);
         EXPECT_NEAR(Dot2D(b, c), 0, 1e-5);

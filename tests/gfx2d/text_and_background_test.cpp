@@ -125,11 +125,13 @@ TEST_F(Text, InputEditsTheTextUntilEnter) {
     pPrism->GetSurfaceGrid(3, columns, rows);
     EXPECT_EQ(columns + rows, 0);  // the saved picture is freed
 
-    auto edit = std::make_unique<TypingInput>(std::vector<std::uint8_t>{0x0E, 0, 0x0E, 0, 0x1E, 0x1C});
+    // Three Backspaces on "ab": the third finds the text empty and changes nothing.
+    auto edit =
+        std::make_unique<TypingInput>(std::vector<std::uint8_t>{0x0E, 0, 0x0E, 0, 0x0E, 0, 0x1E, 0x1C});
     UseInputSource(std::move(edit));
     DynStr text("ab");
     INPUT(text, 0, 0);
-    EXPECT_STREQ(text.c_str(), "a");  // the held a and the second Backspace: edited at the end only
+    EXPECT_STREQ(text.c_str(), "a");
 
     // A quick typist: every key down and up again within one frame.
     runtime_ = StartTestRuntime();

@@ -110,19 +110,11 @@ TEST_F(DeviceInput, AVirtualJoystickFillsTheJoystickRecord) {
 }
 
 TEST(KeyCodes, FollowTheSetOneScanCodes) {
-    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_ESCAPE), 1);
-    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_A), 0x1E);
-    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_Z), 0x2C);
-    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_F4), 62);
-    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_LALT), 56);
-    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_KP_ENTER), 156);
-    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_RCTRL), 157);
-    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_RALT), 184);
-    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_UP), 200);
-    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_LEFT), 203);
-    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_RIGHT), 205);
-    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_DOWN), 208);
-    EXPECT_EQ(KeyCodeOfScancode(SDL_SCANCODE_UNKNOWN), 0);
+    const std::pair<SDL_Scancode, int> keys[] = {{SDL_SCANCODE_ESCAPE, 1},     {SDL_SCANCODE_Z, 0x2C},
+                                                 {SDL_SCANCODE_KP_ENTER, 156}, {SDL_SCANCODE_RALT, 184},
+                                                 {SDL_SCANCODE_DOWN, 208},     {SDL_SCANCODE_UNKNOWN, 0}};
+    for (const auto& [scancode, code] : keys)
+        EXPECT_EQ(KeyCodeOfScancode(scancode), code) << SDL_GetScancodeName(scancode);
     // Every key with a code maps back to itself.
     for (int code = 1; code < 256; ++code) {
         const SDL_Scancode scancode = ScancodeOfKeyCode(static_cast<std::uint8_t>(code));
