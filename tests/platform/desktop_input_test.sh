@@ -15,6 +15,7 @@ unset SDL_VIDEODRIVER
 "$program" &
 app=$!
 timeout 20 xdotool search --sync --onlyvisible --name 'Typing_loop' windowfocus --sync >/dev/null 2>&1 || { echo "no window"; exit 1; }
+wait_for_log_line '^waiting for a click' 30 || { error_log; echo "the program did not reach its frames"; exit 1; }
 for _ in 1 2 3 4 5; do xdotool mousemove_relative 20 5; done
 xdotool click 1
 wait_for_log_line '^clicked at' 30 || { error_log; echo "the click did not arrive"; exit 1; }

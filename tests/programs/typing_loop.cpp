@@ -1,8 +1,9 @@
 // A program on the runtime for the desktop input test, at 10 frames a second
-// as the game runs: it waits for a click of the left button and logs where the
-// mouse is, logs the line that INPUT edits, then runs frames, testing a key in
-// each as the game does, until Esc ends the program. The click and the last
-// frames give up after 30 seconds.
+// as the game runs: it says when its first frame is shown (the test clicks
+// only then, in the frame loop, not during start-up), waits for a click of the
+// left button and logs where the mouse is, logs the line that INPUT edits,
+// then runs frames, testing a key in each as the game does, until Esc ends the
+// program. The click and the last frames give up after 30 seconds.
 #include <string>
 
 #include "morvane.h"
@@ -25,6 +26,7 @@ void MainGameSub() {
         MOUSESTATE(x, y, b1, b2);
         if (b1 != 0) break;
         SHOWSCREEN();
+        if (frame == 0) WriteErrorLog("waiting for a click");
     }
     if (b1 == 0) {
         WriteErrorLog("no click");
