@@ -24,11 +24,9 @@ endfunction()
 morvane_import_library(LZO2::lzo2 lzo/lzo1x.h lzo2)
 # Networking: ENet.
 morvane_import_library(ENet::enet enet/enet.h enet)
-# Sound and music: SDL_mixer; video: libmpv. Both through pkg-config.
+# Sound and music: SDL_mixer, through pkg-config. (libmpv is not linked: the
+# runtime opens it when the first video plays.)
 find_package(PkgConfig REQUIRED)
 if(NOT TARGET PkgConfig::SDL2_MIXER)
     pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET GLOBAL SDL2_mixer)
-endif()
-if(NOT TARGET PkgConfig::MPV)
-    pkg_check_modules(MPV REQUIRED IMPORTED_TARGET GLOBAL mpv)
 endif()

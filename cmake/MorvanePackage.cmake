@@ -36,6 +36,9 @@ install(FILES ${PROJECT_BINARY_DIR}/MorvaneConfig.cmake ${PROJECT_BINARY_DIR}/Mo
 # any --prefix given at install time.
 set(MORVANE_PC_DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 file(RELATIVE_PATH MORVANE_PC_PREFIX_FROM_PCFILEDIR /prefix/${MORVANE_PC_DESTINATION} /prefix)
-set(MORVANE_PC_REQUIRES "sdl2 SDL2_image SDL2_mixer mpv gl lzo2 libenet")
+set(MORVANE_PC_REQUIRES "sdl2 SDL2_image SDL2_mixer gl lzo2 libenet")
+# The runtime opens libmpv itself, where the C library has dlopen apart.
+list(TRANSFORM CMAKE_DL_LIBS PREPEND -l OUTPUT_VARIABLE MORVANE_PC_DL_LIBS)
+string(JOIN " " MORVANE_PC_DL_LIBS ${MORVANE_PC_DL_LIBS})
 configure_file(cmake/morvane.pc.in ${PROJECT_BINARY_DIR}/morvane.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/morvane.pc DESTINATION ${MORVANE_PC_DESTINATION})

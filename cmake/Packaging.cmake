@@ -17,8 +17,9 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION libdevel)
 # The tools' shared libraries are found by dpkg-shlibdeps; a program that links
 # the static library needs the development packages of every library it uses
-# (the list of cmake/MorvaneDependencies.cmake).
+# (the list of cmake/MorvaneDependencies.cmake), and libmpv's shared library,
+# which the runtime opens when a video plays.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-dev, libsdl2-image-dev, libgl-dev, liblzo2-dev, libenet-dev, libsdl2-mixer-dev, libmpv-dev")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-dev, libsdl2-image-dev, libgl-dev, liblzo2-dev, libenet-dev, libsdl2-mixer-dev, libmpv2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cmake, pkg-config, g++")
 include(CPack)

@@ -1,11 +1,11 @@
 #include "media/video_player.h"
 
 #include <GL/gl.h>
-#include <mpv/client.h>
 #include <mpv/render_gl.h>
 
 #include <utility>
 
+#include "media/mpv_library.h"
 #include "platform/window.h"
 
 namespace {
@@ -46,13 +46,15 @@ bool VideoPlayer::Open(const std::string& path, bool loop, bool silent) {
     ended_ = false;
     width_ = height_ = 0;
     position_ = 0;
-    mpv_ = mpv_create();
+    lib_ = Mpv();
+    if (lib_ == nullptr) return false;
+    mpv_ = lib_->create();
     if (mpv_ == nullptr) return false;
     for (const auto& [name, value] : kOptions)
-        mpv_set_option_string(mpv_, name, value);
-    mpv_set_option_string(mpv_, "loop-file", loop ? "inf" : "no");
-    if (silent) mpv_set_option_string(mpv_, "ao", "null");
-    if (mpv_initialize(mpv_) < 0) return false;
+        lib_->set_option_string(mpv_, name, value);
+    lib_->set_option_string(mpv_, "loop-file", loop ? "inf" : "no");
+    if (silent) lib_->set_option_string(mpv_, "ao", "null");
+    if (lib_->initialize(mpv_) < 0) return false;
 
     mpv_opengl_init_params gl_init{ProcAddress, nullptr};
     mpv_render_param params[] = {
@@ -60,19 +62,19 @@ bool VideoPlayer::Open(const std::string& path, bool loop, bool silent) {
         {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &gl_init},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    if (mpv_render_context_create(&render_, mpv_, params) < 0) {
+    if (lib_->render_context_create(&render_, mpv_, params) < 0) {
         render_ = nullptr;
         return false;
     }
-    mpv_set_wakeup_callback(mpv_, Wake, this);
-    mpv_render_context_set_update_callback(render_, Wake, this);
+    lib_->set_wakeup_callback(mpv_, Wake, this);
+    lib_->render_context_set_update_callback(render_, Wake, this);
     const char* command[] = {"loadfile", path.c_str(), nullptr};
-    return mpv_command(mpv_, command) >= 0 && WaitUntilLoaded();
+    return lib_->command(mpv_, command) >= 0 && WaitUntilLoaded();
 }
 
 bool VideoPlayer::WaitUntilLoaded() {
     for (;;) {
-        const mpv_event* event = mpv_wait_event(mpv_, 0.1);
+        const mpv_event* event = lib_->wait_event(mpv_, 0.1);
         switch (event->event_id) {
             case MPV_EVENT_FILE_LOADED:
                 return true;
@@ -90,13 +92,13 @@ bool VideoPlayer::WaitUntilLoaded() {
 }
 
 void VideoPlayer::Start() {
-    if (mpv_ != nullptr) mpv_set_property_string(mpv_, "pause", "no");
+    if (mpv_ != nullptr) lib_->set_property_string(mpv_, "pause", "no");
 }
 
 void VideoPlayer::Close() {
-    if (render_ != nullptr) mpv_render_context_free(render_);
+    if (render_ != nullptr) lib_->render_context_free(render_);
     render_ = nullptr;
-    if (mpv_ != nullptr) mpv_terminate_destroy(mpv_);
+    if (mpv_ != nullptr) lib_->terminate_destroy(mpv_);
     mpv_ = nullptr;
 }
 
@@ -118,7 +120,7 @@ void VideoPlayer::WaitForWork(std::chrono::microseconds most) {
 bool VideoPlayer::HandleEvents() {
     if (mpv_ == nullptr) return false;
     for (;;) {
-        const mpv_event* event = mpv_wait_event(mpv_, 0);
+        const mpv_event* event = lib_->wait_event(mpv_, 0);
         switch (event->event_id) {
             case MPV_EVENT_NONE:
                 return !ended_;
@@ -138,15 +140,15 @@ bool VideoPlayer::HandleEvents() {
 void VideoPlayer::ReadVideoSize() {
     std::int64_t width = 0;
     std::int64_t height = 0;
-    if (mpv_get_property(mpv_, "dwidth", MPV_FORMAT_INT64, &width) >= 0 &&
-        mpv_get_property(mpv_, "dheight", MPV_FORMAT_INT64, &height) >= 0) {
+    if (lib_->get_property(mpv_, "dwidth", MPV_FORMAT_INT64, &width) >= 0 &&
+        lib_->get_property(mpv_, "dheight", MPV_FORMAT_INT64, &height) >= 0) {
         width_ = static_cast<int>(width);
         height_ = static_cast<int>(height);
     }
 }
 
 bool VideoPlayer::FrameDue() {
-    return render_ != nullptr && (mpv_render_context_update(render_) & MPV_RENDER_UPDATE_FRAME) != 0;
+    return render_ != nullptr && (lib_->render_context_update(render_) & MPV_RENDER_UPDATE_FRAME) != 0;
 }
 
 void VideoPlayer::DrawFrame(unsigned framebuffer, int width, int height) {
@@ -159,24 +161,24 @@ void VideoPlayer::DrawFrame(unsigned framebuffer, int width, int height) {
         {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    mpv_render_context_render(render_, params);
+    lib_->render_context_render(render_, params);
 }
 
 void VideoPlayer::ReportPresented() {
-    if (render_ != nullptr) mpv_render_context_report_swap(render_);
+    if (render_ != nullptr) lib_->render_context_report_swap(render_);
 }
 
 double VideoPlayer::Position() {
     // At the very end of the file the position is no longer known; the last one known stands.
     double seconds = 0;
-    if (mpv_ != nullptr && mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) >= 0)
+    if (mpv_ != nullptr && lib_->get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) >= 0)
         position_ = seconds;
     return position_;
 }
 
 bool VideoPlayer::SoundPlays() {
-    char* output = mpv_ != nullptr ? mpv_get_property_string(mpv_, "current-ao") : nullptr;
+    char* output = mpv_ != nullptr ? lib_->get_property_string(mpv_, "current-ao") : nullptr;
     if (output == nullptr) return false;
-    mpv_free(output);
+    lib_->free(output);
     return true;
 }

@@ -1,4 +1,4 @@
-// One video played by libmpv into the runtime's own OpenGL context: mpv
+// One video played by libmpv (opened at the first video) into the runtime's own OpenGL context: mpv
 // decodes and times the frames and plays the sound; the frames are drawn into
 // a framebuffer the caller owns.
 #pragma once
@@ -10,6 +10,7 @@
 
 struct mpv_handle;
 struct mpv_render_context;
+struct MpvLibrary;
 
 class VideoPlayer {
 public:
@@ -50,6 +51,7 @@ private:
     bool WaitUntilLoaded();
     void ReadVideoSize();
 
+    const MpvLibrary* lib_ = nullptr;
     mpv_handle* mpv_ = nullptr;
     mpv_render_context* render_ = nullptr;
     bool ended_ = false;

@@ -5,12 +5,15 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "gfx2d/bitmap_file.h"
 #include "morvane.h"
 #include "support/error_log_lines.h"
+#include "support/test_runtime.h"
 
 namespace {
 
@@ -151,6 +154,17 @@ TEST(Program, TheEndRecordNamesCodeAndLine) {
     EXPECT_EQ(RunFrameLoop("escape", true).log, ThreeFramesThen({"-End On Line", "0", "0", "0", "0"}));
     EXPECT_EQ(RunFrameLoop("close", true).log, ThreeFramesThen({"-End On Line", "0", "0", "0", "0"}));
     EXPECT_EQ(RunFrameLoop("index", true).log, ThreeFramesThen({"-End On Line", "9", "120", "120", "0"}));
+}
+
+// libmpv and the many libraries it brings are loaded only when a video plays:
+// a program that never plays one does not pay for them at its start.
+TEST(StartUp, AProgramThatShowsAFrameHasNotLoadedLibmpv) {
+    StartTestRuntime();
+    SHOWSCREEN();
+    std::ifstream maps("/proc/self/maps");
+    const std::string mapped{std::istreambuf_iterator<char>(maps), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(mapped.empty());
+    EXPECT_EQ(mapped.find("libmpv"), std::string::npos);
 }
 
 }  // namespace

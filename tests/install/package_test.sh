@@ -24,8 +24,8 @@ package=$(find "$work" -maxdepth 1 -name '*.deb')
   fail "the package has no version or maintainer"
 depends=$(dpkg-deb -f "$package" Depends)
 # The development packages a program linking the static library needs, and
-# the shared libraries the tools use.
-for needed in libsdl2-dev libsdl2-image-dev libgl-dev liblzo2-dev libenet-dev libsdl2-mixer-dev libmpv-dev libassimp libstdc++6; do
+# the shared libraries the tools use and the runtime opens (libmpv, for videos).
+for needed in libsdl2-dev libsdl2-image-dev libgl-dev liblzo2-dev libenet-dev libsdl2-mixer-dev libmpv2 libassimp libstdc++6; do
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 

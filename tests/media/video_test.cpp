@@ -2,11 +2,14 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <vector>
 
 #include "files/container_bytes.h"
 #include "media/video_clips.h"
+#include "support/error_log_lines.h"
 #include "support/test_runtime.h"
 
 namespace {
@@ -131,6 +134,29 @@ TEST(VideoAtTheEnd, ClosingTheWindowDuringAVideoEndsTheProgram) {
         },
         testing::ExitedWithCode(0), "");
     EXPECT_TRUE(ExtractedFiles().empty());
+}
+
+// Without libmpv a video is a file that cannot be played, and the program goes
+// on. The library is looked for once per process: the check runs in a fresh one.
+TEST(VideoWithoutLibmpv, PlayingGives3AndTheLogSaysLibmpvIsMissing) {
+    if (!HaveFfmpeg()) GTEST_SKIP() << "ffmpeg is not installed: no clips to play";
+    const std::string clip = MakeClip("playable.mp4", 320, 240, 0.2);
+    ASSERT_FALSE(clip.empty());
+    DeleteErrorLog();
+    EXPECT_EXIT(
+        {
+            setenv("MORVANE_MPV_LIBRARY", "libmpv-not-installed.so.2", 1);
+            StartTestRuntime();
+            const double first = PLAYMOVIE(DynStr(clip.c_str()));
+            const double second = LOOPMOVIE(DynStr(clip.c_str()));
+            SHOWSCREEN();
+            std::_Exit(first == 3 && second == 3 ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+    const std::vector<std::string> log = ErrorLogLines();
+    EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                            [](const std::string& line) { return line.find("libmpv is missing") == 0; }),
+              1);
 }
 
 }  // namespace
