@@ -17,10 +17,10 @@ constexpr std::size_t kTuneFrames = 11025;  // half a second
 
 // A tune of one level throughout: the output shows where it starts and ends.
 std::string Tune() {
-    WaveSpec spec;
-    spec.channels = 2;
-    spec.data = Samples16(kTuneFrames, {1000, 1000});
-    const std::vector<std::uint8_t> bytes = WaveBytes(spec);
+    WaveRecipe recipe;
+    recipe.channels = 2;
+    recipe.data = Samples16(kTuneFrames, {1000, 1000});
+    const std::vector<std::uint8_t> bytes = WaveBytes(recipe);
     return {bytes.begin(), bytes.end()};
 }
 

@@ -18,18 +18,18 @@ using namespace mixed_output;
 constexpr std::int16_t kLevel = 4000;
 constexpr std::size_t kHalfSecond = 11025;
 
-std::string WriteWave(const std::string& name, const WaveSpec& spec) {
-    WriteBytes(TempPath(name), WaveBytes(spec));
+std::string WriteWave(const std::string& name, const WaveRecipe& recipe) {
+    WriteBytes(TempPath(name), WaveBytes(recipe));
     return TempPath(name);
 }
 
 // A sound in the mixer's own format (played level for level) that holds one
 // level throughout, so that the output tells how many instances sound at once.
 std::string LevelSound(const std::string& name, std::size_t frames, std::int16_t level = kLevel) {
-    WaveSpec spec;
-    spec.channels = 2;
-    spec.data = Samples16(frames, {level, level});
-    return WriteWave(name, spec);
+    WaveRecipe recipe;
+    recipe.channels = 2;
+    recipe.data = Samples16(frames, {level, level});
+    return WriteWave(name, recipe);
 }
 
 // Gives the command on the mixer's own thread right after the first mixed
@@ -65,23 +65,23 @@ protected:
 };
 
 TEST_F(Sound, WaveFilesPlayAsRecordedWhateverTheirFormat) {
-    WaveSpec mono8;
+    WaveRecipe mono8;
     mono8.bits_per_sample = 8;
     mono8.data.assign(2205, 0xC0);
-    WaveSpec stereo16;
+    WaveRecipe stereo16;
     stereo16.channels = 2;
     stereo16.data = Samples16(2205, {1000, -2000});
-    WaveSpec slow = mono8;
+    WaveRecipe slow = mono8;
     slow.samples_per_second = 11025;
     // Name, file, the frame it plays as (within one step of rounding), its length, the length's tolerance.
-    const std::vector<std::tuple<const char*, WaveSpec, StereoFrame, std::size_t, std::size_t>> cases = {
+    const std::vector<std::tuple<const char*, WaveRecipe, StereoFrame, std::size_t, std::size_t>> cases = {
         {"8-bit mono", mono8, {16384, 16384}, 2205, 0},
         {"16-bit stereo", stereo16, {1000, -2000}, 2205, 0},
         {"11025 per second: twice the frames, edges blurred by resampling", slow, {16384, 16384}, 4410, 64},
     };
-    for (const auto& [name, spec, played, frames, tolerance] : cases) {
+    for (const auto& [name, recipe, played, frames, tolerance] : cases) {
         SCOPED_TRACE(name);
-        LOADSOUND(DynStr(WriteWave("kind.wav", spec).c_str()), 1, 1);
+        LOADSOUND(DynStr(WriteWave("kind.wav", recipe).c_str()), 1, 1);
         const std::size_t mark = Mark();
         PLAYSOUND(1, 0, 1);
         const std::vector<StereoFrame> output = UntilSilent(mark);

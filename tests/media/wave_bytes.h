@@ -8,7 +8,7 @@
 
 #include "files/little_endian.h"
 
-struct WaveSpec {
+struct WaveRecipe {
     std::uint16_t format_tag = 1;
     std::uint16_t channels = 1;
     std::uint32_t samples_per_second = 22050;
@@ -32,21 +32,21 @@ inline void AppendChunk(std::vector<std::uint8_t>& bytes, const std::string& tag
     if (contents.size() % 2 != 0) bytes.push_back(0);
 }
 
-inline std::vector<std::uint8_t> WaveBytes(const WaveSpec& spec) {
-    const auto alignment = static_cast<std::uint16_t>(spec.channels * spec.bits_per_sample / 8);
+inline std::vector<std::uint8_t> WaveBytes(const WaveRecipe& recipe) {
+    const auto alignment = static_cast<std::uint16_t>(recipe.channels * recipe.bits_per_sample / 8);
     std::vector<std::uint8_t> format;
-    AppendLittleEndian(format, spec.format_tag, 2);
-    AppendLittleEndian(format, spec.channels, 2);
-    AppendLittleEndian(format, spec.samples_per_second, 4);
-    AppendLittleEndian(format, spec.samples_per_second * alignment, 4);
+    AppendLittleEndian(format, recipe.format_tag, 2);
+    AppendLittleEndian(format, recipe.channels, 2);
+    AppendLittleEndian(format, recipe.samples_per_second, 4);
+    AppendLittleEndian(format, recipe.samples_per_second * alignment, 4);
     AppendLittleEndian(format, alignment, 2);
-    AppendLittleEndian(format, spec.bits_per_sample, 2);
-    format.insert(format.end(), spec.format_extension.begin(), spec.format_extension.end());
+    AppendLittleEndian(format, recipe.bits_per_sample, 2);
+    format.insert(format.end(), recipe.format_extension.begin(), recipe.format_extension.end());
     std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
     AppendChunk(bytes, "fmt ", std::string(format.begin(), format.end()));
-    for (const auto& [tag, contents] : spec.chunks_before_data)
+    for (const auto& [tag, contents] : recipe.chunks_before_data)
         AppendChunk(bytes, tag, contents);
-    AppendChunk(bytes, "data", std::string(spec.data.begin(), spec.data.end()));
+    AppendChunk(bytes, "data", std::string(recipe.data.begin(), recipe.data.end()));
     WriteLittleEndian32(bytes.data() + 4, static_cast<std::uint32_t>(bytes.size() - 8));
     return bytes;
 }

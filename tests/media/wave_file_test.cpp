@@ -11,19 +11,19 @@
 namespace {
 
 // A file of 10 stereo frames with a 4-byte LIST chunk before its data.
-WaveSpec Listed() {
-    WaveSpec spec;
-    spec.channels = 2;
-    spec.data = Samples16(10, {1000, -2000});
-    spec.chunks_before_data = {{"LIST", "INFO"}};
-    return spec;
+WaveRecipe Listed() {
+    WaveRecipe recipe;
+    recipe.channels = 2;
+    recipe.data = Samples16(10, {1000, -2000});
+    recipe.chunks_before_data = {{"LIST", "INFO"}};
+    return recipe;
 }
 
-// The layout read from the file of `spec` with `patch` written at byte `at`
+// The layout read from the file of `recipe` with `patch` written at byte `at`
 // (`size` bytes; none when 0) and cut to `length` bytes (0: whole).
-std::optional<WaveLayout> Layout(const WaveSpec& spec, std::size_t at = 0, std::uint32_t patch = 0,
+std::optional<WaveLayout> Layout(const WaveRecipe& recipe, std::size_t at = 0, std::uint32_t patch = 0,
                                  int size = 0, std::size_t length = 0) {
-    std::vector<std::uint8_t> bytes = WaveBytes(spec);
+    std::vector<std::uint8_t> bytes = WaveBytes(recipe);
     for (int k = 0; k < size; ++k)
         bytes[at + static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(patch >> (8 * k));
     if (length != 0) bytes.resize(length);
@@ -32,31 +32,31 @@ std::optional<WaveLayout> Layout(const WaveSpec& spec, std::size_t at = 0, std::
 }
 
 TEST(WaveFile, FindsTheDataPastEveryOtherChunkWithItsPadByte) {
-    const auto with = [](std::function<void(WaveSpec&)> change) {
-        WaveSpec spec = Listed();
-        change(spec);
-        return spec;
+    const auto with = [](std::function<void(WaveRecipe&)> change) {
+        WaveRecipe recipe = Listed();
+        change(recipe);
+        return recipe;
     };
     // Name, file, offset and size of its data.
-    const std::vector<std::tuple<const char*, WaveSpec, std::int64_t, std::uint32_t>> cases = {
-        {"an odd LIST chunk, then fact", with([](WaveSpec& s) {
+    const std::vector<std::tuple<const char*, WaveRecipe, std::int64_t, std::uint32_t>> cases = {
+        {"an odd LIST chunk, then fact", with([](WaveRecipe& s) {
              s.chunks_before_data = {{"LIST", "INFOx"}, {"fact", "abcd"}};
          }),
          70, 40},
-        {"17-byte format block", with([](WaveSpec& s) { s.format_extension = {0}; }), 58, 40},
-        {"18-byte format block", with([](WaveSpec& s) {
+        {"17-byte format block", with([](WaveRecipe& s) { s.format_extension = {0}; }), 58, 40},
+        {"18-byte format block", with([](WaveRecipe& s) {
              s.format_extension = {0, 0};
          }),
          58, 40},
-        {"extensible format of PCM samples", with([](WaveSpec& s) {
+        {"extensible format of PCM samples", with([](WaveRecipe& s) {
              s.format_tag = 0xFFFE;
              s.format_extension = ExtensibleFormat(1);
          }),
          80, 40},
-        {"whole frames only", with([](WaveSpec& s) { s.data.pop_back(); }), 56, 36},
+        {"whole frames only", with([](WaveRecipe& s) { s.data.pop_back(); }), 56, 36},
     };
-    for (const auto& [name, spec, data_offset, data_size] : cases) {
-        const std::optional<WaveLayout> layout = Layout(spec);
+    for (const auto& [name, recipe, data_offset, data_size] : cases) {
+        const std::optional<WaveLayout> layout = Layout(recipe);
         ASSERT_TRUE(layout.has_value()) << name;
         EXPECT_EQ(layout->format, (WaveFormat{2, 22050, 4, 16})) << name;
         EXPECT_EQ(layout->data_offset, data_offset) << name;
@@ -84,7 +84,7 @@ TEST(WaveFile, RefusesWhatNoPlayBufferCanPlayAndSizesThatLie) {
         EXPECT_FALSE(Layout(Listed(), at, value, size)) << name;
     for (const std::size_t length : {35u, 43u, 51u})  // within the head, the LIST chunk, the data header
         EXPECT_FALSE(Layout(Listed(), 0, 0, 0, length)) << length;
-    WaveSpec float_extensible = Listed();
+    WaveRecipe float_extensible = Listed();
     float_extensible.format_tag = 0xFFFE;
     float_extensible.format_extension = ExtensibleFormat(3);
     EXPECT_FALSE(Layout(float_extensible));
