@@ -16,10 +16,6 @@ namespace {
 constexpr int kDisc = 21;
 constexpr int kStripes = 22;
 
-std::string SpritePath(int slot) {
-    return PrivateTempFolder() + "batch" + std::to_string(slot) + ".bmp";
-}
-
 class Batching : public DrawingTest {
 protected:
     void SetUp() override {
@@ -31,10 +27,8 @@ protected:
             return inside ? TestRgb{255, 255, 0} : TestRgb{255, 0, 128};
         };
         const auto stripes = [](int x, int) { return x % 3 == 0 ? TestRgb{0, 0, 255} : TestRgb{0, 200, 60}; };
-        WriteBitmap(SpritePath(kDisc), {32, 32, 24, false, {}, disc});
-        WriteBitmap(SpritePath(kStripes), {37, 19, 24, false, {}, stripes});
-        for (const int slot : {kDisc, kStripes})
-            ASSERT_TRUE(pPrism->LoadSprite(slot, SpritePath(slot).c_str(), OpenGLPrism::kSpriteKey, false));
+        LoadBitmapSprite(kDisc, {32, 32, 24, false, {}, disc});
+        LoadBitmapSprite(kStripes, {37, 19, 24, false, {}, stripes});
     }
     void TearDown() override { pPrism->SetBatching(true); }
 

@@ -12,13 +12,6 @@ namespace {
 
 using Size = std::pair<int, int>;
 
-// Loads a bitmap into a sprite slot, as LOADSPRITE does once the name is resolved.
-void LoadTestSprite(int slot, const TestBitmap& bitmap) {
-    const std::string path = PrivateTempFolder() + "sprite" + std::to_string(slot) + ".bmp";
-    WriteBitmap(path, bitmap);
-    ASSERT_TRUE(pPrism->LoadSprite(slot, path.c_str(), OpenGLPrism::kSpriteKey, false));
-}
-
 // Red in the top half, white in the bottom half.
 TestBitmap TopRed(int width, int height) {
     return {
@@ -38,7 +31,7 @@ GLint BoundTextureSize(int slot, GLenum side) {
 using Sprites = DrawingTest;
 
 TEST_F(Sprites, ASpriteCoversItsImageFromTheTopLeft) {
-    LoadTestSprite(1, SolidBitmap(32, 32, {255, 0, 0}));
+    LoadBitmapSprite(1, SolidBitmap(32, 32, {255, 0, 0}));
     SPRITE(1, 0, 0);
     SPRITE(1, 100.9, 50);
     ExpectPixels({{0, 0, kRed},
@@ -50,29 +43,29 @@ TEST_F(Sprites, ASpriteCoversItsImageFromTheTopLeft) {
 }
 
 TEST_F(Sprites, TexturesArePowersOfTwoAndSizesAreTheImages) {
-    LoadTestSprite(2, SolidBitmap(100, 50, {0, 0, 255}));
+    LoadBitmapSprite(2, SolidBitmap(100, 50, {0, 0, 255}));
     EXPECT_EQ(SpriteSize(2), Size(100, 50));
     EXPECT_EQ(BoundTextureSize(2, GL_TEXTURE_WIDTH), 128);
     EXPECT_EQ(BoundTextureSize(2, GL_TEXTURE_HEIGHT), 64);
     SPRITE(2, 0, 0);  // only the image part of the texture is drawn
     EXPECT_EQ(CountInRow(10, 0, 200, Rgb{0, 0, 255}), 100);
-    LoadTestSprite(3, SolidBitmap(1, 1, {0, 255, 0}));
+    LoadBitmapSprite(3, SolidBitmap(1, 1, {0, 255, 0}));
     EXPECT_EQ(BoundTextureSize(3, GL_TEXTURE_WIDTH), 1);
 }
 
 TEST_F(Sprites, TheKeyColourIsTransparentAndItsNeighbourIsNot) {
-    LoadTestSprite(4, {3, 1, 24, false, {}, [](int x, int) {
-                           return x == 0 ? TestRgb{255, 0, 128} : TestRgb{255, 0, 127};
-                       }});
+    LoadBitmapSprite(4, {3, 1, 24, false, {}, [](int x, int) {
+                             return x == 0 ? TestRgb{255, 0, 128} : TestRgb{255, 0, 127};
+                         }});
     STRETCHSPRITE(4, 0, 0, 30, 10);  // ten pixels a texel
     ExpectPixels({{2, 5, kBlack}, {15, 5, {255, 0, 127}}});
 }
 
 TEST_F(Sprites, TopDownBitmapsAppearUpsideDown) {
-    LoadTestSprite(5, TopRed(8, 8));
+    LoadBitmapSprite(5, TopRed(8, 8));
     TestBitmap flipped = TopRed(8, 8);
     flipped.top_down = true;
-    LoadTestSprite(6, flipped);
+    LoadBitmapSprite(6, flipped);
     SPRITE(5, 0, 0);
     SPRITE(6, 20, 0);
     ExpectPixels({{3, 1, kRed}, {23, 1, kWhite}, {23, 6, kRed}});
@@ -99,7 +92,7 @@ TEST_F(Sprites, AFileWithHeadersButNoPixelsKeepsItsSizes) {
 }
 
 TEST_F(Sprites, ZoomingKeepsTheCentreWhateverTheFactorsSigns) {
-    LoadTestSprite(8, SolidBitmap(32, 32, {255, 0, 0}));
+    LoadBitmapSprite(8, SolidBitmap(32, 32, {255, 0, 0}));
     for (const double factor : {2.0, -2.0}) {
         SCOPED_TRACE(factor);
         glClear(GL_COLOR_BUFFER_BIT);
@@ -109,7 +102,7 @@ TEST_F(Sprites, ZoomingKeepsTheCentreWhateverTheFactorsSigns) {
 }
 
 TEST_F(Sprites, StretchingWithOneNegativeSideDrawsNothingAndTwoTurnIt) {
-    LoadTestSprite(9, TopRed(10, 10));
+    LoadBitmapSprite(9, TopRed(10, 10));
     STRETCHSPRITE(9, 50, 50, -10, 10);
     EXPECT_EQ(CountInRow(52, 30, 70, kRed) + CountInRow(52, 30, 70, kWhite), 0);
     STRETCHSPRITE(9, 50, 50, -10, -10);  // turned by 180 degrees about (50, 50)
@@ -117,7 +110,7 @@ TEST_F(Sprites, StretchingWithOneNegativeSideDrawsNothingAndTwoTurnIt) {
 }
 
 TEST_F(Sprites, RotationsTurnAboutTheCentre) {
-    LoadTestSprite(10, TopRed(20, 20));
+    LoadBitmapSprite(10, TopRed(20, 20));
     ROTOSPRITE(10, 100, 100, 90);  // counter-clockwise: the top goes to the left
     ExpectPixels({{103, 110, kRed}, {116, 110, kWhite}});
     glClear(GL_COLOR_BUFFER_BIT);
@@ -133,7 +126,7 @@ TEST_F(Sprites, RotationsTurnAboutTheCentre) {
 }
 
 TEST_F(Sprites, GrabbedSpritesCopyThePicture) {
-    LoadTestSprite(11, TopRed(16, 16));
+    LoadBitmapSprite(11, TopRed(16, 16));
     SPRITE(11, 10, 10);
     GRABSPRITE(12, 10, 10, 16, 16);
     EXPECT_EQ(SpriteSize(12).first, 16);
@@ -143,11 +136,11 @@ TEST_F(Sprites, GrabbedSpritesCopyThePicture) {
 }
 
 TEST_F(Sprites, PixelCollisionTestsOpaquePixelsOfTheImages) {
-    LoadTestSprite(13, SolidBitmap(10, 10, {1, 1, 1}));
+    LoadBitmapSprite(13, SolidBitmap(10, 10, {1, 1, 1}));
     // Only the top rows of 14 are opaque: sprites overlapping in its bottom rows do not collide.
-    LoadTestSprite(14, {10, 10, 24, false, {}, [](int, int y) {
-                            return y < 3 ? TestRgb{1, 1, 1} : TestRgb{255, 0, 128};
-                        }});
+    LoadBitmapSprite(14, {10, 10, 24, false, {}, [](int, int y) {
+                              return y < 3 ? TestRgb{1, 1, 1} : TestRgb{255, 0, 128};
+                          }});
     // The second sprite and its place, against the first at (0, 0); side by
     // side, touching, is no collision, and an empty slot collides with nothing.
     const std::array<std::array<int, 5>, 10> cases{{{13, 13, 5, 5, 1},

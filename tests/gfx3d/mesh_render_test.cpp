@@ -194,8 +194,9 @@ bool HasExtension(const char* name) {
 
 TEST_F(MeshRender, TheBumpLightShadesThroughTheNormalMapAndTheTexture) {
     if (!HasExtension("GL_EXT_texture_env_dot3")) GTEST_SKIP() << "no dot3 texture combiner";
-    LoadSolidSprite(60, {128, 128, 255});  // the normal map: straight out of the surface
-    LoadSolidSprite(61, {255, 0, 0});
+    LoadBitmapSprite(60,
+                     SolidBitmap(64, 64, {128, 128, 255}));  // the normal map: straight out of the surface
+    LoadBitmapSprite(61, SolidBitmap(64, 64, {255, 0, 0}));
     BuildSquare(1, 0, 0, 0, 5);
     X_SETTEXTURE(61, 60);
     // The bump light is placed in eye coordinates: here far behind the

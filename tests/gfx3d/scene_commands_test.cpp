@@ -223,11 +223,9 @@ TEST_F(Scene, InDebugModeALightIsMarkedWithItsDirection) {
 // point, 2 units wide and 1 tall, facing the camera from any side: seen from
 // 10 units away it covers the same pixels.
 TEST_F(Scene, ABillboardFacesTheCameraAtTheSpritesSize) {
-    const std::string path = TempPath("billboard.bmp");
-    WriteBitmap(path, {64, 32, 24, false, {}, [](int, int y) {
-                           return y < 16 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255};
-                       }});
-    ASSERT_TRUE(pPrism->LoadSprite(40, path.c_str(), OpenGLPrism::kSpriteKey, false));
+    LoadBitmapSprite(40, {64, 32, 24, false, {}, [](int, int y) {
+                              return y < 16 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255};
+                          }});
     for (const auto& [x, y, z] : {std::array{0, 0, 10}, {10, 0, 0}, {0, 6, 8}, {-6, 0, -8}}) {
         SCOPED_TRACE(testing::Message() << "camera at " << x << ", " << y << ", " << z);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

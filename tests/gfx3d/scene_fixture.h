@@ -11,6 +11,7 @@
 #include "morvane.h"
 #include "platform/temp_folder.h"
 #include "support/bitmap_writer.h"
+#include "support/drawing_test.h"
 #include "support/pixels.h"
 #include "support/test_runtime.h"
 
@@ -52,11 +53,4 @@ inline void BuildSquare(int n, double x, double y, double z, double half, double
     X_OBJADDVERTEX(x + half, y + half, z, 1, 0, colour);
     X_OBJADDVERTEX(x + half, y - half, z, 1, 1, colour);
     X_OBJEND();
-}
-
-// A bitmap of one colour for a sprite slot, loaded as LOADSPRITE does.
-inline void LoadSolidSprite(int slot, TestRgb colour, int side = 64) {
-    const std::string path = TempPath("solid" + std::to_string(slot) + ".bmp");
-    WriteBitmap(path, SolidBitmap(side, side, colour));
-    ASSERT_TRUE(pPrism->LoadSprite(slot, path.c_str(), OpenGLPrism::kSpriteKey, false));
 }

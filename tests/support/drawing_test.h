@@ -4,10 +4,13 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "morvane.h"
+#include "platform/temp_folder.h"
+#include "support/bitmap_writer.h"
 #include "support/pixels.h"
 #include "support/test_runtime.h"
 
@@ -42,6 +45,14 @@ inline int LitPixels(int x0, int y0, int x1, int y1) {
     for (std::size_t i = 0; i < rgba.size(); i += 4)
         lit += rgba[i] != 0 || rgba[i + 1] != 0 || rgba[i + 2] != 0;
     return lit;
+}
+
+// Writes the bitmap to a file and loads it into a sprite slot, as LOADSPRITE
+// does once the name is resolved.
+inline void LoadBitmapSprite(int slot, const TestBitmap& bitmap) {
+    const std::string path = PrivateTempFolder() + "sprite" + std::to_string(slot) + ".bmp";
+    WriteBitmap(path, bitmap);
+    ASSERT_TRUE(pPrism->LoadSprite(slot, path.c_str(), OpenGLPrism::kSpriteKey, false));
 }
 
 // The width and height of a sprite's image.
