@@ -27,6 +27,26 @@ void StartEnetOnce() {
 // context of its own, and it runs only inside a service call.
 thread_local EnetEndpoint* serving_endpoint = nullptr;
 
+// True unless the socket is known to have no datagram waiting.
+bool DatagramMayBeWaiting(ENetSocket socket) {
+    enet_uint32 condition = ENET_SOCKET_WAIT_RECEIVE;
+    if (enet_socket_wait(socket, &condition, 0) != 0) return true;
+    return (condition & (ENET_SOCKET_WAIT_RECEIVE | ENET_SOCKET_WAIT_INTERRUPT)) != 0;
+}
+
+// A service's event without a connection: ENet returns from its service with
+// it once the last datagram waiting is handled, before it sends anything.
+// Real events always name their connection.
+void MarkLastDatagram(ENetEvent& event) {
+    event.type = ENET_EVENT_TYPE_RECEIVE;
+    event.peer = nullptr;
+    event.packet = nullptr;
+}
+
+bool MarksLastDatagram(const ENetEvent& event) {
+    return event.peer == nullptr;
+}
+
 ENetHost* CreateHost(const ENetAddress* address, std::size_t max_peers) {
     StartEnetOnce();
     ENetHost* host = enet_host_create(address, max_peers, kChannels, 0, 0);
@@ -62,10 +82,13 @@ EnetEndpoint::~EnetEndpoint() {
     enet_host_destroy(host_);
 }
 
-int EnetEndpoint::InterceptDatagram(ENetHost* host, ENetEvent*) {
+// ENet ends its reading with the datagram for which this hook leaves an event,
+// and returns that event before it sends: what the datagrams bring is
+// reported first, and its answers leave with ENet's acknowledgements.
+int EnetEndpoint::InterceptDatagram(ENetHost* host, ENetEvent* event) {
     EnetEndpoint* const endpoint = serving_endpoint;
     if (endpoint == nullptr || endpoint->host_ != host || endpoint->serving_ == nullptr) return 0;
-    endpoint->ReleaseHeld();
+    if (event != nullptr && !DatagramMayBeWaiting(host->socket)) MarkLastDatagram(*event);
     if (host->receivedData == nullptr) return 0;
     return endpoint->serving_->OnDatagram(host->receivedAddress,
                                           {host->receivedData, host->receivedDataLength})
@@ -118,8 +141,8 @@ void EnetEndpoint::DisconnectAfterSending(ENetPeer* peer) {
 }
 
 // One pass over the socket, then the events it brought, then one send of all
-// they caused: the answers to a batch share a datagram per connection instead
-// of leaving one by one.
+// that waits: what was sent before, the answers to the events and the
+// acknowledgements share a datagram per connection instead of leaving one by one.
 void EnetEndpoint::Service(EndpointEvents& events, std::uint32_t wait_ms) {
     EndpointEvents* const outer_events = std::exchange(serving_, &events);
     EnetEndpoint* const outer_endpoint = std::exchange(serving_endpoint, this);
@@ -127,7 +150,7 @@ void EnetEndpoint::Service(EndpointEvents& events, std::uint32_t wait_ms) {
     int handled = 0;
     for (int result = enet_host_service(host_, &event, wait_ms); result > 0 && handled < kMaxEventsPerService;
          result = enet_host_check_events(host_, &event), ++handled) {
-        Dispatch(events, event);
+        if (!MarksLastDatagram(event)) Dispatch(events, event);
     }
     Flush();
     serving_endpoint = outer_endpoint;

@@ -3,10 +3,10 @@
 // unreliable one. Datagrams outside any connection (session queries and
 // answers) are handed over before ENet sees them.
 //
-// What a program sends is held until its next service and handed to ENet as
-// the first datagram of that service arrives: ENet answers what it receives
-// at once, and the held packets then leave in the same datagram as those
-// acknowledgements instead of one of their own.
+// A service reads every datagram waiting, reports what they brought, and only
+// then sends: what the program sent since its last service, what it answered
+// to the reports (a host's relays) and ENet's acknowledgements leave together,
+// one datagram a connection, instead of each in a datagram of its own.
 #pragma once
 
 #include <enet/enet.h>
@@ -55,7 +55,8 @@ public:
     void DisconnectAfterSending(ENetPeer* peer);
 
     // Reports what has arrived, waiting up to `wait_ms` for the first of it,
-    // then sends what the reports queued.
+    // then sends what was sent before and during the reports, with the
+    // acknowledgements of what arrived.
     void Service(EndpointEvents& events, std::uint32_t wait_ms);
     // Asks every connection to close, and serves until they are closed or
     // `limit_ms` has passed.
@@ -78,8 +79,9 @@ private:
     bool AnyPeerOpen() const;
     // Hands the held packets to ENet, in the order they were sent.
     void ReleaseHeld();
-    // ENet's hook for each datagram received: a service's first releases the
-    // held packets; datagrams outside any connection go to the events.
+    // ENet's hook for each datagram received: datagrams outside any connection
+    // go to the events; after the last one waiting, ENet is stopped before it
+    // sends its acknowledgements, so that the reports come first.
     static int InterceptDatagram(ENetHost* host, ENetEvent* event);
 
     ENetHost* host_;
