@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "net/packet_bundle.h"
+
 namespace {
 
 constexpr std::uint8_t kGuaranteedChannel = 0;
@@ -11,6 +13,8 @@ constexpr std::uint8_t kUnguaranteedChannel = 1;
 constexpr std::size_t kChannels = 2;
 // The largest packet a peer may send: a full player list fits well.
 constexpr std::size_t kMaxPacketBytes = std::size_t{2} << 20;
+// Guaranteed packets are bundled up to this size; a larger one goes alone.
+constexpr std::size_t kMaxBundleBytes = 16 * 1024;
 // Events handled per call, so that a flood cannot hold up a frame for long.
 constexpr int kMaxEventsPerService = 4096;
 
@@ -112,15 +116,47 @@ void EnetEndpoint::Send(std::span<ENetPeer* const> peers, const std::vector<std:
 }
 
 void EnetEndpoint::ReleaseHeld() {
-    for (const HeldSend& send : held_)
-        enet_peer_send(send.peer, send.channel, send.packet);
+    for (const HeldSend& send : held_) {
+        if (send.channel == kGuaranteedChannel) {
+            GuaranteedHeldFor(send.peer).push_back(send.packet);
+        } else {
+            enet_peer_send(send.peer, send.channel, send.packet);
+        }
+    }
     held_.clear();
+    for (auto& [peer, packets] : guaranteed_held_) {
+        SendBundled(peer, packets);
+        packets.clear();
+    }
     // ENet counts the connections that hold a packet and frees it after the
     // last has sent it; a packet that none accepted is ours.
     for (ENetPacket* packet : held_packets_) {
         if (packet->referenceCount == 0) enet_packet_destroy(packet);
     }
     held_packets_.clear();
+}
+
+std::vector<ENetPacket*>& EnetEndpoint::GuaranteedHeldFor(ENetPeer* peer) {
+    for (auto& [held_peer, packets] : guaranteed_held_) {
+        if (held_peer == peer) return packets;
+    }
+    return guaranteed_held_.emplace_back(peer, std::vector<ENetPacket*>{}).second;
+}
+
+void EnetEndpoint::SendBundled(ENetPeer* peer, std::span<ENetPacket* const> packets) {
+    while (!packets.empty()) {
+        std::size_t count = 1;
+        for (std::size_t bytes = packets[0]->dataLength;
+             count < packets.size() && bytes + packets[count]->dataLength <= kMaxBundleBytes; ++count) {
+            bytes += packets[count]->dataLength;
+        }
+        if (count == 1) {
+            enet_peer_send(peer, kGuaranteedChannel, packets[0]);
+        } else if (ENetPacket* bundle = BundlePackets(packets.first(count))) {
+            if (enet_peer_send(peer, kGuaranteedChannel, bundle) != 0) enet_packet_destroy(bundle);
+        }
+        packets = packets.subspan(count);
+    }
 }
 
 void EnetEndpoint::SendDatagram(const ENetAddress& to, std::span<const std::uint8_t> bytes) {
@@ -167,8 +203,15 @@ void EnetEndpoint::Dispatch(EndpointEvents& events, ENetEvent& event) {
             break;
         case ENET_EVENT_TYPE_RECEIVE: {
             std::unique_ptr<ENetPacket, void (*)(ENetPacket*)> packet(event.packet, enet_packet_destroy);
-            events.OnPacket(event.peer, {packet->data, packet->dataLength},
-                            event.channelID == kGuaranteedChannel);
+            const std::span<const std::uint8_t> bytes(packet->data, packet->dataLength);
+            const bool guaranteed = event.channelID == kGuaranteedChannel;
+            if (guaranteed && IsBundle(bytes)) {
+                ForEachBundled(bytes, [&](std::span<const std::uint8_t> one) {
+                    events.OnPacket(event.peer, one, true);
+                });
+            } else {
+                events.OnPacket(event.peer, bytes, guaranteed);
+            }
             break;
         }
         case ENET_EVENT_TYPE_NONE:

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 // What a program does with the traffic of its endpoint.
@@ -77,8 +78,12 @@ private:
     explicit EnetEndpoint(ENetHost* host);
     void Dispatch(EndpointEvents& events, ENetEvent& event);
     bool AnyPeerOpen() const;
-    // Hands the held packets to ENet, in the order they were sent.
+    // Hands the held packets to ENet, in the order they were sent: each
+    // connection's guaranteed ones bundled, the others as they are.
     void ReleaseHeld();
+    // Hands ENet one connection's guaranteed packets in bundles of a bounded size.
+    void SendBundled(ENetPeer* peer, std::span<ENetPacket* const> packets);
+    std::vector<ENetPacket*>& GuaranteedHeldFor(ENetPeer* peer);
     // ENet's hook for each datagram received: datagrams outside any connection
     // go to the events; after the last one waiting, ENet is stopped before it
     // sends its acknowledgements, so that the reports come first.
@@ -88,5 +93,8 @@ private:
     std::vector<HeldSend> held_;
     // The held packets, each once: shared by the connections it goes to.
     std::vector<ENetPacket*> held_packets_;
+    // The guaranteed packets of each connection while they are released; kept
+    // from pass to pass so that a pass allocates nothing for them.
+    std::vector<std::pair<ENetPeer*, std::vector<ENetPacket*>>> guaranteed_held_;
     EndpointEvents* serving_ = nullptr;
 };

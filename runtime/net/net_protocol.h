@@ -16,7 +16,8 @@
 #include <variant>
 #include <vector>
 
-inline constexpr std::uint8_t kProtocolVersion = 1;
+// 2: a connection's guaranteed packets of one pass may travel bundled.
+inline constexpr std::uint8_t kProtocolVersion = 2;
 
 // The identity of the application, carried by session queries and joins: a
 // program answers and admits only programs with the same identity and version.

@@ -33,6 +33,8 @@ public:
     bool U32(std::uint32_t& value);
     bool Bytes(std::span<std::uint8_t> out);
     bool Text(std::size_t length, std::string& out);
+    // The next `length` bytes where they lie, without a copy.
+    bool View(std::size_t length, std::span<const std::uint8_t>& out);
 
     std::size_t Remaining() const { return bytes_.size() - position_; }
     bool AtEnd() const { return Remaining() == 0; }
