@@ -10,6 +10,9 @@
 
 class WireWriter {
 public:
+    // Room for a text message and its fields at once, so that a small message
+    // is written without growing its buffer.
+    WireWriter() { bytes_.reserve(64); }
     void U8(std::uint8_t value) { bytes_.push_back(value); }
     void U16(std::uint16_t value);
     void U32(std::uint32_t value);
