@@ -6,7 +6,8 @@
 // A service reads every datagram waiting, reports what they brought, and only
 // then sends: what the program sent since its last service, what it answered
 // to the reports (a host's relays) and ENet's acknowledgements leave together,
-// one datagram a connection, instead of each in a datagram of its own.
+// one datagram a connection, instead of each in a datagram of its own. The
+// guaranteed packets of a pass for one connection travel as one bundle.
 #pragma once
 
 #include <enet/enet.h>

@@ -5,6 +5,7 @@
 // Every message starts with the bytes 'M', 'V' and its kind. Numbers are
 // little-endian; a session name carries a 16-bit length, a player name an
 // 8-bit one, a text a 16-bit one. A message has no bytes after its last field.
+// The kind 0xB0 is no message's: it marks a bundle of them (packet_bundle.h).
 #pragma once
 
 #include <array>

@@ -29,6 +29,7 @@ bool IsBundle(std::span<const std::uint8_t> bytes);
 // whose length runs past the bytes that arrived.
 template <class Each>
 void ForEachBundled(std::span<const std::uint8_t> bundle, Each each) {
+    if (bundle.size() < kBundleHeaderBytes) return;
     WireReader reader(bundle.subspan(kBundleHeaderBytes));
     std::uint32_t length = 0;
     std::span<const std::uint8_t> packet;
