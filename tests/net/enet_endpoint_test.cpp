@@ -9,14 +9,15 @@
 
 namespace {
 
-// Counts the packets that arrive and checks that they arrive in the order
-// they were sent: the first byte of each is its number.
+// Counts the packets that arrive and checks that they arrive guaranteed and
+// in the order they were sent: the first byte of each is its number.
 class Counting : public EndpointEvents {
 public:
     ENetPeer* peer = nullptr;
     bool connected = false;
     int packets = 0;
     bool in_order = true;
+    bool all_guaranteed = true;
     // When set, every packet is answered at once, as a host relays a text.
     EnetEndpoint* answer_through = nullptr;
 
@@ -28,6 +29,7 @@ private:
     void OnDisconnect(ENetPeer*) override { connected = false; }
     void OnPacket(ENetPeer* from, std::span<const std::uint8_t> bytes, bool guaranteed) override {
         in_order = in_order && !bytes.empty() && bytes[0] == static_cast<std::uint8_t>(packets);
+        all_guaranteed = all_guaranteed && guaranteed;
         ++packets;
         if (answer_through != nullptr) answer_through->Send(from, {bytes.begin(), bytes.end()}, guaranteed);
     }
@@ -87,6 +89,7 @@ TEST_F(ConnectedEndpoints, APassSendsItsPacketsTogetherWithTheAcknowledgements) 
     EXPECT_EQ(at_host.packets, kPasses * kPacketsAPass);
     EXPECT_EQ(at_client.packets, kPasses * kPacketsAPass);
     EXPECT_TRUE(at_host.in_order && at_client.in_order);
+    EXPECT_TRUE(at_host.all_guaranteed && at_client.all_guaranteed);
 }
 
 // A pass that sends more than the largest packet a peer accepts (2 MiB)
@@ -98,7 +101,7 @@ TEST_F(ConnectedEndpoints, APassOverTheLargestPacketArrivesWholeAndInOrder) {
     client->Service(at_client, 0);
     ServeBoth([this] { return at_host.packets == kPackets; });
     EXPECT_EQ(at_host.packets, kPackets);
-    EXPECT_TRUE(at_host.in_order);
+    EXPECT_TRUE(at_host.in_order && at_host.all_guaranteed);
 }
 
 }  // namespace
