@@ -7,6 +7,7 @@
 
 #include "morvane.h"
 #include "support/error_log_lines.h"
+#include "support/program_end.h"
 
 namespace {
 
@@ -87,20 +88,10 @@ TEST(Arrays, SecondDimClearsEveryElementAndStringElementsAreIndependent) {
     EXPECT_STREQ(s(1).c_str(), "");
 }
 
-// Runs the statement in a child that ends through the fatal path, with the end
-// record switched on, and returns the record the child logged.
-#define EXPECT_PROGRAM_ENDS_WITH_CODE(statement, code)                                                    \
-    do {                                                                                                  \
-        DeleteErrorLog();                                                                                 \
-        EXPECT_EXIT(                                                                                      \
-            {                                                                                             \
-                __QV_DEBUG = 1;                                                                           \
-                statement;                                                                                \
-            },                                                                                            \
-            testing::ExitedWithCode(0), "");                                                              \
-        EXPECT_EQ(LastErrorLogLines(5), (std::vector<std::string>{"-End On Line", #code, "0", "0", "0"})) \
-            << "after: " #statement;                                                                      \
-    } while (0)
+// Expects the statement to end the program with the code.
+#define EXPECT_PROGRAM_ENDS_WITH_CODE(statement, code) \
+    ExpectProgramEndsWithError(                        \
+        code, [&] { statement; }, #statement)
 
 TEST(ArraysDeathTest, AccessBeforeDimEndsWithCode8) {
     NumArray a;

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "morvane.h"
-#include "support/error_log_lines.h"
+#include "support/program_end.h"
 #include "support/test_runtime.h"
 
 namespace {
@@ -16,6 +17,23 @@ constexpr std::uint8_t kLeftShift = 0x2A;
 constexpr std::uint8_t kRightShift = 0x36;
 constexpr std::uint8_t kEnter = 0x1C;
 constexpr std::uint8_t kUp = 200;
+
+using Reading = std::array<double, 4>;
+
+// x, y and the two buttons, as MOUSESTATE or JOYSTATE give them.
+Reading Read(void (*state)(double&, double&, double&, double&)) {
+    Reading r{-1, -1, -1, -1};
+    state(r[0], r[1], r[2], r[3]);
+    return r;
+}
+
+// The next n characters INKEY$ gives.
+std::vector<std::string> Inkeys(int n) {
+    std::vector<std::string> characters;
+    for (int i = 0; i < n; ++i)
+        characters.push_back(INKEY_Str().c_str());
+    return characters;
+}
 
 class Input : public testing::Test {
 protected:
@@ -53,10 +71,7 @@ TEST_F(Input, InkeyReportsEachPressOnceInItsOrder) {
         input_->SetKey(key, true);
         input_->SetKey(key, false);
     }
-    EXPECT_STREQ(INKEY_Str().c_str(), "b");
-    EXPECT_STREQ(INKEY_Str().c_str(), "a");
-    EXPECT_STREQ(INKEY_Str().c_str(), "a");
-    EXPECT_STREQ(INKEY_Str().c_str(), "");
+    EXPECT_EQ(Inkeys(4), (std::vector<std::string>{"b", "a", "a", ""}));
 }
 
 // A tap shorter than the time between two reads is read once by the test of
@@ -118,42 +133,23 @@ TEST_F(Input, CharactersOfKeys) {
 }
 
 TEST_F(Input, MouseFollowsRelativeMotionWithinTheScreen) {
-    double x, y, b1, b2;
-    MOUSESTATE(x, y, b1, b2);
-    EXPECT_EQ(x, 100);
-    EXPECT_EQ(y, 100);
+    EXPECT_EQ(Read(MOUSESTATE), (Reading{100, 100, 0, 0}));
     input_->MoveMouse(25, -10);
     input_->SetButtons(true, false);
-    MOUSESTATE(x, y, b1, b2);
-    EXPECT_EQ(x, 125);
-    EXPECT_EQ(y, 90);
-    EXPECT_EQ(b1, 1);
-    EXPECT_EQ(b2, 0);
+    EXPECT_EQ(Read(MOUSESTATE), (Reading{125, 90, 1, 0}));
     input_->SetButtons(false, true);
     input_->SetButtons(false, false);  // a right click between two reads
-    MOUSESTATE(x, y, b1, b2);
-    EXPECT_EQ(b1, 0);
-    EXPECT_EQ(b2, 1);
-    MOUSESTATE(x, y, b1, b2);
-    EXPECT_EQ(b2, 0);
+    EXPECT_EQ(Read(MOUSESTATE), (Reading{125, 90, 0, 1}));
+    EXPECT_EQ(Read(MOUSESTATE), (Reading{125, 90, 0, 0}));
 
     input_->MoveMouse(-5000, 5000);
     input_->SetButtons(false, true);
-    MOUSESTATE(x, y, b1, b2);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 480);  // the edges are included
-    EXPECT_EQ(b1, 0);
-    EXPECT_EQ(b2, 1);
+    EXPECT_EQ(Read(MOUSESTATE), (Reading{0, 480, 0, 1}));  // the edges are included
     input_->MoveMouse(9000, -9000);
-    MOUSESTATE(x, y, b1, b2);
-    EXPECT_EQ(x, 640);
-    EXPECT_EQ(y, 0);
+    EXPECT_EQ(Read(MOUSESTATE), (Reading{640, 0, 0, 1}));
     SETMOUSE(-5, 9999);  // stored unchanged until the next read
-    EXPECT_EQ(__g_mx, -5);
-    EXPECT_EQ(__g_my, 9999);
-    MOUSESTATE(x, y, b1, b2);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 480);
+    EXPECT_EQ(std::pair(__g_mx, __g_my), std::pair(-5.0, 9999.0));
+    EXPECT_EQ(Read(MOUSESTATE), (Reading{0, 480, 0, 1}));
 }
 
 TEST_F(Input, KeyWaitEndsOnAKeyWithACharacter) {
@@ -201,12 +197,7 @@ TEST_F(Input, JoysticksReadTheirRecords) {
 
     EXPECT_EQ(GETNUMJOYSTICKS(), 1);
     EXPECT_STREQ(GETJOYNAME_Str(0).c_str(), "Pad, Gamepad");
-    double x, y, b1, b2;
-    JOYSTATE(x, y, b1, b2);
-    EXPECT_EQ(x, -1);
-    EXPECT_EQ(y, 1);
-    EXPECT_EQ(b1, 128);
-    EXPECT_EQ(b2, 0);
+    EXPECT_EQ(Read(JOYSTATE), (Reading{-1, 1, 128, 0}));
     EXPECT_EQ(GETJOYZ(0), 40000);
     EXPECT_EQ(GETDIGIX(0), 1);
     EXPECT_EQ(GETDIGIY(0), 0);
@@ -231,24 +222,17 @@ TEST_F(Input, JoystickNumbersWithoutADeviceGiveZero) {
         EXPECT_EQ(GETDIGIY(n), 0);  // not "up", though a zeroed record reads so
         EXPECT_STREQ(GETJOYNAME_Str(n).c_str(), "");
     }
-    double x = 5, y = 5, b1 = 5, b2 = 5;
-    JOYSTATE(x, y, b1, b2);
-    EXPECT_EQ(x + y + b1 + b2, 0);
+    EXPECT_EQ(Read(JOYSTATE), (Reading{0, 0, 0, 0}));
 }
 
 using InputDeathTest = Input;
 
 TEST_F(InputDeathTest, EscapeDuringMouseWaitEndsTheProgram) {
-    DeleteErrorLog();
-    EXPECT_EXIT(
-        {
-            __QV_DEBUG = 1;
-            Error(3);  // the code stays as an earlier recorded error left it
-            input_->SetKey(1, true);
-            MOUSEWAIT();
-        },
-        testing::ExitedWithCode(0), "");
-    EXPECT_EQ(LastErrorLogLines(5), (std::vector<std::string>{"-End On Line", "3", "0", "0", "0"}));
+    ExpectProgramEndsWithError(3, [this] {
+        Error(3);  // the code stays as an earlier recorded error left it
+        input_->SetKey(1, true);
+        MOUSEWAIT();
+    });
 }
 
 }  // namespace

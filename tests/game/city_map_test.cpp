@@ -21,28 +21,23 @@ TEST(CityMap, RowCharactersGiveTileCodesAndEverythingElseIsRoad) {
     for (int x = 0; x < 11; ++x)
         EXPECT_EQ(city(x, 3), expected[x]) << "column " << x;
     for (int x = 11; x < kCityTiles; ++x)
-        EXPECT_EQ(city(x, 3), 0) << "column " << x;  // a short row is road to its end
-    EXPECT_EQ(city(0, 2), 0);                        // other rows untouched
-    EXPECT_EQ(city(0, 4), 0);
+        EXPECT_EQ(city(x, 3), 0) << "column " << x;                   // a short row is road to its end
+    EXPECT_EQ(Tiles({{0, 2}, {0, 4}}), (std::vector<double>{0, 0}));  // other rows untouched
 }
 
 TEST(CityMap, RowReadsFortyColumnsAndIgnoresTheRest) {
     DIM(city, kCityTiles, kCityTiles);
     ReadLevelRow(DynStr((std::string(39, ' ') + "##").c_str()), 39);
-    EXPECT_EQ(city(38, 39), 0);
-    EXPECT_EQ(city(39, 39), 16);
+    EXPECT_EQ(Tiles({{38, 39}, {39, 39}}), (std::vector<double>{0, 16}));
 }
 
 TEST(CityMap, RoadEdgeMasksNameTheSidesThatBorderNonRoad) {
     std::vector<std::string> rows(kCityTiles, std::string(kCityTiles, ' '));
     rows[10][10] = '#';
     LoadCityRows(rows);
-    EXPECT_EQ(city(10, 10), 16);
-    EXPECT_EQ(city(10, 9), 8);
-    EXPECT_EQ(city(9, 10), 4);
-    EXPECT_EQ(city(11, 10), 2);
-    EXPECT_EQ(city(10, 11), 1);
-    EXPECT_EQ(city(9, 9), 0);  // diagonal neighbours do not count
+    // The wall, its four neighbours, and a diagonal neighbour, which does not count.
+    EXPECT_EQ(Tiles({{10, 10}, {10, 9}, {9, 10}, {11, 10}, {10, 11}, {9, 9}}),
+              (std::vector<double>{16, 8, 4, 2, 1, 0}));
 
     // Every kind of non-road counts; the map's edge does not.
     rows = std::vector<std::string>(kCityTiles, std::string(kCityTiles, ' '));
@@ -50,10 +45,7 @@ TEST(CityMap, RoadEdgeMasksNameTheSidesThatBorderNonRoad) {
     rows[1] = "S L";
     rows[2] = " #";
     LoadCityRows(rows);
-    EXPECT_EQ(city(1, 1), 15);
-    EXPECT_EQ(city(0, 0), 4 + 8);
-    EXPECT_EQ(city(2, 0), 2 + 8);
-    EXPECT_EQ(city(39, 39), 0);
+    EXPECT_EQ(Tiles({{1, 1}, {0, 0}, {2, 0}, {39, 39}}), (std::vector<double>{15, 4 + 8, 2 + 8, 0}));
 }
 
 TEST(CityMap, ShippedLevelIsFortyByFortyAndTheTruckStartsOnRoad) {

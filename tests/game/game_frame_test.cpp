@@ -13,20 +13,10 @@ using namespace game_test;
 
 constexpr std::uint8_t kLeftShift = 42;
 
-// The bytes of the window's rectangle from (x0, y0) to (x1 - 1, y1 - 1).
-std::vector<unsigned char> Picture(int x0, int y0, int x1, int y1) {
-    FinishBatchedDrawing();
-    std::vector<unsigned char> rgb(static_cast<std::size_t>((x1 - x0) * (y1 - y0) * 3));
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x0, pPrism->Height() - y1, x1 - x0, y1 - y0, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return rgb;
-}
-
-// The colour of ground point (x, y) of the world as the camera shows it.
-Rgb GroundColour(double x, double y) {
+// The colour of world point (x, height, y) as the camera shows it.
+Rgb ColourSeenAt(double x, double y, double height = 0) {
     double sx = 0, sy = 0, sz = 0;
-    X_WORLD2SCREEN(x, 0, y, sx, sy, sz);
+    X_WORLD2SCREEN(x, height, y, sx, sy, sz);
     return PixelAt(static_cast<int>(sx), static_cast<int>(sy));
 }
 bool IsGrass(Rgb c) {
@@ -89,23 +79,22 @@ TEST_F(GameFrame, RoadKerbsLieOnTheSidesTheirMaskNames) {
     for (const auto& side : sides) {
         SCOPED_TRACE(testing::Message() << "mask " << side.mask);
         DrawOneTile(side.mask);
-        EXPECT_TRUE(IsGrass(GroundColour(side.x, side.y)));
-        EXPECT_TRUE(IsAsphalt(GroundColour(7 - side.x, 7 - side.y)));  // the opposite side stays road
-        EXPECT_TRUE(IsAsphalt(GroundColour(3.5, 3.5)));
+        EXPECT_TRUE(IsGrass(ColourSeenAt(side.x, side.y)));
+        EXPECT_TRUE(IsAsphalt(ColourSeenAt(7 - side.x, 7 - side.y)));  // the opposite side stays road
+        EXPECT_TRUE(IsAsphalt(ColourSeenAt(3.5, 3.5)));
     }
 }
 
 TEST_F(GameFrame, TheGroundQuadIsALittleLargerThanATile) {
     DrawOneTile(16);
-    EXPECT_TRUE(IsGrass(GroundColour(7.05, 3.5)));  // 7 * 64.75 / 64 = 7.08
-    EXPECT_EQ(GroundColour(7.2, 3.5), kBlack);
+    EXPECT_TRUE(IsGrass(ColourSeenAt(7.05, 3.5)));  // 7 * 64.75 / 64 = 7.08
+    EXPECT_EQ(ColourSeenAt(7.2, 3.5), kBlack);
 }
 
 TEST_F(GameFrame, AtRestTheWheelsStartTurnedAndTheTruckStaysPut) {
     DriveWith(100, false, false);  // the mouse's x before it is first moved
     EXPECT_DOUBLE_EQ(delta, -4.4);
-    EXPECT_EQ(vel(0), 0);
-    EXPECT_EQ(vel(1), 0);
+    EXPECT_EQ(std::pair(vel(0), vel(1)), std::pair(0.0, 0.0));
     ExpectTruck(start_);
 
     vel(0) = 2;
@@ -188,12 +177,12 @@ TEST_F(GameFrame, TheHeadUpTextShowsSpeedTimesTwentyAndDamageAsItsText) {
         glClear(GL_COLOR_BUFFER_BIT);
         PRINT(DynStr(c.speed_text), 0, 50);
         PRINT(DynStr(c.damage_text), 0, 100);
-        const std::vector<unsigned char> expected = Picture(0, 0, 640, 160);
+        const std::vector<unsigned char> expected = FramePixels(0, 0, 640, 160);
         glClear(GL_COLOR_BUFFER_BIT);
         vel(0) = c.speed;
         damage = c.damage;
         DrawHeadUpText();
-        EXPECT_EQ(Picture(0, 0, 640, 160), expected);
+        EXPECT_EQ(FramePixels(0, 0, 640, 160), expected);
     }
 }
 
@@ -236,7 +225,7 @@ TEST_F(GameFrame, TilesAreDrawnUpToTheRadiusAroundTheCab) {
                      << "tile " << c.x << ", " << c.y << " around " << c.px << ", " << c.py);
         LookDownAt(70, 70, 250);
         DrawCity(c.px, c.py, c.radius);
-        const Rgb colour = GroundColour((c.x + 0.5) * 7, (c.y + 0.5) * 7);
+        const Rgb colour = ColourSeenAt((c.x + 0.5) * 7, (c.y + 0.5) * 7);
         EXPECT_EQ(IsAsphalt(colour), c.drawn);  // the road tile, or the grass plane below
         EXPECT_EQ(IsGrass(colour), !c.drawn);
     }
@@ -251,10 +240,10 @@ TEST_F(GameFrame, TheArrowPointsAlongTheCabTurnedByTheSteering) {
         SCOPED_TRACE(testing::Message() << "steer " << c.steer);
         LookDownAt(30, 30, 40);
         DrawTruck(c.steer);
-        EXPECT_NE(GroundColour(c.tip_x, c.tip_y), kBlack);
+        EXPECT_NE(ColourSeenAt(c.tip_x, c.tip_y), kBlack);
         for (const auto& other : cases) {
             if (&other == &c) continue;
-            EXPECT_EQ(GroundColour(other.tip_x, other.tip_y), kBlack) << "steer " << other.steer;
+            EXPECT_EQ(ColourSeenAt(other.tip_x, other.tip_y), kBlack) << "steer " << other.steer;
         }
     }
 }
@@ -265,16 +254,14 @@ TEST_F(GameFrame, TheCabStandsOnTheGroundAtItsReferencePointFacingItsHeading) {
     SetSegment(truck, 0, 1.75, -0.3, 100, 100, 90);  // facing +y
     LookDownAt(100, 100, 40);
     DrawTruck(0);
-    EXPECT_NE(GroundColour(100, 101.5), kBlack);  // the cabin, ahead of the reference point
+    EXPECT_NE(ColourSeenAt(100, 101.5), kBlack);  // the cabin, ahead of the reference point
     for (const auto& [x, y] : {std::pair{98.5, 100.0}, {101.5, 100}, {100, 98.5}})
-        EXPECT_EQ(GroundColour(x, y), kBlack) << x << ", " << y;
+        EXPECT_EQ(ColourSeenAt(x, y), kBlack) << x << ", " << y;
     // Seen from the side, a front wheel reaches down to the ground.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     X_CAMERA(130, 0.5, 100, 100, 0.5, 100);
     DrawTruck(0);
-    double sx = 0, sy = 0, sz = 0;
-    X_WORLD2SCREEN(101, 0.2, 101.75, sx, sy, sz);
-    EXPECT_NE(PixelAt(static_cast<int>(sx), static_cast<int>(sy)), kBlack);
+    EXPECT_NE(ColourSeenAt(101, 101.75, 0.2), kBlack);
 }
 
 TEST_F(GameFrame, TwoParkedTrucksStandUnturnedBesideTheStart) {
@@ -282,14 +269,14 @@ TEST_F(GameFrame, TwoParkedTrucksStandUnturnedBesideTheStart) {
         truck(i, 2) = truck(i, 2) + 200;  // the game's own truck out of sight
     LookDownAt(35, 40, 40);
     DrawTruck(0);
-    const std::vector<unsigned char> drawn = Picture(0, 0, 640, 480);
+    const std::vector<unsigned char> drawn = FramePixels(0, 0, 640, 480);
     LookDownAt(35, 40, 40);
     X_SETTEXTURE(100, -1);
     for (double x : {30, 40}) {
         X_MOVEMENT(x, 0, 40);
         X_DRAWOBJ(100, 0);
     }
-    EXPECT_EQ(Picture(0, 0, 640, 480), drawn);
+    EXPECT_EQ(FramePixels(0, 0, 640, 480), drawn);
 }
 
 }  // namespace

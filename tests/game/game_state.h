@@ -1,8 +1,10 @@
 // Setting up the game's global state in tests.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gpc_temp.h"
@@ -46,6 +48,14 @@ inline void LoadCityRows(const std::vector<std::string>& rows) {
 // An all-road city whose tiles may then be set one by one.
 inline void LoadRoadCity() {
     DIM(city, kCityTiles, kCityTiles);
+}
+
+// The codes of the city's tiles at the given (x, y), in order.
+inline std::vector<double> Tiles(std::initializer_list<std::pair<int, int>> tiles) {
+    std::vector<double> codes;
+    for (const auto& [x, y] : tiles)
+        codes.push_back(city(x, y));
+    return codes;
 }
 
 struct Point {

@@ -35,14 +35,11 @@ TEST_F(Level, RowsAreReadCharacterByCharacterAndRoadsGetTheirMasks) {
                                                  << " L\n"
                                                  << "A";  // a last line without its end
     LoadLevel(5);
-    EXPECT_EQ(city(0, 0), 16);
-    EXPECT_EQ(city(1, 0), 2 + 8);  // grass toward x - 1, building toward y + 1; lower case is road
-    EXPECT_EQ(city(2, 0), 4);      // the shop floor toward x + 1
-    EXPECT_EQ(city(3, 0), 50);
-    EXPECT_EQ(city(1, 1), 56);
-    EXPECT_EQ(city(0, 1), 1 + 4 + 8);  // grass above, building right, tree below
-    EXPECT_EQ(city(0, 2), 55);
-    EXPECT_EQ(city(39, 39), 0);
+    // (1, 0) is road ("a" is lower case) with grass toward x - 1 and a building
+    // toward y + 1; (2, 0) road beside the shop floor; (0, 1) road with grass
+    // above, a building right and a tree below.
+    EXPECT_EQ(Tiles({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {1, 1}, {0, 1}, {0, 2}, {39, 39}}),
+              (std::vector<double>{16, 2 + 8, 4, 50, 56, 1 + 4 + 8, 55, 0}));
 }
 
 TEST_F(Level, AMissingFileReadsItsMarkersAsRows) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -15,14 +16,16 @@ TestRgb Gradient(int x, int y) {
     return {static_cast<std::uint8_t>(10 * x + 1), static_cast<std::uint8_t>(20 * y + 2), 200};
 }
 
-TestRgb ReadPixel(const BitmapFile& bitmap, int x, int y) {
-    TestRgb c{};
-    bitmap.PixelAt(x, y, c.red, c.green, c.blue);
-    return c;
+using Rgb = std::array<int, 3>;
+
+Rgb ReadPixel(const BitmapFile& bitmap, int x, int y) {
+    std::uint8_t r, g, b;
+    bitmap.PixelAt(x, y, r, g, b);
+    return {r, g, b};
 }
 
-bool Same(TestRgb a, TestRgb b) {
-    return a.red == b.red && a.green == b.green && a.blue == b.blue;
+Rgb Expected(TestRgb c) {
+    return {c.red, c.green, c.blue};
 }
 
 TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrder) {
@@ -34,7 +37,7 @@ TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrder) {
         EXPECT_EQ(bitmap->stride, 12);
         for (int y = 0; y < 2; ++y) {
             for (int x = 0; x < 3; ++x)  // a top-down file reads upside down
-                EXPECT_TRUE(Same(ReadPixel(*bitmap, x, y), Gradient(x, top_down ? 1 - y : y)));
+                EXPECT_EQ(ReadPixel(*bitmap, x, y), Expected(Gradient(x, top_down ? 1 - y : y)));
         }
     }
     // Indices 0 to 3 of a three-colour palette: one beyond it reads black.
@@ -44,10 +47,9 @@ TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrder) {
     const std::optional<BitmapFile> bitmap = ParseBitmap(BitmapBytes(indexed));
     ASSERT_TRUE(bitmap);
     EXPECT_EQ(bitmap->stride, 8);
-    EXPECT_TRUE(Same(ReadPixel(*bitmap, 0, 0), TestRgb{255, 0, 0}));
-    EXPECT_TRUE(Same(ReadPixel(*bitmap, 1, 0), TestRgb{0, 255, 0}));
-    EXPECT_TRUE(Same(ReadPixel(*bitmap, 3, 2), TestRgb{0, 255, 0}));
-    EXPECT_TRUE(Same(ReadPixel(*bitmap, 2, 1), TestRgb{0, 0, 0}));
+    const std::array<Rgb, 4> pixels{ReadPixel(*bitmap, 0, 0), ReadPixel(*bitmap, 1, 0),
+                                    ReadPixel(*bitmap, 3, 2), ReadPixel(*bitmap, 2, 1)};
+    EXPECT_EQ(pixels, (std::array<Rgb, 4>{{{255, 0, 0}, {0, 255, 0}, {0, 255, 0}, {0, 0, 0}}}));
 }
 
 // Sets a 32-bit field of the file's bytes.
@@ -95,8 +97,7 @@ TEST(BitmapFile, SizeComesFromTheHeadersAlone) {
     WriteBytes(path, bytes);
     int width = -1, height = -1;
     GetBMPSize(path, width, height);
-    EXPECT_EQ(width, 100);
-    EXPECT_EQ(height, 50);
+    EXPECT_EQ(std::pair(width, height), std::pair(100, 50));
     bytes.resize(53);
     WriteBytes(path, bytes);
     GetBMPSize(path, width, height);
@@ -119,15 +120,16 @@ TEST(TexturePixels, CutOutIsBottomUpWithTheKeyTransparent) {
     const BitmapFile bitmap = *ParseBitmap(BitmapBytes(source));
     const RgbaImage image = CutOutTexture(bitmap, 0, 0, 3, 2, 4, 2, 0x8000FF, true);
     ASSERT_EQ(image.pixels.size(), 4u * 2 * 4);
-    auto pixel = [&](int column, int buffer_row) { return &image.pixels[(buffer_row * 4 + column) * 4]; };
-    // Buffer row 1 is the image's top row.
+    auto pixel = [&](int column, int buffer_row) {
+        const std::uint8_t* p = &image.pixels[(buffer_row * 4 + column) * 4];
+        return std::array<int, 4>{p[0], p[1], p[2], p[3]};
+    };
+    // Buffer row 1 is the image's top row; the bottom row holds image row 1; the
+    // padding to the power of two stays transparent.
     EXPECT_EQ(pixel(0, 1)[3], 0);
-    EXPECT_EQ(pixel(1, 1)[0], 255);
-    EXPECT_EQ(pixel(1, 1)[2], 127);
-    EXPECT_EQ(pixel(1, 1)[3], 255);
-    EXPECT_EQ(pixel(2, 0)[0], 2);  // bottom row: column 2, image row 1
-    EXPECT_EQ(pixel(2, 0)[1], 1);
-    EXPECT_EQ(pixel(3, 0)[3], 0);  // the padding to the power of two stays transparent
+    EXPECT_EQ(pixel(1, 1), (std::array{255, 0, 127, 255}));
+    EXPECT_EQ(pixel(2, 0), (std::array{2, 1, 7, 255}));
+    EXPECT_EQ(pixel(3, 0)[3], 0);
 
     const RgbaImage unkeyed = CutOutTexture(bitmap, 0, 0, 3, 2, 4, 2, 0x8000FF, false);
     EXPECT_EQ(unkeyed.pixels[(1 * 4 + 0) * 4 + 3], 255);
@@ -168,10 +170,8 @@ TEST(TexturePixels, MipLevelsWeightRightAndLowerNeighbours) {
 TEST(TexturePixels, NormalMapOfFlatAndSlopedHeights) {
     std::vector<std::uint8_t> flat(3 * 3 * 4, 77);
     build_detail_normalmap(flat.data(), 3, 3);
-    EXPECT_EQ(flat[0], 127);
-    EXPECT_EQ(flat[1], 127);
-    EXPECT_EQ(flat[2], 255);
-    EXPECT_EQ(flat[3], 77);  // alpha kept
+    EXPECT_EQ(std::vector(flat.begin(), flat.begin() + 4),
+              (std::vector<std::uint8_t>{127, 127, 255, 77}));  // alpha kept
 
     // Heights rising by one step per column: gx = -8 steps of 1/255 (with wrapping at the edges).
     std::vector<std::uint8_t> ramp(4 * 1 * 4, 0);

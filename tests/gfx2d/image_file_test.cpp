@@ -2,22 +2,18 @@
 // content, drawn with their alpha or the colour key, and refused when broken.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "files/container_bytes.h"
 #include "files/whole_file.h"
 #include "morvane.h"
+#include "platform/temp_folder.h"
 #include "support/drawing_test.h"
 #include "support/error_log_lines.h"
 #include "support/image_writer.h"
 
 namespace {
-
-std::string TempPath(const std::string& name) {
-    return std::string(std::getenv("TMPDIR")) + "/" + name;
-}
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {
     return ReadWholeFile(path, 1 << 20).value_or(std::vector<std::uint8_t>{});
@@ -37,7 +33,7 @@ const TestImage kPattern{
 
 // The test writes the file of each case itself, so a missing encoder fails here.
 std::string WrittenImage(const std::string& name, const TestImage& image, TestFormat format) {
-    const std::string path = TempPath(name);
+    const std::string path = PrivateTempFolder() + name;
     EXPECT_TRUE(WriteImage(path, image, format)) << name << ": " << IMG_GetError();
     return path;
 }
@@ -61,22 +57,13 @@ TEST_F(Images, EveryFormatDrawsWithItsAlphaOrTheColourKey) {
         SCOPED_TRACE(c.name);
         glClear(GL_COLOR_BUFFER_BIT);
         LOADSPRITE(DynStr(WrittenImage(c.name, kPattern, c.format).c_str()), 7);
-        int width, height;
-        pPrism->GetSpriteSize(7, width, height);
-        EXPECT_EQ(width, 4);
-        EXPECT_EQ(height, 2);
+        EXPECT_EQ(SpriteSize(7), std::pair(4, 2));
         SPRITE(7, 10, 10);
-        EXPECT_EQ(PixelAt(10, 10), kRed);
-        EXPECT_EQ(PixelAt(11, 10), (Rgb{0, 255, 0}));
-        EXPECT_EQ(PixelAt(12, 10), (Rgb{0, 0, 255}));
-        EXPECT_EQ(PixelAt(12, 11), kWhite);
-        if (HasAlpha(c.format)) {
-            EXPECT_EQ(PixelAt(13, 10), (Rgb{255, 0, 128}));  // with alpha of its own there is no key
-            EXPECT_EQ(PixelAt(13, 11), kBlack);
-        } else {
-            EXPECT_EQ(PixelAt(13, 10), kBlack);
-            EXPECT_EQ(PixelAt(13, 11), (Rgb{255, 255, 0}));
-        }
+        ExpectPixels({{10, 10, kRed}, {11, 10, {0, 255, 0}}, {12, 10, {0, 0, 255}}, {12, 11, kWhite}});
+        if (HasAlpha(c.format))  // with alpha of its own there is no key
+            ExpectPixels({{13, 10, {255, 0, 128}}, {13, 11, kBlack}});
+        else
+            ExpectPixels({{13, 10, kBlack}, {13, 11, {255, 255, 0}}});
         EXPECT_NE(pPrism->SpriteTextures(7)[1], 0u);  // the mipmapped texture too
     }
 }
@@ -84,15 +71,14 @@ TEST_F(Images, EveryFormatDrawsWithItsAlphaOrTheColourKey) {
 TEST_F(Images, AnImageInTheContainerIsFoundByNameAndReadByContent) {
     // The entry is extracted to a temporary file whose name tells nothing of its format.
     const std::vector<std::uint8_t> png = ReadBytes(WrittenImage("boxed.png", kPattern, TestFormat::kPng));
-    const std::string box = TempPath("images.sbx");
+    const std::string box = PrivateTempFolder() + "images.sbx";
     WriteBytes(box,
                BuildContainer({}, {{"inbox.png", PackedText(std::string(png.begin(), png.end()))}}, true));
     SETSHOEBOX(DynStr(box.c_str()), "");
     LOADSPRITE(LitStr("inbox.png"), 11);
     SETSHOEBOX("", "");
     SPRITE(11, 0, 0);
-    EXPECT_EQ(PixelAt(0, 0), kRed);
-    EXPECT_EQ(PixelAt(3, 1), (Rgb{255, 255, 0}));
+    ExpectPixels({{0, 0, kRed}, {3, 1, {255, 255, 0}}});
 }
 
 TEST_F(Images, ABackgroundComesFromAPngWithTheKeyDrawnBlack) {
@@ -101,13 +87,8 @@ TEST_F(Images, ABackgroundComesFromAPngWithTheKeyDrawnBlack) {
                                 return x < 50 ? TestRgba{0, 0, 255, 255} : TestRgba{0, 255, 0, 255};
                             }};
     LOADBMP(DynStr(WrittenImage("background.png", picture, TestFormat::kPng).c_str()));
-    int columns, rows;
-    pPrism->GetSurfaceGrid(0, columns, rows);
-    EXPECT_EQ(columns, 2);
-    EXPECT_EQ(rows, 2);
-    EXPECT_EQ(PixelAt(10, 10), (Rgb{0, 0, 255}));
-    EXPECT_EQ(PixelAt(80, 65), (Rgb{0, 255, 0}));
-    EXPECT_EQ(PixelAt(95, 65), kBlack);
+    EXPECT_EQ(SurfaceGrid(0), std::pair(2, 2));
+    ExpectPixels({{10, 10, {0, 0, 255}}, {80, 65, {0, 255, 0}}, {95, 65, kBlack}});
     BLACKSCREEN();
 }
 
@@ -120,8 +101,7 @@ TEST_F(Images, AFontSheetWithAlphaShowsOnlyItsOpaqueCells) {
     LOADFONT(DynStr(WrittenImage("font.png", sheet, TestFormat::kPngWithAlpha).c_str()), 5);
     PRINT(LitStr("AB"), 0, 0);
     SETFONT(0);
-    EXPECT_EQ(PixelAt(4, 8), kWhite);
-    EXPECT_EQ(PixelAt(12, 8), kBlack);
+    ExpectPixels({{4, 8, kWhite}, {12, 8, kBlack}});
 }
 
 // Good files cut short or damaged, each loaded over a sprite that had an image.
@@ -153,7 +133,7 @@ TEST_F(Images, BrokenFilesLeaveTheSpriteWithoutTextureAndSayWhy) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         LOADSPRITE(DynStr(good_png.c_str()), 10);
-        const std::string path = TempPath(c.name);
+        const std::string path = PrivateTempFolder() + c.name;
         WriteBytes(path, c.bytes);
         DeleteErrorLog();
         LOADSPRITE(DynStr(path.c_str()), 10);

@@ -1,12 +1,9 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "morvane.h"
-#include "platform/temp_folder.h"
-#include "support/bitmap_writer.h"
 #include "support/drawing_test.h"
 
 namespace {
@@ -92,11 +89,9 @@ TEST_F(Polygons, UntexturedCornersBlendTheirColoursAndTheKeyColourIsCutOut) {
 }
 
 TEST_F(Polygons, ASpriteTexturesThemWithTCountedFromTheTop) {
-    const std::string path = PrivateTempFolder() + "halves.bmp";
-    WriteBitmap(path, {8, 8, 24, false, {}, [](int, int y) {
-                           return y < 4 ? TestRgb{255, 0, 0} : TestRgb{0, 0, 255};
-                       }});
-    ASSERT_TRUE(pPrism->LoadSprite(5, path.c_str(), OpenGLPrism::kSpriteKey, false));
+    LoadBitmapSprite(5, {8, 8, 24, false, {}, [](int, int y) {
+                             return y < 4 ? TestRgb{255, 0, 0} : TestRgb{0, 0, 255};
+                         }});
     DrawSquare(5, 0x808080);  // the corners' colour modulates the texture
     EXPECT_PRED2(Near, PixelAt(30, 15), (Rgb{128, 0, 0}));
     EXPECT_PRED2(Near, PixelAt(30, 45), (Rgb{0, 0, 128}));

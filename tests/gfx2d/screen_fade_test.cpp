@@ -3,13 +3,12 @@
 
 #include <fstream>
 #include <string>
-#include <vector>
 
 #include "morvane.h"
 #include "platform/temp_folder.h"
 #include "support/bitmap_writer.h"
 #include "support/drawing_test.h"
-#include "support/error_log_lines.h"
+#include "support/program_end.h"
 
 namespace {
 
@@ -24,23 +23,20 @@ protected:
 
 TEST_F(ScreenFade, FadesOverFiftyTwoFramesToABitmapThatStaysAsTheBackground) {
     const std::string path = PrivateTempFolder() + "green.bmp";
-    WriteBitmap(path, {100, 70, 24, false, {}, [](int, int) { return TestRgb{0, 200, 0}; }});
+    WriteBitmap(path, SolidBitmap(100, 70, {0, 200, 0}));
     FILLRECT(0, 0, 640, 480, kBlueColour);  // the picture so far
     ALPHAMODE(0.5);
     const long swaps = __hWnd->SwapCount();
     BLENDSCREEN(path.c_str());
     EXPECT_EQ(__hWnd->SwapCount(), swaps + 52);
-    EXPECT_EQ(PixelAt(0, 0), kGreen);
-    EXPECT_EQ(PixelAt(99, 69), kGreen);
-    EXPECT_EQ(PixelAt(100, 10), kBlack);  // the tile beyond the bitmap's edge
-    EXPECT_EQ(PixelAt(300, 300), kBlack);
+    // The tile beyond the bitmap's edge stays black.
+    ExpectPixels({{0, 0, kGreen}, {99, 69, kGreen}, {100, 10, kBlack}, {300, 300, kBlack}});
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
     EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
     EXPECT_FLOAT_EQ(pPrism->ColorIntensity(), 1.0f);
 
     SHOWSCREEN();  // every following frame starts on the bitmap
-    EXPECT_EQ(PixelAt(50, 35), kGreen);
-    EXPECT_EQ(PixelAt(300, 300), kBlack);
+    ExpectPixels({{50, 35, kGreen}, {300, 300, kBlack}});
 }
 
 TEST_F(ScreenFade, AMissingFileChangesNothing) {
@@ -58,14 +54,7 @@ using ScreenFadeDeathTest = ScreenFade;
 TEST_F(ScreenFadeDeathTest, AFileThatIsNotABitmapEndsTheProgramWithError3) {
     const std::string path = PrivateTempFolder() + "not a picture.bmp";
     std::ofstream(path) << "plain text, not a bitmap";
-    DeleteErrorLog();
-    EXPECT_EXIT(
-        {
-            __QV_DEBUG = 1;
-            BLENDSCREEN(path.c_str());
-        },
-        testing::ExitedWithCode(0), "");
-    EXPECT_EQ(LastErrorLogLines(5), (std::vector<std::string>{"-End On Line", "3", "0", "0", "0"}));
+    ExpectProgramEndsWithError(3, [&] { BLENDSCREEN(path.c_str()); });
 }
 
 }  // namespace

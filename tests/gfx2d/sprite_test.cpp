@@ -1,29 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <string>
 
 #include "morvane.h"
+#include "platform/temp_folder.h"
 #include "support/bitmap_writer.h"
 #include "support/drawing_test.h"
 
 namespace {
 
-std::string TempPath(const std::string& name) {
-    return std::string(std::getenv("TMPDIR")) + "/" + name;
-}
-
-// Loads a bitmap into a sprite slot, as LOADSPRITE does once the name is resolved.
-void LoadTestSprite(int slot, const TestBitmap& bitmap) {
-    const std::string path = TempPath("sprite" + std::to_string(slot) + ".bmp");
-    WriteBitmap(path, bitmap);
-    ASSERT_TRUE(pPrism->LoadSprite(slot, path.c_str(), OpenGLPrism::kSpriteKey, false));
-}
-
-TestBitmap Solid(int width, int height, TestRgb colour) {
-    return {width, height, 24, false, {}, [colour](int, int) { return colour; }};
-}
+using Size = std::pair<int, int>;
 
 // Red in the top half, white in the bottom half.
 TestBitmap TopRed(int width, int height) {
@@ -34,60 +21,54 @@ TestBitmap TopRed(int width, int height) {
                 return y < height / 2 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255}; }};
 }
 
+GLint BoundTextureSize(int slot, GLenum side) {
+    pPrism->SetTexture3D(slot, -1, 0);
+    GLint size = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, side, &size);
+    return size;
+}
+
 using Sprites = DrawingTest;
 
 TEST_F(Sprites, ASpriteCoversItsImageFromTheTopLeft) {
-    LoadTestSprite(1, Solid(32, 32, {255, 0, 0}));
+    LoadBitmapSprite(1, SolidBitmap(32, 32, {255, 0, 0}));
     SPRITE(1, 0, 0);
-    EXPECT_EQ(PixelAt(0, 0), kRed);
-    EXPECT_EQ(PixelAt(31, 31), kRed);
-    EXPECT_EQ(PixelAt(32, 31), kBlack);
-    EXPECT_EQ(PixelAt(31, 32), kBlack);
     SPRITE(1, 100.9, 50);
-    EXPECT_EQ(PixelAt(100, 50), kRed);
-    EXPECT_EQ(PixelAt(99, 50), kBlack);
+    ExpectPixels({{0, 0, kRed},
+                  {31, 31, kRed},
+                  {32, 31, kBlack},
+                  {31, 32, kBlack},
+                  {100, 50, kRed},
+                  {99, 50, kBlack}});
 }
 
 TEST_F(Sprites, TexturesArePowersOfTwoAndSizesAreTheImages) {
-    LoadTestSprite(2, Solid(100, 50, {0, 0, 255}));
-    int width, height;
-    pPrism->GetSpriteSize(2, width, height);
-    EXPECT_EQ(width, 100);
-    EXPECT_EQ(height, 50);
-    pPrism->SetTexture3D(2, -1, 0);
-    GLint texture_width = 0, texture_height = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &texture_width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &texture_height);
-    EXPECT_EQ(texture_width, 128);
-    EXPECT_EQ(texture_height, 64);
+    LoadBitmapSprite(2, SolidBitmap(100, 50, {0, 0, 255}));
+    EXPECT_EQ(SpriteSize(2), Size(100, 50));
+    EXPECT_EQ(BoundTextureSize(2, GL_TEXTURE_WIDTH), 128);
+    EXPECT_EQ(BoundTextureSize(2, GL_TEXTURE_HEIGHT), 64);
     SPRITE(2, 0, 0);  // only the image part of the texture is drawn
     EXPECT_EQ(CountInRow(10, 0, 200, Rgb{0, 0, 255}), 100);
-
-    LoadTestSprite(3, Solid(1, 1, {0, 255, 0}));
-    pPrism->SetTexture3D(3, -1, 0);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &texture_width);
-    EXPECT_EQ(texture_width, 1);
+    LoadBitmapSprite(3, SolidBitmap(1, 1, {0, 255, 0}));
+    EXPECT_EQ(BoundTextureSize(3, GL_TEXTURE_WIDTH), 1);
 }
 
 TEST_F(Sprites, TheKeyColourIsTransparentAndItsNeighbourIsNot) {
-    LoadTestSprite(4, {3, 1, 24, false, {}, [](int x, int) {
-                           return x == 0 ? TestRgb{255, 0, 128} : TestRgb{255, 0, 127};
-                       }});
+    LoadBitmapSprite(4, {3, 1, 24, false, {}, [](int x, int) {
+                             return x == 0 ? TestRgb{255, 0, 128} : TestRgb{255, 0, 127};
+                         }});
     STRETCHSPRITE(4, 0, 0, 30, 10);  // ten pixels a texel
-    EXPECT_EQ(PixelAt(2, 5), kBlack);
-    EXPECT_EQ(PixelAt(15, 5), (Rgb{255, 0, 127}));
+    ExpectPixels({{2, 5, kBlack}, {15, 5, {255, 0, 127}}});
 }
 
 TEST_F(Sprites, TopDownBitmapsAppearUpsideDown) {
-    LoadTestSprite(5, TopRed(8, 8));
+    LoadBitmapSprite(5, TopRed(8, 8));
     TestBitmap flipped = TopRed(8, 8);
     flipped.top_down = true;
-    LoadTestSprite(6, flipped);
+    LoadBitmapSprite(6, flipped);
     SPRITE(5, 0, 0);
     SPRITE(6, 20, 0);
-    EXPECT_EQ(PixelAt(3, 1), kRed);
-    EXPECT_EQ(PixelAt(23, 1), kWhite);
-    EXPECT_EQ(PixelAt(23, 6), kRed);
+    ExpectPixels({{3, 1, kRed}, {23, 1, kWhite}, {23, 6, kRed}});
 }
 
 TEST_F(Sprites, AnUnloadedOrOutOfRangeSlotDrawsNothing) {
@@ -97,94 +78,84 @@ TEST_F(Sprites, AnUnloadedOrOutOfRangeSlotDrawsNothing) {
     STRETCHSPRITE(1e9, 0, 0, 50, 50);
     EXPECT_EQ(PixelAt(0, 0), kBlack);
     EXPECT_FALSE(pPrism->LoadSprite(4095, "x.bmp", 0, false));
-    EXPECT_FALSE(pPrism->LoadSprite(9, (TempPath("missing.bmp")).c_str(), 0, false));
+    EXPECT_FALSE(pPrism->LoadSprite(9, (PrivateTempFolder() + "missing.bmp").c_str(), 0, false));
 }
 
 TEST_F(Sprites, AFileWithHeadersButNoPixelsKeepsItsSizes) {
-    const std::string path = TempPath("short.bmp");
-    std::vector<std::uint8_t> bytes = BitmapBytes(Solid(16, 16, {9, 9, 9}));
+    const std::string path = PrivateTempFolder() + "short.bmp";
+    std::vector<std::uint8_t> bytes = BitmapBytes(SolidBitmap(16, 16, {9, 9, 9}));
     bytes.resize(100);
     WriteBytes(path, bytes);
     EXPECT_TRUE(pPrism->LoadSprite(7, path.c_str(), OpenGLPrism::kSpriteKey, false));
-    int width, height;
-    pPrism->GetSpriteSize(7, width, height);
-    EXPECT_EQ(width, 16);
+    EXPECT_EQ(SpriteSize(7).first, 16);
     SPRITE(7, 0, 0);  // no texture: nothing but untextured white would show, and no crash
 }
 
-TEST_F(Sprites, ZoomingKeepsTheCentre) {
-    LoadTestSprite(8, Solid(32, 32, {255, 0, 0}));
-    ZOOMSPRITE(8, 100, 100, 2, 2);
-    EXPECT_EQ(PixelAt(84, 84), kRed);
-    EXPECT_EQ(PixelAt(147, 147), kRed);
-    EXPECT_EQ(PixelAt(83, 84), kBlack);
-    EXPECT_EQ(PixelAt(148, 147), kBlack);
-    glClear(GL_COLOR_BUFFER_BIT);
-    ZOOMSPRITE(8, 100, 100, -2, -2);  // the factors' signs do not matter
-    EXPECT_EQ(PixelAt(84, 84), kRed);
-    EXPECT_EQ(PixelAt(147, 147), kRed);
+TEST_F(Sprites, ZoomingKeepsTheCentreWhateverTheFactorsSigns) {
+    LoadBitmapSprite(8, SolidBitmap(32, 32, {255, 0, 0}));
+    for (const double factor : {2.0, -2.0}) {
+        SCOPED_TRACE(factor);
+        glClear(GL_COLOR_BUFFER_BIT);
+        ZOOMSPRITE(8, 100, 100, factor, factor);
+        ExpectPixels({{84, 84, kRed}, {147, 147, kRed}, {83, 84, kBlack}, {148, 147, kBlack}});
+    }
 }
 
 TEST_F(Sprites, StretchingWithOneNegativeSideDrawsNothingAndTwoTurnIt) {
-    LoadTestSprite(9, TopRed(10, 10));
+    LoadBitmapSprite(9, TopRed(10, 10));
     STRETCHSPRITE(9, 50, 50, -10, 10);
     EXPECT_EQ(CountInRow(52, 30, 70, kRed) + CountInRow(52, 30, 70, kWhite), 0);
     STRETCHSPRITE(9, 50, 50, -10, -10);  // turned by 180 degrees about (50, 50)
-    EXPECT_EQ(PixelAt(45, 42), kWhite);
-    EXPECT_EQ(PixelAt(45, 48), kRed);
+    ExpectPixels({{45, 42, kWhite}, {45, 48, kRed}});
 }
 
 TEST_F(Sprites, RotationsTurnAboutTheCentre) {
-    LoadTestSprite(10, TopRed(20, 20));
+    LoadBitmapSprite(10, TopRed(20, 20));
     ROTOSPRITE(10, 100, 100, 90);  // counter-clockwise: the top goes to the left
-    EXPECT_EQ(PixelAt(103, 110), kRed);
-    EXPECT_EQ(PixelAt(116, 110), kWhite);
-
+    ExpectPixels({{103, 110, kRed}, {116, 110, kWhite}});
     glClear(GL_COLOR_BUFFER_BIT);
     ROTOZOOMSPRITE(10, 100, 100, -90, 1);  // as 270: the top goes to the right
-    EXPECT_EQ(PixelAt(116, 110), kRed);
-    EXPECT_EQ(PixelAt(103, 110), kWhite);
-
+    ExpectPixels({{116, 110, kRed}, {103, 110, kWhite}});
     glClear(GL_COLOR_BUFFER_BIT);
     ROTOZOOMSPRITE(10, 100, 100, 0, 0);  // a zoom of 0 draws at the normal size
     EXPECT_EQ(CountInRow(115, 80, 140, kWhite), 20);
     glClear(GL_COLOR_BUFFER_BIT);
     ROTOZOOMSPRITE(10, 100, 100, 0, 2);  // 40 x 40 about the same centre
     EXPECT_EQ(80 - CountInRow(105, 70, 150, kBlack), 40);
-    EXPECT_EQ(PixelAt(91, 91), kRed);
-    EXPECT_EQ(PixelAt(128, 128), kWhite);
+    ExpectPixels({{91, 91, kRed}, {128, 128, kWhite}});
 }
 
 TEST_F(Sprites, GrabbedSpritesCopyThePicture) {
-    LoadTestSprite(11, TopRed(16, 16));
+    LoadBitmapSprite(11, TopRed(16, 16));
     SPRITE(11, 10, 10);
     GRABSPRITE(12, 10, 10, 16, 16);
-    int width, height;
-    pPrism->GetSpriteSize(12, width, height);
-    EXPECT_EQ(width, 16);
+    EXPECT_EQ(SpriteSize(12).first, 16);
     glClear(GL_COLOR_BUFFER_BIT);
     SPRITE(12, 200, 100);
-    EXPECT_EQ(PixelAt(205, 102), kRed);
-    EXPECT_EQ(PixelAt(205, 113), kWhite);
+    ExpectPixels({{205, 102, kRed}, {205, 113, kWhite}});
 }
 
 TEST_F(Sprites, PixelCollisionTestsOpaquePixelsOfTheImages) {
-    LoadTestSprite(13, Solid(10, 10, {1, 1, 1}));
-    EXPECT_EQ(SPRCOLL(13, 0, 0, 13, 5, 5), 1);
-    EXPECT_EQ(SPRCOLL(13, 0, 0, 13, 10, 0), 0);  // side by side, touching
-    EXPECT_EQ(SPRCOLL(13, 0, 0, 13, 0, 10), 0);
-    EXPECT_EQ(SPRCOLL(13, 0, 0, 13, 9, 9), 1);
-    EXPECT_EQ(SPRCOLL(13, 0, 0, 700, 0, 0), 0);  // an empty slot collides with nothing
-    EXPECT_EQ(SPRCOLL(13, 0, 0, -4, 0, 0), 0);
-
-    // Only the top rows are opaque: sprites overlapping in their bottom rows do not collide.
-    LoadTestSprite(14, {10, 10, 24, false, {}, [](int, int y) {
-                            return y < 3 ? TestRgb{1, 1, 1} : TestRgb{255, 0, 128};
-                        }});
-    EXPECT_EQ(SPRCOLL(14, 0, 0, 14, 0, 1), 1);
-    EXPECT_EQ(SPRCOLL(14, 0, 0, 13, 0, 2), 1);
-    EXPECT_EQ(SPRCOLL(14, 0, 0, 13, 0, 3), 0);
-    EXPECT_EQ(SPRCOLL(14, 0, 0, 14, 0, 3), 0);
+    LoadBitmapSprite(13, SolidBitmap(10, 10, {1, 1, 1}));
+    // Only the top rows of 14 are opaque: sprites overlapping in its bottom rows do not collide.
+    LoadBitmapSprite(14, {10, 10, 24, false, {}, [](int, int y) {
+                              return y < 3 ? TestRgb{1, 1, 1} : TestRgb{255, 0, 128};
+                          }});
+    // The second sprite and its place, against the first at (0, 0); side by
+    // side, touching, is no collision, and an empty slot collides with nothing.
+    const std::array<std::array<int, 5>, 10> cases{{{13, 13, 5, 5, 1},
+                                                    {13, 13, 10, 0, 0},
+                                                    {13, 13, 0, 10, 0},
+                                                    {13, 13, 9, 9, 1},
+                                                    {13, 700, 0, 0, 0},
+                                                    {13, -4, 0, 0, 0},
+                                                    {14, 14, 0, 1, 1},
+                                                    {14, 13, 0, 2, 1},
+                                                    {14, 13, 0, 3, 0},
+                                                    {14, 14, 0, 3, 0}}};
+    for (const auto& [first, second, x, y, expected] : cases)
+        EXPECT_EQ(SPRCOLL(first, 0, 0, second, x, y), expected)
+            << first << " with " << second << " at " << x << ", " << y;
 }
 
 TEST(BoxCollision, ClosedIntervalsOfNormalisedBoxes) {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <string>
 
 #include "gfx3d/mesh_test_objects.h"
+#include "platform/temp_folder.h"
 
 namespace {
 
@@ -43,11 +43,6 @@ void PutI32(Bytes& bytes, std::size_t at, std::int32_t value) {
 void ExpectEmpty(const MeshObject& mesh) {
     EXPECT_TRUE(mesh.frames.Empty() && mesh.colours.Empty() && mesh.u.Empty() && mesh.v.Empty());
     EXPECT_EQ(mesh.normalsValid, 0);
-}
-
-std::string TempPath(const char* name) {
-    const char* folder = std::getenv("TMPDIR");
-    return std::string(folder != nullptr ? folder : "/tmp") + "/" + name;
 }
 
 TEST(DddFile, LayoutIsLittleEndianWithoutPadding) {
@@ -151,9 +146,9 @@ TEST(DddFile, EmptyObjectsAndFileFailures) {
     EXPECT_TRUE(mesh.LoadFromBytes(empty));
     EXPECT_TRUE(mesh.frames.Empty());
 
-    EXPECT_FALSE(mesh.Load(TempPath("no-such-object.ddd")));
-    EXPECT_FALSE(mesh.Load(TempPath("")));  // a folder, not a file
-    EXPECT_FALSE(TwoFrameObject().Save(TempPath("no-such-folder/object.ddd")));
+    EXPECT_FALSE(mesh.Load(PrivateTempFolder() + "no-such-object.ddd"));
+    EXPECT_FALSE(mesh.Load(PrivateTempFolder()));  // a folder, not a file
+    EXPECT_FALSE(TwoFrameObject().Save(PrivateTempFolder() + "no-such-folder/object.ddd"));
 }
 
 }  // namespace

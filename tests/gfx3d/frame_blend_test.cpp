@@ -82,14 +82,12 @@ TEST(FrameBlend, BumpLightVectorsEncodeTheLightDirectionInTangentSpace) {
     std::copy(tangent, tangent + 3, vertex.tangent);
     std::copy(binormal, binormal + 3, vertex.binormal);
     BlendWorkVertices(mesh, {0, 0, 0});
-    mesh.work[0].normal[0] = 0;
-    mesh.work[0].normal[1] = 0;
+    std::fill_n(mesh.work[0].normal, 3, 0.0f);
     mesh.work[0].normal[2] = 1;
     // The light straight along the tangent from the vertex at (0, 0, 0).
     SetBumpLightVectors(mesh, 0, {10, 0, 0});
-    EXPECT_NEAR(mesh.work[0].light[0], 1.0, 1e-6);
-    EXPECT_NEAR(mesh.work[0].light[1], 0.5, 1e-6);
-    EXPECT_NEAR(mesh.work[0].light[2], 0.5, 1e-6);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(mesh.work[0].light[i], i == 0 ? 1.0 : 0.5, 1e-6) << i;
 }
 
 }  // namespace

@@ -43,11 +43,8 @@ TEST(Packing, ColoursShareEntriesMarkersHaveTheirOwnAndThe257thWraps) {
     UserObjectNewGroup(mesh, kGroupFan);
     UserObjectNewGroup(mesh, kGroupTriangles);
     UserObjectEnd(mesh, 0);
-    ASSERT_EQ(mesh.colours.Count(), 4);
-    EXPECT_EQ(mesh.colours[0], kMarkerStrip);
-    EXPECT_EQ(mesh.colours[1], 0x00FF0000u);
-    EXPECT_EQ(mesh.colours[2], kMarkerFan);
-    EXPECT_EQ(mesh.colours[3], kMarkerTriangles);
+    EXPECT_EQ(std::vector(mesh.colours.begin(), mesh.colours.end()),
+              (std::vector<std::uint32_t>{kMarkerStrip, 0x00FF0000u, kMarkerFan, kMarkerTriangles}));
     EXPECT_EQ(mesh.frames[0].packed[2].colour, 1);
 
     TestGroup many;

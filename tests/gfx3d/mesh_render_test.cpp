@@ -40,8 +40,7 @@ TEST_F(MeshRender, ATexturedSquareCoversItsPixelsWithTheImageUpright) {
     // The same through vertex arrays: half of the only frame blended with itself.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     X_DRAWANIM(1, 0, 0, 0.5, 0);
-    EXPECT_EQ(PixelAt(260, 180), kRed);
-    EXPECT_EQ(PixelAt(380, 300), kWhite);
+    ExpectPixels({{260, 180, kRed}, {380, 300, kWhite}});
 }
 
 TEST_F(MeshRender, VertexColoursAreDrawnOnlyWhenTheObjectHasSome) {
@@ -65,21 +64,18 @@ TEST_F(MeshRender, TheObjectTransformPlacesTheObject) {
     X_SCALING(0.5, 0.5, 0.5);
     X_MOVEMENT(4, 0, 0);
     X_DRAWOBJ(1, 0);
-    EXPECT_EQ(PixelAt(ScreenX(4), 240), kWhite);
-    EXPECT_EQ(PixelAt(ScreenX(5.2), 240), kBlack);
-    EXPECT_EQ(PixelAt(ScreenX(2.8), 240), kBlack);
+    ExpectPixels({{ScreenX(4), 240, kWhite}, {ScreenX(5.2), 240, kBlack}, {ScreenX(2.8), 240, kBlack}});
 }
 
 TEST_F(MeshRender, TheNearerOfTwoObjectsStaysWhateverTheOrder) {
     BuildSquare(1, 0, 0, 0, 2, 0x0000FF);
     BuildSquare(2, 0, 0, 2, 2, 0x00FF00);
-    X_DRAWOBJ(2, 0);
-    X_DRAWOBJ(1, 0);
-    EXPECT_EQ(PixelAt(320, 240), kGreen);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    X_DRAWOBJ(1, 0);
-    X_DRAWOBJ(2, 0);
-    EXPECT_EQ(PixelAt(320, 240), kGreen);
+    for (const auto& [first, second] : {std::pair{2, 1}, {1, 2}}) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        X_DRAWOBJ(first, 0);
+        X_DRAWOBJ(second, 0);
+        EXPECT_EQ(PixelAt(320, 240), kGreen) << first << " first";
+    }
 }
 
 TEST_F(MeshRender, CullModeOneHidesCounterClockwiseFaces) {
@@ -171,9 +167,8 @@ TEST_F(MeshRender, ALongerFrameGetsAVertexBufferLargeEnoughForIt) {
         UserObjectAddVertex(mesh, static_cast<float>(x), static_cast<float>(y), 0, 0, 0, 0xFFFFFF);
     POLY_FRAME& small = (mesh.frames.Add(POLY_FRAME{}), mesh.frames.Last());
     AddRawVertex(small, 0, 0, kMarkerTriangles);
-    AddRawVertex(small, -1, 1);
-    AddRawVertex(small, -1, -1);
-    AddRawVertex(small, 0, 1);
+    for (const auto& [x, y] : {std::pair{-1, 1}, {-1, -1}, {0, 1}})
+        AddRawVertex(small, x, y);
     POLY_FRAME& band = (mesh.frames.Add(POLY_FRAME{}), mesh.frames.Last());
     AddRawVertex(band, 0, 0, kMarkerStrip);
     for (int i = 0; i <= 10; ++i) {
@@ -189,8 +184,7 @@ TEST_F(MeshRender, ALongerFrameGetsAVertexBufferLargeEnoughForIt) {
     EXPECT_EQ(CountInRow(240, ScreenX(-4.5), ScreenX(4.5) + 1, kWhite), ScreenX(4.5) + 1 - ScreenX(-4.5));
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     X_DRAWOBJ(7, 1);  // the shorter list refills the larger buffer
-    EXPECT_EQ(PixelAt(ScreenX(-0.8), 240), kWhite);
-    EXPECT_EQ(PixelAt(ScreenX(2), 240), kBlack);
+    ExpectPixels({{ScreenX(-0.8), 240, kWhite}, {ScreenX(2), 240, kBlack}});
 }
 
 bool HasExtension(const char* name) {
@@ -200,8 +194,9 @@ bool HasExtension(const char* name) {
 
 TEST_F(MeshRender, TheBumpLightShadesThroughTheNormalMapAndTheTexture) {
     if (!HasExtension("GL_EXT_texture_env_dot3")) GTEST_SKIP() << "no dot3 texture combiner";
-    LoadSolidSprite(60, {128, 128, 255});  // the normal map: straight out of the surface
-    LoadSolidSprite(61, {255, 0, 0});
+    LoadBitmapSprite(60,
+                     SolidBitmap(64, 64, {128, 128, 255}));  // the normal map: straight out of the surface
+    LoadBitmapSprite(61, SolidBitmap(64, 64, {255, 0, 0}));
     BuildSquare(1, 0, 0, 0, 5);
     X_SETTEXTURE(61, 60);
     // The bump light is placed in eye coordinates: here far behind the

@@ -1,11 +1,11 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "gfx3d/bump_mapping.h"
 #include "gfx3d/scene_fixture.h"
 #include "support/drawing_test.h"
-#include "support/error_log_lines.h"
 
 namespace {
 
@@ -20,10 +20,31 @@ Vec3 Transformed(Vec3 point) {
     return TransformPoint(matrix, point);
 }
 
-void ExpectNear(Vec3 actual, Vec3 expected) {
-    EXPECT_NEAR(actual.x, expected.x, 1e-5);
-    EXPECT_NEAR(actual.y, expected.y, 1e-5);
-    EXPECT_NEAR(actual.z, expected.z, 1e-5);
+void ExpectNear(Vec3 actual, Vec3 expected, double tolerance = 1e-5) {
+    EXPECT_NEAR(actual.x, expected.x, tolerance);
+    EXPECT_NEAR(actual.y, expected.y, tolerance);
+    EXPECT_NEAR(actual.z, expected.z, tolerance);
+}
+
+// The window position and depth that a world point is drawn at.
+Vec3 OnScreen(double x, double y, double z) {
+    double sx = -1, sy = -1, sz = -1;
+    X_WORLD2SCREEN(x, y, z, sx, sy, sz);
+    return {static_cast<float>(sx), static_cast<float>(sy), static_cast<float>(sz)};
+}
+
+// The first `count` numbers of a value of an OpenGL light.
+std::vector<float> LightValue(GLenum light, GLenum name, int count) {
+    std::vector<float> value(4, -1);
+    glGetLightfv(light, name, value.data());
+    value.resize(static_cast<std::size_t>(count));
+    return value;
+}
+
+GLint FrontFace() {
+    GLint front = 0;
+    glGetIntegerv(GL_FRONT_FACE, &front);
+    return front;
 }
 
 TEST(LookAt, RowsAreSideUpAndBackward) {
@@ -54,9 +75,7 @@ TEST(Projection, FollowsTheMatricesAndCountsYFromTheTop) {
     float sx = -1, sy = -1, sz = -1;
     ASSERT_TRUE(Ztglu_Project(0.5f, 0.5f, -2, identity, perspective, viewport, sx, sy, sz));
     // n = (0.25, 0.25, -1): x = 100 + 200 * 1.25 / 2; y = 100 - (1.25 * 100 / 2 + 50); depth 0.
-    EXPECT_FLOAT_EQ(sx, 225);
-    EXPECT_FLOAT_EQ(sy, -12.5f);
-    EXPECT_FLOAT_EQ(sz, 0);
+    ExpectNear({sx, sy, sz}, {225, -12.5f, 0});
     EXPECT_FALSE(Ztglu_Project(1, 1, 0, identity, perspective, viewport, sx, sy, sz));
     EXPECT_FLOAT_EQ(sx, 225);  // unchanged
 }
@@ -72,20 +91,12 @@ TEST(BumpLight, InverseTransformUndoesScaleRotationAndMove) {
 }
 
 TEST_F(Scene, TheWorldProjectsToTheWindow) {
-    double sx = -1, sy = -1, sz = -1;
-    X_WORLD2SCREEN(0, 0, 0, sx, sy, sz);
-    EXPECT_NEAR(sx, 320, 1e-3);
-    EXPECT_NEAR(sy, 240, 1e-3);
     // Depth of eye distance 10 between planes 1 and 100: (1 + (101 * 10 - 200) / 990) / 2.
-    EXPECT_NEAR(sz, 0.5 * (1 + 810.0 / 990.0), 1e-5);
-    X_WORLD2SCREEN(5, 5, 0, sx, sy, sz);
-    EXPECT_NEAR(sx, 440, 1e-3);
-    EXPECT_NEAR(sy, 120, 1e-3);
-    X_WORLD2SCREEN(-2.5, -5, 0, sx, sy, sz);
-    EXPECT_NEAR(sx, 260, 1e-3);
-    EXPECT_NEAR(sy, 360, 1e-3);
-    X_WORLD2SCREEN(3, 0, 10, sx, sy, sz);  // in the camera's plane
-    EXPECT_NEAR(sx, 260, 1e-3);
+    const float depth = 0.5f * (1 + 810.0f / 990.0f);
+    ExpectNear(OnScreen(0, 0, 0), {320, 240, depth}, 1e-3);
+    ExpectNear(OnScreen(5, 5, 0), {440, 120, depth}, 1e-3);
+    ExpectNear(OnScreen(-2.5, -5, 0), {260, 360, depth}, 1e-3);
+    EXPECT_EQ(OnScreen(3, 0, 10).x, -1);  // in the camera's plane: left as it was
 }
 
 TEST_F(Scene, TheCameraResetsTheTransformAndLeavesTheChosenCullMode) {
@@ -108,20 +119,16 @@ TEST_F(Scene, TheCameraResetsTheTransformAndLeavesTheChosenCullMode) {
     EXPECT_EQ(current_cullmode, 1);
     X_SPRITE(-1, 0, 0, 0, 1);
     EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
-    GLint front = 0;
-    glGetIntegerv(GL_FRONT_FACE, &front);
-    EXPECT_EQ(front, GL_CW);
+    EXPECT_EQ(FrontFace(), GL_CW);
 }
 
 TEST_F(Scene, CullModesTakeTheSignOfTheNumber) {
-    GLint front = 0;
     X_CULLMODE(0.5);
     EXPECT_EQ(current_cullmode, 1);
     X_CULLMODE(-0.1);
     EXPECT_EQ(current_cullmode, -1);
     EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
-    glGetIntegerv(GL_FRONT_FACE, &front);
-    EXPECT_EQ(front, GL_CCW);
+    EXPECT_EQ(FrontFace(), GL_CCW);
     X_CULLMODE(0);
     EXPECT_EQ(current_cullmode, 0);
     EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
@@ -165,32 +172,21 @@ TEST_F(Scene, SpotLightsAreNumberedModuloEightAndCutOffZeroSwitchesThemOff) {
     X_SPOT_LT(9, 0x0000FF, 1, 2, 3, 0, 0, -1, 30);
     EXPECT_TRUE(glIsEnabled(GL_LIGHT1));
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    float value[4];
-    glGetLightfv(GL_LIGHT1, GL_DIFFUSE, value);
-    EXPECT_EQ(value[0], 1);
-    EXPECT_EQ(value[1], 0);
-    glGetLightfv(GL_LIGHT1, GL_SPOT_CUTOFF, value);
-    EXPECT_EQ(value[0], 30);
-    glGetLightfv(GL_LIGHT1, GL_POSITION, value);
-    EXPECT_EQ(value[2], 3);
-    EXPECT_EQ(value[3], 1);
+    EXPECT_EQ(LightValue(GL_LIGHT1, GL_DIFFUSE, 3), (std::vector<float>{1, 0, 0}));
+    EXPECT_EQ(LightValue(GL_LIGHT1, GL_SPOT_CUTOFF, 1)[0], 30);
+    EXPECT_EQ(LightValue(GL_LIGHT1, GL_POSITION, 4), (std::vector<float>{1, 2, 3, 1}));
 
     // 180 degrees: light from far away along the direction, without a cone.
     X_SPOT_LT(1, 0xFFFFFF, 1, 2, 3, 0, -1, 0, 180);
-    glGetLightfv(GL_LIGHT1, GL_POSITION, value);
-    EXPECT_EQ(value[1], 1);
-    EXPECT_EQ(value[3], 0);
-    glGetLightfv(GL_LIGHT1, GL_SPOT_CUTOFF, value);
-    EXPECT_EQ(value[0], 180);
+    EXPECT_EQ(LightValue(GL_LIGHT1, GL_POSITION, 4), (std::vector<float>{0, 1, 0, 0}));
+    EXPECT_EQ(LightValue(GL_LIGHT1, GL_SPOT_CUTOFF, 1)[0], 180);
 
     X_SPOT_LT(-7, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0);  // -7 is light 1 too
     EXPECT_FALSE(glIsEnabled(GL_LIGHT1));
 
     X_AMBIENT_LT(10, 0x00FF00);
     EXPECT_TRUE(glIsEnabled(GL_LIGHT2));
-    glGetLightfv(GL_LIGHT2, GL_AMBIENT, value);
-    EXPECT_EQ(value[1], 1);
-    EXPECT_EQ(value[0], 0);
+    EXPECT_EQ(LightValue(GL_LIGHT2, GL_AMBIENT, 3), (std::vector<float>{0, 1, 0}));
     glDisable(GL_LIGHT2);
 }
 
@@ -227,11 +223,9 @@ TEST_F(Scene, InDebugModeALightIsMarkedWithItsDirection) {
 // point, 2 units wide and 1 tall, facing the camera from any side: seen from
 // 10 units away it covers the same pixels.
 TEST_F(Scene, ABillboardFacesTheCameraAtTheSpritesSize) {
-    const std::string path = TempPath("billboard.bmp");
-    WriteBitmap(path, {64, 32, 24, false, {}, [](int, int y) {
-                           return y < 16 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255};
-                       }});
-    ASSERT_TRUE(pPrism->LoadSprite(40, path.c_str(), OpenGLPrism::kSpriteKey, false));
+    LoadBitmapSprite(40, {64, 32, 24, false, {}, [](int, int y) {
+                              return y < 16 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255};
+                          }});
     for (const auto& [x, y, z] : {std::array{0, 0, 10}, {10, 0, 0}, {0, 6, 8}, {-6, 0, -8}}) {
         SCOPED_TRACE(testing::Message() << "camera at " << x << ", " << y << ", " << z);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

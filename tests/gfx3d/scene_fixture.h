@@ -6,16 +6,17 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "morvane.h"
+#include "platform/temp_folder.h"
 #include "support/bitmap_writer.h"
+#include "support/drawing_test.h"
 #include "support/pixels.h"
 #include "support/test_runtime.h"
 
 inline std::string TempPath(const std::string& name) {
-    return std::string(std::getenv("TMPDIR")) + "/" + name;
+    return PrivateTempFolder() + name;
 }
 
 // The window pixel that scene point (x, y, 0) lands on.
@@ -52,11 +53,4 @@ inline void BuildSquare(int n, double x, double y, double z, double half, double
     X_OBJADDVERTEX(x + half, y + half, z, 1, 0, colour);
     X_OBJADDVERTEX(x + half, y - half, z, 1, 1, colour);
     X_OBJEND();
-}
-
-// A bitmap of one colour for a sprite slot, loaded as LOADSPRITE does.
-inline void LoadSolidSprite(int slot, TestRgb colour, int side = 64) {
-    const std::string path = TempPath("solid" + std::to_string(slot) + ".bmp");
-    WriteBitmap(path, {side, side, 24, false, {}, [colour](int, int) { return colour; }});
-    ASSERT_TRUE(pPrism->LoadSprite(slot, path.c_str(), OpenGLPrism::kSpriteKey, false));
 }

@@ -22,6 +22,11 @@ struct TestBitmap {
     std::function<TestRgb(int x, int y)> pixel = [](int, int) { return TestRgb{0, 0, 0}; };
 };
 
+// A bitmap of one colour.
+inline TestBitmap SolidBitmap(int width, int height, TestRgb colour) {
+    return {width, height, 24, false, {}, [colour](int, int) { return colour; }};
+}
+
 inline void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)
         out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));

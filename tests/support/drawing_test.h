@@ -4,9 +4,13 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "morvane.h"
+#include "platform/temp_folder.h"
+#include "support/bitmap_writer.h"
 #include "support/pixels.h"
 #include "support/test_runtime.h"
 
@@ -24,19 +28,45 @@ protected:
     TestRuntime runtime_;
 };
 
-// How many pixels of the rectangle from (x0, y0) to (x1 - 1, y1 - 1) are not black.
-inline int LitPixels(int x0, int y0, int x1, int y1) {
-    const int width = x1 - x0;
-    const int height = y1 - y0;
-    std::vector<unsigned char> rgba(static_cast<std::size_t>(width * height * 4));
+// The RGBA bytes of the rectangle from (x0, y0) to (x1 - 1, y1 - 1), bottom row first.
+inline std::vector<unsigned char> FramePixels(int x0, int y0, int x1, int y1) {
+    std::vector<unsigned char> rgba(static_cast<std::size_t>((x1 - x0) * (y1 - y0) * 4));
     FinishBatchedDrawing();
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x0, pPrism->Height() - y1, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glReadPixels(x0, pPrism->Height() - y1, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return rgba;
+}
+
+// How many pixels of the rectangle from (x0, y0) to (x1 - 1, y1 - 1) are not black.
+inline int LitPixels(int x0, int y0, int x1, int y1) {
+    const std::vector<unsigned char> rgba = FramePixels(x0, y0, x1, y1);
     int lit = 0;
     for (std::size_t i = 0; i < rgba.size(); i += 4)
         lit += rgba[i] != 0 || rgba[i + 1] != 0 || rgba[i + 2] != 0;
     return lit;
+}
+
+// Writes the bitmap to a file and loads it into a sprite slot, as LOADSPRITE
+// does once the name is resolved.
+inline void LoadBitmapSprite(int slot, const TestBitmap& bitmap) {
+    const std::string path = PrivateTempFolder() + "sprite" + std::to_string(slot) + ".bmp";
+    WriteBitmap(path, bitmap);
+    ASSERT_TRUE(pPrism->LoadSprite(slot, path.c_str(), OpenGLPrism::kSpriteKey, false));
+}
+
+// The width and height of a sprite's image.
+inline std::pair<int, int> SpriteSize(int slot) {
+    int width = -1, height = -1;
+    pPrism->GetSpriteSize(slot, width, height);
+    return {width, height};
+}
+
+// The columns and rows of tiles of a surface (0: the background).
+inline std::pair<int, int> SurfaceGrid(int surface) {
+    int columns = -1, rows = -1;
+    pPrism->GetSurfaceGrid(surface, columns, rows);
+    return {columns, rows};
 }
 
 // Whether every channel is within one step of the expected value (for EXPECT_PRED2).

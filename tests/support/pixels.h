@@ -2,8 +2,10 @@
 #pragma once
 
 #include <GL/gl.h>
+#include <gtest/gtest.h>
 
 #include <array>
+#include <initializer_list>
 
 #include "morvane.h"
 
@@ -21,6 +23,18 @@ inline Rgb PixelAt(int x, int y) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, pPrism->Height() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     return {rgba[0], rgba[1], rgba[2]};
+}
+
+// A pixel of the window and the colour it should have.
+struct PixelIs {
+    int x, y;
+    Rgb colour;
+};
+
+// Expects each pixel to have its colour; a failure names the pixel.
+inline void ExpectPixels(std::initializer_list<PixelIs> pixels) {
+    for (const PixelIs& pixel : pixels)
+        EXPECT_EQ(PixelAt(pixel.x, pixel.y), pixel.colour) << "at (" << pixel.x << ", " << pixel.y << ")";
 }
 
 // How many pixels of row y, from x0 up to (not including) x1, have the colour.
