@@ -41,9 +41,18 @@ void WriteSpriteBitmap(const std::string& path) {
     std::fclose(file);
 }
 
-void DrawCallsPerFrame(benchmark::State& state, long draws_before) {
-    state.counters["draw_calls_per_frame"] =
-        static_cast<double>(pPrism->BatchDraws() - draws_before) / static_cast<double>(state.iterations());
+struct DrawCalls {
+    long all = pPrism->BatchDraws();
+    long nearest = pPrism->NearestDraws();
+};
+
+// The draw calls of a frame, and those of them drawn with nearest filtering.
+void DrawCallsPerFrame(benchmark::State& state, const DrawCalls& before) {
+    const auto per_frame = [&](long calls) {
+        return static_cast<double>(calls) / static_cast<double>(state.iterations());
+    };
+    state.counters["draw_calls_per_frame"] = per_frame(pPrism->BatchDraws() - before.all);
+    state.counters["nearest_calls_per_frame"] = per_frame(pPrism->NearestDraws() - before.nearest);
 }
 
 void BM_SpritesPerFrame(benchmark::State& state) {
@@ -52,7 +61,7 @@ void BM_SpritesPerFrame(benchmark::State& state) {
         std::string(std::getenv("TMPDIR") != nullptr ? std::getenv("TMPDIR") : "/tmp") + "/bench_sprite.bmp";
     WriteSpriteBitmap(path);
     LOADSPRITE(DynStr(path.c_str()), 1);
-    const long draws_before = pPrism->BatchDraws();
+    const DrawCalls draws_before;
     for (auto _ : state) {
         for (int i = 0; i < kPerFrame; ++i)
             SPRITE(1, (i * 37) % 608, (i * 53) % 448);
@@ -71,7 +80,7 @@ BENCHMARK(BM_SpritesPerFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Min
 void BM_CharactersPerFrame(benchmark::State& state) {
     StartBenchRuntime();
     const DynStr line(std::string(100, 'x').replace(0, 26, "abcdefghijklmnopqrstuvwxyz").c_str());
-    const long draws_before = pPrism->BatchDraws();
+    const DrawCalls draws_before;
     for (auto _ : state) {
         for (int row = 0; row < kPerFrame / 100; ++row)
             PRINT(line, 0, (row * 16) % 464);

@@ -33,5 +33,6 @@ void DrawBatch::Draw() {
     if (vertices_.empty()) return;
     DrawVertexArrays(kind_.primitive, vertices_.data(), static_cast<GLsizei>(vertices_.size()));
     vertices_.clear();
+    texel_centres_ = true;
     ++draws_;
 }

@@ -44,6 +44,10 @@ public:
     // A quad of corners counter-clockwise from the bottom left as a fan: the
     // triangles (0, 1, 2) and (0, 2, 3).
     void AddFan(const Vertex2D (&corners)[4]);
+    // Whether every textured quad gathered since the last draw places its
+    // pixel centres on texel centres; a quad that does not says so here.
+    bool SamplesTexelCentres() const { return texel_centres_; }
+    void NoteQuadSampling(bool on_texel_centres) { texel_centres_ = texel_centres_ && on_texel_centres; }
     // Draws the gathered vertices with the OpenGL state in force and empties the batch.
     void Draw();
     // Draw calls made so far.
@@ -52,5 +56,6 @@ public:
 private:
     Kind kind_;
     std::vector<Vertex2D> vertices_;
+    bool texel_centres_ = true;
     long draws_ = 0;
 };

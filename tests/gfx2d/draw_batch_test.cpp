@@ -15,9 +15,17 @@ namespace {
 
 constexpr int kDisc = 21;
 constexpr int kStripes = 22;
+constexpr int kNoise = 23;
 
 std::string SpritePath(int slot) {
     return PrivateTempFolder() + "batch" + std::to_string(slot) + ".bmp";
+}
+
+std::size_t DifferentBytes(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b) {
+    std::size_t different = a.size() > b.size() ? a.size() - b.size() : b.size() - a.size();
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+        different += a[i] != b[i] ? 1 : 0;
+    return different;
 }
 
 std::vector<unsigned char> WholeFrame() {
@@ -33,27 +41,38 @@ class Batching : public DrawingTest {
 protected:
     void SetUp() override {
         DrawingTest::SetUp();
-        // A yellow disc on the key colour, and 37 x 19 (a texture larger than
-        // the image) of blue and green stripes.
+        // A yellow disc on the key colour, 37 x 19 (a texture larger than the
+        // image) of blue and green stripes, and 40 x 24 of colours that change
+        // from each pixel to the next in both directions.
         const auto disc = [](int x, int y) {
             const bool inside = (x - 16) * (x - 16) + (y - 16) * (y - 16) < 200;
             return inside ? TestRgb{255, 255, 0} : TestRgb{255, 0, 128};
         };
         const auto stripes = [](int x, int) { return x % 3 == 0 ? TestRgb{0, 0, 255} : TestRgb{0, 200, 60}; };
         WriteBitmap(SpritePath(kDisc), {32, 32, 24, false, {}, disc});
+        const auto noise = [](int x, int y) {
+            return TestRgb{static_cast<std::uint8_t>(x * 97 + y * 31),
+                           static_cast<std::uint8_t>(x * 13 ^ y * 71),
+                           static_cast<std::uint8_t>(40 + (x + y) % 2 * 200)};
+        };
         WriteBitmap(SpritePath(kStripes), {37, 19, 24, false, {}, stripes});
-        for (const int slot : {kDisc, kStripes})
+        WriteBitmap(SpritePath(kNoise), {40, 24, 24, false, {}, noise});
+        for (const int slot : {kDisc, kStripes, kNoise})
             ASSERT_TRUE(pPrism->LoadSprite(slot, SpritePath(slot).c_str(), OpenGLPrism::kSpriteKey, false));
     }
-    void TearDown() override { pPrism->SetBatching(true); }
+    void TearDown() override {
+        pPrism->SetBatching(true);
+        pPrism->SetNearestWhereExact(true);
+    }
 
-    // Draw calls the batch makes for the drawing.
-    static long DrawCallsFor(const std::function<void()>& draw) {
+    // Draw calls the batch makes for the drawing: all, or those with nearest filtering.
+    static long DrawCallsFor(const std::function<void()>& draw,
+                             long (OpenGLPrism::*calls)() const = &OpenGLPrism::BatchDraws) {
         FinishBatchedDrawing();
-        const long before = pPrism->BatchDraws();
+        const long before = (pPrism->*calls)();
         draw();
         FinishBatchedDrawing();
-        return pPrism->BatchDraws() - before;
+        return (pPrism->*calls)() - before;
     }
 };
 
@@ -99,12 +118,86 @@ TEST_F(Batching, AMixedSceneLooksTheSameBatchedAndUnbatched) {
     const long unbatched_calls = DrawCallsFor(DrawMixedScene);
 
     EXPECT_GT(LitPixels(0, 0, 640, 480), 20000);  // the scene is there to compare
-    ASSERT_EQ(batched.size(), unbatched.size());
-    std::size_t different = 0;
-    for (std::size_t i = 0; i < batched.size(); ++i)
-        different += batched[i] != unbatched[i] ? 1 : 0;
-    EXPECT_EQ(different, 0u);
+    EXPECT_EQ(DifferentBytes(batched, unbatched), 0u);
     EXPECT_LT(batched_calls, unbatched_calls);
+}
+
+// Drawing of its own that moves the 2D projection off whole pixels, or scales it.
+void UnderModelView(const std::function<void()>& transform, const std::function<void()>& draw) {
+    FinishBatchedDrawing();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    transform();
+    draw();
+    FinishBatchedDrawing();
+    glPopMatrix();
+}
+
+void ShiftHalfAPixel() {
+    glTranslatef(0.5f, -0.25f, 0);
+}
+void ScaleTwice() {
+    glScalef(2, 2, 1);
+}
+
+// Quads on texel centres (unscaled sprites and text, in the window and in a
+// viewport) among quads off them: stretched and zoomed sprites, and sprites
+// and text under a shifted or scaled projection.
+void DrawSamplingScene() {
+    for (int i = 0; i < 30; ++i)
+        SPRITE(i % 3 == 0 ? kStripes : (i % 3 == 1 ? kNoise : kDisc), (i * 37) % 600, (i * 53) % 440);
+    STRETCHSPRITE(kNoise, 20, 300, 40, 24);  // at its own size
+    PRINT(LitStr("Texel centres"), 3, 7);
+    STRETCHSPRITE(kNoise, 100, 300, 41, 24);
+    ZOOMSPRITE(kStripes, 200, 300, 1.5, 1.5);
+    VIEWPORT(101, 53, 300, 200);
+    SPRITE(kNoise, 7, 9);
+    PRINT(LitStr("in a viewport"), 0, 40);
+    VIEWPORT(0, 0, 0, 0);
+    UnderModelView(ShiftHalfAPixel, [] {
+        SPRITE(kNoise, 400, 400);
+        PRINT(LitStr("shifted"), 400, 440);
+    });
+    UnderModelView(ScaleTwice, [] { SPRITE(kNoise, 250, 150); });
+}
+
+TEST_F(Batching, NearestFilteringOnTexelCentresKeepsEveryPixel) {
+    const long nearest_calls = DrawCallsFor(DrawSamplingScene, &OpenGLPrism::NearestDraws);
+    const std::vector<unsigned char> fast = WholeFrame();
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    pPrism->SetNearestWhereExact(false);
+    DrawSamplingScene();
+    const std::vector<unsigned char> general = WholeFrame();
+
+    EXPECT_GE(nearest_calls, 3);  // the fast path was taken
+    EXPECT_GT(LitPixels(0, 0, 640, 480), 20000);
+    EXPECT_EQ(DifferentBytes(fast, general), 0u);
+}
+
+TEST_F(Batching, NearestFilteringOnlyWhereEveryQuadSamplesTexelCentres) {
+    const struct {
+        const char* what;
+        std::function<void()> draw;
+        long nearest_calls;
+    } cases[] = {
+        {"unscaled sprites of an image smaller than its texture", [] { SPRITE(kStripes, 3, 4); }, 1},
+        {"a sprite stretched to its own size", [] { STRETCHSPRITE(kNoise, 3, 4, 40, 24); }, 1},
+        {"text", [] { PRINT(LitStr("text"), 5, 5); }, 1},
+        {"a stretched sprite among unscaled ones",
+         [] {
+             SPRITE(kNoise, 0, 0);
+             STRETCHSPRITE(kNoise, 50, 0, 40, 25);
+             SPRITE(kNoise, 100, 0);
+         },
+         0},
+        {"a projection shifted off whole pixels",
+         [] { UnderModelView(ShiftHalfAPixel, [] { SPRITE(kNoise, 0, 0); }); }, 0},
+        {"a scaled projection", [] { UnderModelView(ScaleTwice, [] { SPRITE(kNoise, 0, 0); }); }, 0},
+        {"untextured drawing", [] { FILLRECT(0, 0, 10, 10, 0xFF); }, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DrawCallsFor(c.draw, &OpenGLPrism::NearestDraws), c.nearest_calls) << c.what;
 }
 
 TEST_F(Batching, DrawingThatSharesItsStateIsOneDrawCall) {
