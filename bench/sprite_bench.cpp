@@ -44,15 +44,18 @@ void WriteSpriteBitmap(const std::string& path) {
 struct DrawCalls {
     long all = pPrism->BatchDraws();
     long nearest = pPrism->NearestDraws();
+    long untested = pPrism->UntestedDraws();
 };
 
-// The draw calls of a frame, and those of them drawn with nearest filtering.
+// The draw calls of a frame, and those of them drawn with nearest filtering
+// and without the alpha test.
 void DrawCallsPerFrame(benchmark::State& state, const DrawCalls& before) {
     const auto per_frame = [&](long calls) {
         return static_cast<double>(calls) / static_cast<double>(state.iterations());
     };
     state.counters["draw_calls_per_frame"] = per_frame(pPrism->BatchDraws() - before.all);
     state.counters["nearest_calls_per_frame"] = per_frame(pPrism->NearestDraws() - before.nearest);
+    state.counters["untested_calls_per_frame"] = per_frame(pPrism->UntestedDraws() - before.untested);
 }
 
 void BM_SpritesPerFrame(benchmark::State& state) {

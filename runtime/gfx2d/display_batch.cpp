@@ -55,9 +55,13 @@ void OpenGLPrism::SetBatching(bool on) {
     batching_ = on;
 }
 
-void OpenGLPrism::SetNearestWhereExact(bool on) {
+void OpenGLPrism::SetExactShortcuts(bool on) {
     FlushBatch();
-    nearest_where_exact_ = on;
+    exact_shortcuts_ = on;
+}
+
+DrawBatch::Kind OpenGLPrism::TexturedKind(GLenum primitive, int sprite) const {
+    return {primitive, true, TextureOf(sprite, 0), sprites_[static_cast<std::size_t>(sprite)].opaque};
 }
 
 void OpenGLPrism::NoteQuadSampling(int sprite, const Vertex2D (&corners)[4]) {
@@ -67,8 +71,27 @@ void OpenGLPrism::NoteQuadSampling(int sprite, const Vertex2D (&corners)[4]) {
 }
 
 bool OpenGLPrism::BatchSamplesTexelCentres() const {
-    return nearest_where_exact_ && batch_.Holds().textured && batch_.SamplesTexelCentres() &&
+    return exact_shortcuts_ && batch_.Holds().textured && batch_.SamplesTexelCentres() &&
            nearest_sampler_.Available() && CurrentTransformIsPixelExact();
+}
+
+// The texture modulated by full alpha keeps every texel's alpha, and a
+// filtered alpha lies between those of its texels.
+bool OpenGLPrism::BatchPassesAlphaTest() const {
+    return exact_shortcuts_ && batch_.Holds().textured && batch_.Holds().opaque && batch_.FullAlpha() &&
+           glIsEnabled(GL_ALPHA_TEST);
+}
+
+void OpenGLPrism::DrawGathered() {
+    const bool nearest = BatchSamplesTexelCentres();
+    const bool untested = BatchPassesAlphaTest();
+    if (nearest) nearest_sampler_.Bind();
+    if (untested) glDisable(GL_ALPHA_TEST);
+    batch_.Draw();
+    if (untested) glEnable(GL_ALPHA_TEST);
+    if (nearest) nearest_sampler_.Unbind();
+    nearest_draws_ += nearest ? 1 : 0;
+    untested_draws_ += untested ? 1 : 0;
 }
 
 void OpenGLPrism::StartBatch(const DrawBatch::Kind& kind, std::size_t vertices) {
@@ -92,14 +115,7 @@ void OpenGLPrism::FlushBatch() {
         texture_units_.Enable(0, false);
         BeginFlatPrimitives();
     }
-    if (BatchSamplesTexelCentres()) {
-        nearest_sampler_.Bind();
-        batch_.Draw();
-        nearest_sampler_.Unbind();
-        ++nearest_draws_;
-    } else {
-        batch_.Draw();
-    }
+    DrawGathered();
     if (!kind.textured) EndFlatPrimitives();
     texture_units_.Restore(shown);
     // The colour array leaves the current colour undefined.

@@ -40,7 +40,7 @@ void OpenGLPrism::DrawTextA(std::int16_t font, const char* text, std::int16_t x,
     const float du = u_extent / 16;
     const float dv = v_extent / 8;
     const std::size_t length = std::strlen(text);
-    StartBatch({GL_QUADS, true, TextureOf(sprite, 0)}, 4 * length);
+    StartBatch(TexturedKind(GL_QUADS, sprite), 4 * length);
     SetTexture3D(sprite, -1, 0);
     const auto& [red, green, blue, alpha] = CurrentColour();
     const float bottom = static_cast<float>(-y - cell_height);

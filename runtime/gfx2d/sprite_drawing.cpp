@@ -9,7 +9,7 @@
 void OpenGLPrism::BatchSpriteQuad(int sprite, float left, float bottom, float right, float top) {
     float u, v;
     SpriteExtent(sprite, u, v);
-    StartBatch({GL_TRIANGLES, true, TextureOf(sprite, 0)}, 6);
+    StartBatch(TexturedKind(GL_TRIANGLES, sprite), 6);
     SetTexture3D(sprite, -1, 0);
     const auto& [red, green, blue, alpha] = CurrentColour();
     const Vertex2D corners[4] = {{left, bottom, 0, 0, red, green, blue, alpha},

@@ -16,6 +16,7 @@ namespace {
 constexpr int kDisc = 21;
 constexpr int kStripes = 22;
 constexpr int kNoise = 23;
+constexpr int kOpaque = 24;
 
 std::string SpritePath(int slot) {
     return PrivateTempFolder() + "batch" + std::to_string(slot) + ".bmp";
@@ -42,8 +43,9 @@ protected:
     void SetUp() override {
         DrawingTest::SetUp();
         // A yellow disc on the key colour, 37 x 19 (a texture larger than the
-        // image) of blue and green stripes, and 40 x 24 of colours that change
-        // from each pixel to the next in both directions.
+        // image) of blue and green stripes, and 40 x 24 and 32 x 16 (no texel
+        // transparent) of colours that change from each pixel to the next in
+        // both directions.
         const auto disc = [](int x, int y) {
             const bool inside = (x - 16) * (x - 16) + (y - 16) * (y - 16) < 200;
             return inside ? TestRgb{255, 255, 0} : TestRgb{255, 0, 128};
@@ -57,12 +59,13 @@ protected:
         };
         WriteBitmap(SpritePath(kStripes), {37, 19, 24, false, {}, stripes});
         WriteBitmap(SpritePath(kNoise), {40, 24, 24, false, {}, noise});
-        for (const int slot : {kDisc, kStripes, kNoise})
+        WriteBitmap(SpritePath(kOpaque), {32, 16, 24, false, {}, noise});
+        for (const int slot : {kDisc, kStripes, kNoise, kOpaque})
             ASSERT_TRUE(pPrism->LoadSprite(slot, SpritePath(slot).c_str(), OpenGLPrism::kSpriteKey, false));
     }
     void TearDown() override {
         pPrism->SetBatching(true);
-        pPrism->SetNearestWhereExact(true);
+        pPrism->SetExactShortcuts(true);
     }
 
     // Draw calls the batch makes for the drawing: all, or those with nearest filtering.
@@ -133,6 +136,15 @@ void UnderModelView(const std::function<void()>& transform, const std::function<
     glPopMatrix();
 }
 
+// Sprites modulated by a colour of the given alpha, set by drawing of its own.
+void WithColourAlpha(float alpha, const std::function<void()>& draw) {
+    FinishBatchedDrawing();
+    glColor4f(1, 1, 1, alpha);
+    draw();
+    FinishBatchedDrawing();
+    glColor4f(1, 1, 1, 1);
+}
+
 void ShiftHalfAPixel() {
     glTranslatef(0.5f, -0.25f, 0);
 }
@@ -142,7 +154,8 @@ void ScaleTwice() {
 
 // Quads on texel centres (unscaled sprites and text, in the window and in a
 // viewport) among quads off them: stretched and zoomed sprites, and sprites
-// and text under a shifted or scaled projection.
+// and text under a shifted or scaled projection; a texture without a
+// transparent texel, plain, blended and at an alpha below the test's.
 void DrawSamplingScene() {
     for (int i = 0; i < 30; ++i)
         SPRITE(i % 3 == 0 ? kStripes : (i % 3 == 1 ? kNoise : kDisc), (i * 37) % 600, (i * 53) % 440);
@@ -159,45 +172,67 @@ void DrawSamplingScene() {
         PRINT(LitStr("shifted"), 400, 440);
     });
     UnderModelView(ScaleTwice, [] { SPRITE(kNoise, 250, 150); });
+    SPRITE(kOpaque, 500, 20);
+    STRETCHSPRITE(kOpaque, 500, 60, 90, 35);
+    ALPHAMODE(0.5);
+    SPRITE(kOpaque, 510, 30);
+    ALPHAMODE(0);
+    WithColourAlpha(0.3f, [] { SPRITE(kOpaque, 540, 200); });  // fails the alpha test everywhere
 }
 
-TEST_F(Batching, NearestFilteringOnTexelCentresKeepsEveryPixel) {
+TEST_F(Batching, ExactShortcutsKeepEveryPixel) {
     const long nearest_calls = DrawCallsFor(DrawSamplingScene, &OpenGLPrism::NearestDraws);
+    glClear(GL_COLOR_BUFFER_BIT);
+    const long untested_calls = DrawCallsFor(DrawSamplingScene, &OpenGLPrism::UntestedDraws);
     const std::vector<unsigned char> fast = WholeFrame();
 
     glClear(GL_COLOR_BUFFER_BIT);
-    pPrism->SetNearestWhereExact(false);
+    pPrism->SetExactShortcuts(false);
     DrawSamplingScene();
     const std::vector<unsigned char> general = WholeFrame();
 
-    EXPECT_GE(nearest_calls, 3);  // the fast path was taken
+    EXPECT_GE(nearest_calls, 3);  // the shortcuts were taken
+    EXPECT_GE(untested_calls, 2);
     EXPECT_GT(LitPixels(0, 0, 640, 480), 20000);
     EXPECT_EQ(DifferentBytes(fast, general), 0u);
 }
 
-TEST_F(Batching, NearestFilteringOnlyWhereEveryQuadSamplesTexelCentres) {
+TEST_F(Batching, ShortcutsOnlyWhereTheyKeepEveryPixel) {
     const struct {
         const char* what;
         std::function<void()> draw;
         long nearest_calls;
+        long untested_calls;
     } cases[] = {
-        {"unscaled sprites of an image smaller than its texture", [] { SPRITE(kStripes, 3, 4); }, 1},
-        {"a sprite stretched to its own size", [] { STRETCHSPRITE(kNoise, 3, 4, 40, 24); }, 1},
-        {"text", [] { PRINT(LitStr("text"), 5, 5); }, 1},
+        {"unscaled sprites of an image smaller than its texture", [] { SPRITE(kStripes, 3, 4); }, 1, 0},
+        {"a sprite stretched to its own size", [] { STRETCHSPRITE(kNoise, 3, 4, 40, 24); }, 1, 0},
+        {"text", [] { PRINT(LitStr("text"), 5, 5); }, 1, 0},
         {"a stretched sprite among unscaled ones",
          [] {
              SPRITE(kNoise, 0, 0);
              STRETCHSPRITE(kNoise, 50, 0, 40, 25);
              SPRITE(kNoise, 100, 0);
          },
-         0},
+         0, 0},
         {"a projection shifted off whole pixels",
-         [] { UnderModelView(ShiftHalfAPixel, [] { SPRITE(kNoise, 0, 0); }); }, 0},
-        {"a scaled projection", [] { UnderModelView(ScaleTwice, [] { SPRITE(kNoise, 0, 0); }); }, 0},
-        {"untextured drawing", [] { FILLRECT(0, 0, 10, 10, 0xFF); }, 0},
+         [] { UnderModelView(ShiftHalfAPixel, [] { SPRITE(kNoise, 0, 0); }); }, 0, 0},
+        {"a scaled projection", [] { UnderModelView(ScaleTwice, [] { SPRITE(kNoise, 0, 0); }); }, 0, 0},
+        {"untextured drawing", [] { FILLRECT(0, 0, 10, 10, 0xFF); }, 0, 0},
+        {"a texture without transparent texels, stretched", [] { STRETCHSPRITE(kOpaque, 0, 0, 50, 50); }, 0,
+         1},
+        {"the same at an alpha below the test's",
+         [] { WithColourAlpha(0.3f, [] { SPRITE(kOpaque, 0, 0); }); }, 1, 0},
+        {"a grabbed sprite, whose alpha is not known",
+         [] {
+             GRABSPRITE(30, 0, 0, 32, 32);
+             SPRITE(30, 0, 0);
+         },
+         1, 0},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(DrawCallsFor(c.draw, &OpenGLPrism::NearestDraws), c.nearest_calls) << c.what;
+        EXPECT_EQ(DrawCallsFor(c.draw, &OpenGLPrism::UntestedDraws), c.untested_calls) << c.what;
+    }
 }
 
 TEST_F(Batching, DrawingThatSharesItsStateIsOneDrawCall) {
