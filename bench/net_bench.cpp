@@ -98,10 +98,12 @@ void Pass(ZtNetwork& network, std::uint32_t player, Receiver& receiver) {
     receiver.Drain(network, player);
 }
 
-// Passes a millisecond apart for the given time.
+// Passes a millisecond apart for the given time, the first a millisecond from
+// now: a loop of short calls waits between its passes instead of spinning.
 void PassFor(ZtNetwork& network, std::uint32_t player, Receiver& receiver, std::chrono::milliseconds time) {
-    const auto until = SteadyClock::now() + time;
-    for (auto pass = SteadyClock::now(); pass < until; pass += std::chrono::milliseconds(1)) {
+    const auto start = SteadyClock::now();
+    for (auto pass = start + std::chrono::milliseconds(1); pass <= start + time;
+         pass += std::chrono::milliseconds(1)) {
         std::this_thread::sleep_until(pass);
         Pass(network, player, receiver);
     }

@@ -3,10 +3,11 @@
 // unreliable one. Datagrams outside any connection (session queries and
 // answers) are handed over before ENet sees them.
 //
-// What a program sends is held until its next service and handed to ENet as
-// the first datagram of that service arrives: ENet answers what it receives
-// at once, and the held packets then leave in the same datagram as those
-// acknowledgements instead of one of their own.
+// A service reads every datagram waiting, reports what they brought, and only
+// then sends: what the program sent since its last service, what it answered
+// to the reports (a host's relays) and ENet's acknowledgements leave together,
+// one datagram a connection, instead of each in a datagram of its own. The
+// guaranteed packets of a pass for one connection travel as one bundle.
 #pragma once
 
 #include <enet/enet.h>
@@ -15,6 +16,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 // What a program does with the traffic of its endpoint.
@@ -55,7 +57,8 @@ public:
     void DisconnectAfterSending(ENetPeer* peer);
 
     // Reports what has arrived, waiting up to `wait_ms` for the first of it,
-    // then sends what the reports queued.
+    // then sends what was sent before and during the reports, with the
+    // acknowledgements of what arrived.
     void Service(EndpointEvents& events, std::uint32_t wait_ms);
     // Asks every connection to close, and serves until they are closed or
     // `limit_ms` has passed.
@@ -76,15 +79,23 @@ private:
     explicit EnetEndpoint(ENetHost* host);
     void Dispatch(EndpointEvents& events, ENetEvent& event);
     bool AnyPeerOpen() const;
-    // Hands the held packets to ENet, in the order they were sent.
+    // Hands the held packets to ENet, in the order they were sent: each
+    // connection's guaranteed ones bundled, the others as they are.
     void ReleaseHeld();
-    // ENet's hook for each datagram received: a service's first releases the
-    // held packets; datagrams outside any connection go to the events.
+    // Hands ENet one connection's guaranteed packets in bundles of a bounded size.
+    void SendBundled(ENetPeer* peer, std::span<ENetPacket* const> packets);
+    std::vector<ENetPacket*>& GuaranteedHeldFor(ENetPeer* peer);
+    // ENet's hook for each datagram received: datagrams outside any connection
+    // go to the events; after the last one waiting, ENet is stopped before it
+    // sends its acknowledgements, so that the reports come first.
     static int InterceptDatagram(ENetHost* host, ENetEvent* event);
 
     ENetHost* host_;
     std::vector<HeldSend> held_;
     // The held packets, each once: shared by the connections it goes to.
     std::vector<ENetPacket*> held_packets_;
+    // The guaranteed packets of each connection while they are released; kept
+    // from pass to pass so that a pass allocates nothing for them.
+    std::vector<std::pair<ENetPeer*, std::vector<ENetPacket*>>> guaranteed_held_;
     EndpointEvents* serving_ = nullptr;
 };

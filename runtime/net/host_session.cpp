@@ -77,11 +77,11 @@ void HostSession::Route(const TextMessage& message, bool guaranteed, ENetPeer* o
 }
 
 void HostSession::SendToJoined(const NetMessage& message, bool guaranteed, ENetPeer* except) {
-    std::vector<ENetPeer*> peers;
+    recipients_.clear();
     for (const auto& [peer, joined] : joiners_) {
-        if (joined && peer != except) peers.push_back(peer);
+        if (joined && peer != except) recipients_.push_back(peer);
     }
-    endpoint_->Send(peers, EncodeMessage(message), guaranteed);
+    endpoint_->Send(recipients_, EncodeMessage(message), guaranteed);
 }
 
 void HostSession::OnConnect(ENetPeer* peer) {

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "net/net_session.h"
 
@@ -43,4 +44,6 @@ private:
     // The program of each player: null for the host's own.
     std::map<std::uint32_t, ENetPeer*> owners_;
     std::uint32_t next_id_ = 1;
+    // The connections a message goes to, reused from message to message.
+    std::vector<ENetPeer*> recipients_;
 };

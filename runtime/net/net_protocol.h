@@ -5,6 +5,7 @@
 // Every message starts with the bytes 'M', 'V' and its kind. Numbers are
 // little-endian; a session name carries a 16-bit length, a player name an
 // 8-bit one, a text a 16-bit one. A message has no bytes after its last field.
+// The kind 0xB0 is no message's: it marks a bundle of them (packet_bundle.h).
 #pragma once
 
 #include <array>
@@ -16,7 +17,8 @@
 #include <variant>
 #include <vector>
 
-inline constexpr std::uint8_t kProtocolVersion = 1;
+// 2: a connection's guaranteed packets of one pass may travel bundled.
+inline constexpr std::uint8_t kProtocolVersion = 2;
 
 // The identity of the application, carried by session queries and joins: a
 // program answers and admits only programs with the same identity and version.

@@ -52,3 +52,10 @@ bool WireReader::Text(std::size_t length, std::string& out) {
     position_ += length;
     return true;
 }
+
+bool WireReader::View(std::size_t length, std::span<const std::uint8_t>& out) {
+    if (Remaining() < length) return false;
+    out = bytes_.subspan(position_, length);
+    position_ += length;
+    return true;
+}

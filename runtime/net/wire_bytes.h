@@ -10,6 +10,9 @@
 
 class WireWriter {
 public:
+    // Room for a text message and its fields at once, so that a small message
+    // is written without growing its buffer.
+    WireWriter() { bytes_.reserve(64); }
     void U8(std::uint8_t value) { bytes_.push_back(value); }
     void U16(std::uint16_t value);
     void U32(std::uint32_t value);
@@ -33,6 +36,8 @@ public:
     bool U32(std::uint32_t& value);
     bool Bytes(std::span<std::uint8_t> out);
     bool Text(std::size_t length, std::string& out);
+    // The next `length` bytes where they lie, without a copy.
+    bool View(std::size_t length, std::span<const std::uint8_t>& out);
 
     std::size_t Remaining() const { return bytes_.size() - position_; }
     bool AtEnd() const { return Remaining() == 0; }

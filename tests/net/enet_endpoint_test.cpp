@@ -1,5 +1,4 @@
-// Two endpoints on loopback exchanging a guaranteed packet each pass, served
-// in turn on one thread.
+// Two endpoints on loopback, served in turn on one thread.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -10,11 +9,17 @@
 
 namespace {
 
+// Counts the packets that arrive and checks that they arrive guaranteed and
+// in the order they were sent: the first byte of each is its number.
 class Counting : public EndpointEvents {
 public:
     ENetPeer* peer = nullptr;
     bool connected = false;
     int packets = 0;
+    bool in_order = true;
+    bool all_guaranteed = true;
+    // When set, every packet is answered at once, as a host relays a text.
+    EnetEndpoint* answer_through = nullptr;
 
 private:
     void OnConnect(ENetPeer* p) override {
@@ -22,44 +27,81 @@ private:
         connected = true;
     }
     void OnDisconnect(ENetPeer*) override { connected = false; }
-    void OnPacket(ENetPeer*, std::span<const std::uint8_t>, bool) override { ++packets; }
+    void OnPacket(ENetPeer* from, std::span<const std::uint8_t> bytes, bool guaranteed) override {
+        in_order = in_order && !bytes.empty() && bytes[0] == static_cast<std::uint8_t>(packets);
+        all_guaranteed = all_guaranteed && guaranteed;
+        ++packets;
+        if (answer_through != nullptr) answer_through->Send(from, {bytes.begin(), bytes.end()}, guaranteed);
+    }
     bool OnDatagram(const ENetAddress&, std::span<const std::uint8_t>) override { return false; }
 };
 
-// What a program sends before its service leaves in the datagram that
-// acknowledges what the service received: one datagram a pass, not two.
-TEST(EnetEndpoint, APassSendsItsPacketTogetherWithTheAcknowledgements) {
-    const auto host = EnetEndpoint::Listen(0, 4);
-    const auto client = EnetEndpoint::Client();
-    ASSERT_TRUE(host && client);
-    ENetAddress address{};
-    enet_address_set_host(&address, "127.0.0.1");
-    address.port = host->Port();
-    Counting at_host, at_client;
-    client->Connect(address);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!(at_host.connected && at_client.connected) && std::chrono::steady_clock::now() < deadline) {
-        host->Service(at_host, 1);
-        client->Service(at_client, 1);
-    }
-    ASSERT_TRUE(at_host.connected && at_client.connected);
+std::vector<std::uint8_t> Numbered(int number, std::size_t size) {
+    std::vector<std::uint8_t> bytes(size, 'x');
+    bytes[0] = static_cast<std::uint8_t>(number);
+    return bytes;
+}
 
-    constexpr int kPasses = 200;
-    const std::vector<std::uint8_t> text(40, 'x');
-    const std::uint32_t sent_before = client->DatagramsSent();
+class ConnectedEndpoints : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(host && client);
+        ENetAddress address{};
+        enet_address_set_host(&address, "127.0.0.1");
+        address.port = host->Port();
+        client->Connect(address);
+        ServeBoth([this] { return at_host.connected && at_client.connected; });
+        ASSERT_TRUE(at_host.connected && at_client.connected);
+    }
+
+    template <class Done>
+    void ServeBoth(Done done) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!done() && std::chrono::steady_clock::now() < deadline) {
+            host->Service(at_host, 1);
+            client->Service(at_client, 1);
+        }
+    }
+
+    const std::unique_ptr<EnetEndpoint> host = EnetEndpoint::Listen(0, 4);
+    const std::unique_ptr<EnetEndpoint> client = EnetEndpoint::Client();
+    Counting at_host, at_client;
+};
+
+// What a program sends before its service, and what it answers during it,
+// leaves in the datagram that acknowledges what the service received: one
+// datagram a pass, not two, however many packets the pass carries.
+TEST_F(ConnectedEndpoints, APassSendsItsPacketsTogetherWithTheAcknowledgements) {
+    constexpr int kPasses = 100;
+    constexpr int kPacketsAPass = 3;
+    at_host.answer_through = host.get();
+    const std::uint32_t client_before = client->DatagramsSent();
+    const std::uint32_t host_before = host->DatagramsSent();
     for (int pass = 0; pass < kPasses; ++pass) {
-        host->Send(at_host.peer, text, true);
-        host->Service(at_host, 0);
-        client->Send(at_client.peer, text, true);
+        for (int k = 0; k < kPacketsAPass; ++k)
+            client->Send(at_client.peer, Numbered(pass * kPacketsAPass + k, 40), true);
         client->Service(at_client, 0);
+        host->Service(at_host, 0);
     }
-    EXPECT_LE(client->DatagramsSent() - sent_before, kPasses + kPasses / 10);
-    for (int pass = 0; pass < 100 && (at_host.packets < kPasses || at_client.packets < kPasses); ++pass) {
-        host->Service(at_host, 1);
-        client->Service(at_client, 1);
-    }
-    EXPECT_EQ(at_host.packets, kPasses);
-    EXPECT_EQ(at_client.packets, kPasses);
+    EXPECT_LE(client->DatagramsSent() - client_before, kPasses + kPasses / 10);
+    EXPECT_LE(host->DatagramsSent() - host_before, kPasses + kPasses / 10);
+    ServeBoth([this] { return at_client.packets == kPasses * kPacketsAPass; });
+    EXPECT_EQ(at_host.packets, kPasses * kPacketsAPass);
+    EXPECT_EQ(at_client.packets, kPasses * kPacketsAPass);
+    EXPECT_TRUE(at_host.in_order && at_client.in_order);
+    EXPECT_TRUE(at_host.all_guaranteed && at_client.all_guaranteed);
+}
+
+// A pass that sends more than the largest packet a peer accepts (2 MiB)
+// travels in several bundles, and all of it arrives, in order.
+TEST_F(ConnectedEndpoints, APassOverTheLargestPacketArrivesWholeAndInOrder) {
+    constexpr int kPackets = 2100;
+    for (int k = 0; k < kPackets; ++k)
+        client->Send(at_client.peer, Numbered(k, 1024), true);
+    client->Service(at_client, 0);
+    ServeBoth([this] { return at_host.packets == kPackets; });
+    EXPECT_EQ(at_host.packets, kPackets);
+    EXPECT_TRUE(at_host.in_order && at_host.all_guaranteed);
 }
 
 }  // namespace
