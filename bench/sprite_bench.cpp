@@ -14,7 +14,8 @@ namespace {
 constexpr int kPerFrame = 10000;
 
 void WriteSpriteBitmap(const std::string& path) {
-    // A 32 x 32 24-bit bitmap: a yellow disc on the key colour.
+    // A 32 x 32 24-bit bitmap: a cyan disc on purple (red 128, green 0, blue
+    // 255), which is not the key colour, so no texel is transparent.
     std::string bytes = "BM";
     auto put = [&](std::uint32_t value, int size) {
         for (int i = 0; i < size; ++i)
