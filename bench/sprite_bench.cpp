@@ -14,7 +14,8 @@ namespace {
 constexpr int kPerFrame = 10000;
 
 void WriteSpriteBitmap(const std::string& path) {
-    // A 32 x 32 24-bit bitmap: a yellow disc on the key colour.
+    // A 32 x 32 24-bit bitmap: a cyan disc on purple (red 128, green 0, blue
+    // 255), which is not the key colour, so no texel is transparent.
     std::string bytes = "BM";
     auto put = [&](std::uint32_t value, int size) {
         for (int i = 0; i < size; ++i)
@@ -41,9 +42,21 @@ void WriteSpriteBitmap(const std::string& path) {
     std::fclose(file);
 }
 
-void DrawCallsPerFrame(benchmark::State& state, long draws_before) {
-    state.counters["draw_calls_per_frame"] =
-        static_cast<double>(pPrism->BatchDraws() - draws_before) / static_cast<double>(state.iterations());
+struct DrawCalls {
+    long all = pPrism->BatchDraws();
+    long nearest = pPrism->NearestDraws();
+    long untested = pPrism->UntestedDraws();
+};
+
+// The draw calls of a frame, and those of them drawn with nearest filtering
+// and without the alpha test.
+void DrawCallsPerFrame(benchmark::State& state, const DrawCalls& before) {
+    const auto per_frame = [&](long calls) {
+        return static_cast<double>(calls) / static_cast<double>(state.iterations());
+    };
+    state.counters["draw_calls_per_frame"] = per_frame(pPrism->BatchDraws() - before.all);
+    state.counters["nearest_calls_per_frame"] = per_frame(pPrism->NearestDraws() - before.nearest);
+    state.counters["untested_calls_per_frame"] = per_frame(pPrism->UntestedDraws() - before.untested);
 }
 
 void BM_SpritesPerFrame(benchmark::State& state) {
@@ -52,7 +65,7 @@ void BM_SpritesPerFrame(benchmark::State& state) {
         std::string(std::getenv("TMPDIR") != nullptr ? std::getenv("TMPDIR") : "/tmp") + "/bench_sprite.bmp";
     WriteSpriteBitmap(path);
     LOADSPRITE(DynStr(path.c_str()), 1);
-    const long draws_before = pPrism->BatchDraws();
+    const DrawCalls draws_before;
     for (auto _ : state) {
         for (int i = 0; i < kPerFrame; ++i)
             SPRITE(1, (i * 37) % 608, (i * 53) % 448);
@@ -71,7 +84,7 @@ BENCHMARK(BM_SpritesPerFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Min
 void BM_CharactersPerFrame(benchmark::State& state) {
     StartBenchRuntime();
     const DynStr line(std::string(100, 'x').replace(0, 26, "abcdefghijklmnopqrstuvwxyz").c_str());
-    const long draws_before = pPrism->BatchDraws();
+    const DrawCalls draws_before;
     for (auto _ : state) {
         for (int row = 0; row < kPerFrame / 100; ++row)
             PRINT(line, 0, (row * 16) % 464);

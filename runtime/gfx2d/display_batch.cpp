@@ -1,6 +1,7 @@
 // The display's side of the 2D batch: when gathered drawing is drawn, in
 // which state, and the colour and texture state the display keeps track of.
 #include "gfx2d/opengl_prism.h"
+#include "gfx2d/texel_mapping.h"
 
 namespace {
 
@@ -25,6 +26,18 @@ void EndFlatPrimitives() {
     glEnable(GL_ALPHA_TEST);
 }
 
+// Whether the matrices and viewport in force draw one unit as one pixel, on
+// whole pixels.
+bool CurrentTransformIsPixelExact() {
+    float projection[16];
+    float modelview[16];
+    int viewport[4];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    return UnitsArePixels(projection, modelview, viewport);
+}
+
 }  // namespace
 
 void FinishBatchedDrawing() {
@@ -40,6 +53,45 @@ void OpenGLPrism::FinishBatch() {
 void OpenGLPrism::SetBatching(bool on) {
     FlushBatch();
     batching_ = on;
+}
+
+void OpenGLPrism::SetExactShortcuts(bool on) {
+    FlushBatch();
+    exact_shortcuts_ = on;
+}
+
+DrawBatch::Kind OpenGLPrism::TexturedKind(GLenum primitive, int sprite) const {
+    return {primitive, true, TextureOf(sprite, 0), sprites_[static_cast<std::size_t>(sprite)].opaque};
+}
+
+void OpenGLPrism::NoteQuadSampling(int sprite, const Vertex2D (&corners)[4]) {
+    if (!batch_.SamplesTexelCentres()) return;  // nothing more to learn until the next draw
+    const SpriteSlot& slot = sprites_[static_cast<std::size_t>(sprite)];
+    batch_.NoteQuadSampling(QuadSamplesTexelCentres(corners, slot.texture_width, slot.texture_height));
+}
+
+bool OpenGLPrism::BatchSamplesTexelCentres() const {
+    return exact_shortcuts_ && batch_.Holds().textured && batch_.SamplesTexelCentres() &&
+           nearest_sampler_.Available() && CurrentTransformIsPixelExact();
+}
+
+// The texture modulated by full alpha keeps every texel's alpha, and a
+// filtered alpha lies between those of its texels.
+bool OpenGLPrism::BatchPassesAlphaTest() const {
+    return exact_shortcuts_ && batch_.Holds().textured && batch_.Holds().opaque && batch_.FullAlpha() &&
+           glIsEnabled(GL_ALPHA_TEST);
+}
+
+void OpenGLPrism::DrawGathered() {
+    const bool nearest = BatchSamplesTexelCentres();
+    const bool untested = BatchPassesAlphaTest();
+    if (nearest) nearest_sampler_.Bind();
+    if (untested) glDisable(GL_ALPHA_TEST);
+    batch_.Draw();
+    if (untested) glEnable(GL_ALPHA_TEST);
+    if (nearest) nearest_sampler_.Unbind();
+    nearest_draws_ += nearest ? 1 : 0;
+    untested_draws_ += untested ? 1 : 0;
 }
 
 void OpenGLPrism::StartBatch(const DrawBatch::Kind& kind, std::size_t vertices) {
@@ -63,7 +115,7 @@ void OpenGLPrism::FlushBatch() {
         texture_units_.Enable(0, false);
         BeginFlatPrimitives();
     }
-    batch_.Draw();
+    DrawGathered();
     if (!kind.textured) EndFlatPrimitives();
     texture_units_.Restore(shown);
     // The colour array leaves the current colour undefined.

@@ -26,12 +26,14 @@ void DrawVertexArrays(GLenum primitive, const Vertex2D* vertices, GLsizei count)
 
 void DrawBatch::AddFan(const Vertex2D (&corners)[4]) {
     for (const int corner : {0, 1, 2, 0, 2, 3})
-        vertices_.push_back(corners[corner]);
+        Add(corners[corner]);
 }
 
 void DrawBatch::Draw() {
     if (vertices_.empty()) return;
     DrawVertexArrays(kind_.primitive, vertices_.data(), static_cast<GLsizei>(vertices_.size()));
     vertices_.clear();
+    texel_centres_ = true;
+    full_alpha_ = true;
     ++draws_;
 }

@@ -20,11 +20,13 @@ void DrawVertexArrays(GLenum primitive, const Vertex2D* vertices, GLsizei count)
 class DrawBatch {
 public:
     // What the gathered vertices share besides the OpenGL state around them:
-    // the primitive, and the texture, or none for flat-coloured primitives.
+    // the primitive, and the texture, or none for flat-coloured primitives,
+    // with whether every texel of it passes the alpha test.
     struct Kind {
         GLenum primitive = GL_TRIANGLES;
         bool textured = false;
         GLuint texture = 0;
+        bool opaque = false;
         bool operator==(const Kind&) const = default;
     };
     // The most vertices drawn by one call, which bounds the memory of a draw.
@@ -40,10 +42,19 @@ public:
     void Start(const Kind& kind) {
         if (vertices_.empty()) kind_ = kind;
     }
-    void Add(const Vertex2D& vertex) { vertices_.push_back(vertex); }
+    void Add(const Vertex2D& vertex) {
+        vertices_.push_back(vertex);
+        full_alpha_ = full_alpha_ && vertex.alpha >= 1;
+    }
     // A quad of corners counter-clockwise from the bottom left as a fan: the
     // triangles (0, 1, 2) and (0, 2, 3).
     void AddFan(const Vertex2D (&corners)[4]);
+    // Whether every textured quad gathered since the last draw places its
+    // pixel centres on texel centres; a quad that does not says so here.
+    bool SamplesTexelCentres() const { return texel_centres_; }
+    void NoteQuadSampling(bool on_texel_centres) { texel_centres_ = texel_centres_ && on_texel_centres; }
+    // Whether every vertex gathered since the last draw has full alpha.
+    bool FullAlpha() const { return full_alpha_; }
     // Draws the gathered vertices with the OpenGL state in force and empties the batch.
     void Draw();
     // Draw calls made so far.
@@ -52,5 +63,7 @@ public:
 private:
     Kind kind_;
     std::vector<Vertex2D> vertices_;
+    bool texel_centres_ = true;
+    bool full_alpha_ = true;
     long draws_ = 0;
 };

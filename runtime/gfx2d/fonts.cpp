@@ -40,7 +40,7 @@ void OpenGLPrism::DrawTextA(std::int16_t font, const char* text, std::int16_t x,
     const float du = u_extent / 16;
     const float dv = v_extent / 8;
     const std::size_t length = std::strlen(text);
-    StartBatch({GL_QUADS, true, TextureOf(sprite, 0)}, 4 * length);
+    StartBatch(TexturedKind(GL_QUADS, sprite), 4 * length);
     SetTexture3D(sprite, -1, 0);
     const auto& [red, green, blue, alpha] = CurrentColour();
     const float bottom = static_cast<float>(-y - cell_height);
@@ -52,10 +52,13 @@ void OpenGLPrism::DrawTextA(std::int16_t font, const char* text, std::int16_t x,
         const float u = static_cast<float>(code % 16) * du;
         const float v = static_cast<float>(7 - code / 16) * dv;
         const float right = left + static_cast<float>(cell_width);
-        batch_.Add({left, bottom, u, v, red, green, blue, alpha});
-        batch_.Add({right, bottom, u + du, v, red, green, blue, alpha});
-        batch_.Add({right, top, u + du, v + dv, red, green, blue, alpha});
-        batch_.Add({left, top, u, v + dv, red, green, blue, alpha});
+        const Vertex2D corners[4] = {{left, bottom, u, v, red, green, blue, alpha},
+                                     {right, bottom, u + du, v, red, green, blue, alpha},
+                                     {right, top, u + du, v + dv, red, green, blue, alpha},
+                                     {left, top, u, v + dv, red, green, blue, alpha}};
+        for (const Vertex2D& corner : corners)
+            batch_.Add(corner);
+        NoteQuadSampling(sprite, corners);
         left = right;
     }
     EndBatchedCommand();

@@ -13,6 +13,10 @@ PFNGLBUFFERDATAARBPROC glBufferDataARB = nullptr;
 PFNGLDELETEBUFFERSARBPROC glDeleteBuffersARB = nullptr;
 PFNGLMAPBUFFERARBPROC glMapBufferARB = nullptr;
 PFNGLUNMAPBUFFERARBPROC glUnmapBufferARB = nullptr;
+PFNGLGENSAMPLERSPROC glGenSamplers = nullptr;
+PFNGLDELETESAMPLERSPROC glDeleteSamplers = nullptr;
+PFNGLBINDSAMPLERPROC glBindSampler = nullptr;
+PFNGLSAMPLERPARAMETERIPROC glSamplerParameteri = nullptr;
 
 namespace {
 
@@ -21,9 +25,18 @@ void Load(Function& entry, const char* name) {
     entry = reinterpret_cast<Function>(GLProcAddress(name));
 }
 
+void LoadSamplerObjects() {
+    if (!GLExtensionSupported("GL_ARB_sampler_objects")) return;
+    Load(glGenSamplers, "glGenSamplers");
+    Load(glDeleteSamplers, "glDeleteSamplers");
+    Load(glBindSampler, "glBindSampler");
+    Load(glSamplerParameteri, "glSamplerParameteri");
+}
+
 }  // namespace
 
 void LoadExtensions() {
+    LoadSamplerObjects();
     if (!GLExtensionSupported("GL_ARB_multitexture")) return;
     Load(glActiveTextureARB, "glActiveTextureARB");
     Load(glMultiTexCoord2fARB, "glMultiTexCoord2fARB");

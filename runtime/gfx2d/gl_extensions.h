@@ -1,6 +1,8 @@
 // The OpenGL extension entry points the display looks up at start-up: null
 // until the context offers "GL_ARB_multitexture". Drawing code tests
 // glMultiTexCoord2fARB for null to choose between one and two texture units.
+// The sampler-object entry points are null unless the context offers
+// "GL_ARB_sampler_objects".
 #pragma once
 
 #include <GL/gl.h>
@@ -17,9 +19,13 @@ extern PFNGLBUFFERDATAARBPROC glBufferDataARB;
 extern PFNGLDELETEBUFFERSARBPROC glDeleteBuffersARB;
 extern PFNGLMAPBUFFERARBPROC glMapBufferARB;
 extern PFNGLUNMAPBUFFERARBPROC glUnmapBufferARB;
+extern PFNGLGENSAMPLERSPROC glGenSamplers;
+extern PFNGLDELETESAMPLERSPROC glDeleteSamplers;
+extern PFNGLBINDSAMPLERPROC glBindSampler;
+extern PFNGLSAMPLERPARAMETERIPROC glSamplerParameteri;
 
-// Looks the entry points up in the current context, or leaves them all null
-// when it lacks multitexturing.
+// Looks the entry points up in the current context, leaving null those of
+// what it lacks.
 void LoadExtensions();
 
 }  // namespace GLExt

@@ -41,11 +41,13 @@ OpenGLPrism::OpenGLPrism() {
 OpenGLPrism::~OpenGLPrism() {
     // Nothing of a lost display is touched: its textures, its mode and its context went with it.
     if (DisplayLost()) {
+        nearest_sampler_.Forget();
         context_.reset();
         return;
     }
     if (context_) FreeAll();
     if (window_ != nullptr && fullscreen_) DoWindowed();
+    nearest_sampler_.Delete();
     context_.reset();
 }
 
@@ -74,6 +76,7 @@ int OpenGLPrism::Init(PlatformWindow* window, int width, int height, int bits_pe
     ReportRenderer();
     pacer_.StartAt(TheClock().WaitingClock().Milliseconds());
     GLExt::LoadExtensions();
+    nearest_sampler_.Create();
     Make2DViewport(0, 0, 0, 0);
     active_ = true;
     return 1;

@@ -16,6 +16,7 @@
 #include "gfx2d/bitmap_file.h"
 #include "gfx2d/draw_batch.h"
 #include "gfx2d/frame_pacer.h"
+#include "gfx2d/nearest_sampler.h"
 #include "gfx2d/texture_units.h"
 #include "platform/window.h"
 
@@ -98,6 +99,15 @@ public:
     void SetBatching(bool on);
     // Draw calls the batch has made so far.
     long BatchDraws() const { return batch_.Draws(); }
+    // Shortcuts that leave every pixel as it is: textured batches whose every
+    // pixel centre falls on a texel centre are drawn with nearest filtering,
+    // which gives what the textures' linear filtering gives; batches of a
+    // texture whose every texel passes the alpha test, at full alpha, are
+    // drawn without the test. Off: always the general path (for comparisons).
+    void SetExactShortcuts(bool on);
+    // Draw calls made with nearest filtering, and without the alpha test, so far.
+    long NearestDraws() const { return nearest_draws_; }
+    long UntestedDraws() const { return untested_draws_; }
 
     // Sprites: images loaded into slots 0 to 4094 as a plain and a mipmapped
     // texture. Slot numbers outside the table are refused.
@@ -179,6 +189,7 @@ private:
         std::int16_t texture_height = -1;
         std::int16_t image_width = 0;
         std::int16_t image_height = 0;
+        bool opaque = false;                       // every texel of the plain texture passes the alpha test
         std::vector<std::uint8_t> collision_mask;  // alpha of the plain texture, read back on first use
     };
     struct Surface {
@@ -220,6 +231,17 @@ private:
     // Draws what the batch holds in the state its kind needs, then puts the
     // shown state back.
     void FlushBatch();
+    // Tells the batch whether a quad of the sprite's texture just gathered
+    // samples texel centres.
+    void NoteQuadSampling(int sprite, const Vertex2D (&corners)[4]);
+    // The batch kind of quads of a sprite's plain texture.
+    DrawBatch::Kind TexturedKind(GLenum primitive, int sprite) const;
+    // Whether the batch may be drawn with nearest filtering, or without the
+    // alpha test, for the same pixels.
+    bool BatchSamplesTexelCentres() const;
+    bool BatchPassesAlphaTest() const;
+    // Draws the batch with the shortcuts that leave its pixels as they are.
+    void DrawGathered();
     // Gathers an untextured point, line or quad in a primitive colour.
     void BatchUntextured(GLenum primitive, std::uint32_t colour,
                          std::initializer_list<std::array<int, 2>> corners);
@@ -232,6 +254,9 @@ private:
     TextureUnits texture_units_;
     DrawBatch batch_;
     bool batching_ = true;
+    bool exact_shortcuts_ = true;
+    long nearest_draws_ = 0;
+    long untested_draws_ = 0;
     int texture_sprite_ = -1;
     int texture_second_ = -1;
     int texture_mipmap_ = 0;
@@ -254,6 +279,7 @@ private:
     std::array<OPENGL_PARTICLE, kParticles> particles_{};
     int next_particle_ = 0;
     std::unique_ptr<PlatformWindow::GLContext> context_;
+    NearestSampler nearest_sampler_;
 };
 
 // The display, created by start-up.

@@ -3,18 +3,21 @@
 #include <GL/gl.h>
 
 #include "gfx2d/opengl_prism.h"
+#include "gfx2d/texel_mapping.h"
 #include "gfx2d/textures.h"
 
 void OpenGLPrism::BatchSpriteQuad(int sprite, float left, float bottom, float right, float top) {
     float u, v;
     SpriteExtent(sprite, u, v);
-    StartBatch({GL_TRIANGLES, true, TextureOf(sprite, 0)}, 6);
+    StartBatch(TexturedKind(GL_TRIANGLES, sprite), 6);
     SetTexture3D(sprite, -1, 0);
     const auto& [red, green, blue, alpha] = CurrentColour();
-    batch_.AddFan({{left, bottom, 0, 0, red, green, blue, alpha},
-                   {right, bottom, u, 0, red, green, blue, alpha},
-                   {right, top, u, v, red, green, blue, alpha},
-                   {left, top, 0, v, red, green, blue, alpha}});
+    const Vertex2D corners[4] = {{left, bottom, 0, 0, red, green, blue, alpha},
+                                 {right, bottom, u, 0, red, green, blue, alpha},
+                                 {right, top, u, v, red, green, blue, alpha},
+                                 {left, top, 0, v, red, green, blue, alpha}};
+    batch_.AddFan(corners);
+    NoteQuadSampling(sprite, corners);
     EndBatchedCommand();
 }
 

@@ -28,7 +28,8 @@ bool OpenGLPrism::LoadSpriteImage(int sprite, const BitmapFile& image, std::uint
 void OpenGLPrism::MakeSpriteTextures(int sprite, const BitmapFile& image, std::uint32_t key,
                                      bool normal_map) {
     std::array<GLuint, 2>& names = sprite_textures_[static_cast<std::size_t>(sprite)];
-    MakeTextureFromBitmap(image, 0, 0, 0, 0, names[0], &names[1], key, true, normal_map);
+    sprites_[static_cast<std::size_t>(sprite)].opaque =
+        MakeTextureFromBitmap(image, 0, 0, 0, 0, names[0], &names[1], key, true, normal_map);
 }
 
 void OpenGLPrism::SetSpriteSize(int sprite, int width, int height) {
@@ -48,6 +49,7 @@ void OpenGLPrism::FreeSprite(int sprite) {
     names = {0, 0};
     SpriteSlot& slot = sprites_[static_cast<std::size_t>(sprite)];
     slot.texture_width = slot.texture_height = -1;
+    slot.opaque = false;
     slot.collision_mask.clear();
     slot.collision_mask.shrink_to_fit();
 }

@@ -3,6 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+bool EveryPixelPassesAlphaTest(const RgbaImage& image) {
+    for (std::size_t alpha = 3; alpha < image.pixels.size(); alpha += 4) {
+        if (image.pixels[alpha] < 128) return false;
+    }
+    return true;
+}
+
 int PowerOfTwoAtLeast(int size) {
     int side = 1;
     while (side < size && side < (1 << 30))

@@ -14,6 +14,10 @@ struct RgbaImage {
     std::vector<std::uint8_t> pixels;  // width x height x 4 bytes
 };
 
+// Whether every pixel passes the alpha test the display draws with (alpha
+// above one half: 128 and up).
+bool EveryPixelPassesAlphaTest(const RgbaImage& image);
+
 // The smallest power of two not below size (1 for a size of 1 or less).
 int PowerOfTwoAtLeast(int size);
 

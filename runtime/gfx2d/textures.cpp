@@ -44,7 +44,7 @@ GLuint NewTexture(GLint min_filter) {
     return name;
 }
 
-void MakeTextureFromBitmap(const BitmapFile& bitmap, int x, int y, int width, int height, GLuint& texture,
+bool MakeTextureFromBitmap(const BitmapFile& bitmap, int x, int y, int width, int height, GLuint& texture,
                            GLuint* mipmap, std::uint32_t key, bool use_key, bool normal_map) {
     const int max_size = MaxTextureSize();
     if (width == 0 || height == 0) {
@@ -62,8 +62,10 @@ void MakeTextureFromBitmap(const BitmapFile& bitmap, int x, int y, int width, in
     if (normal_map) build_detail_normalmap(image.pixels.data(), image.width, image.height);
     texture = NewTexture(GL_LINEAR);
     Upload(image, 0);
+    const bool passes_alpha_test = EveryPixelPassesAlphaTest(image);
     if (mipmap != nullptr) {
         *mipmap = NewTexture(GL_LINEAR_MIPMAP_LINEAR);
         UploadMipmapChain(std::move(image));
     }
+    return passes_alpha_test;
 }

@@ -140,6 +140,13 @@ TEST(TexturePixels, CutOutIsBottomUpWithTheKeyTransparent) {
     EXPECT_EQ(shifted.pixels[(0 * 2 + 0) * 4 + 3], 0);  // row 2 is outside
 }
 
+TEST(TexturePixels, EveryPixelPassesTheAlphaTestFromAlpha128) {
+    for (const auto& [lowest, passes] : {std::pair{128, true}, {127, false}, {0, false}}) {
+        RgbaImage image{2, 1, {9, 9, 9, 255, 9, 9, 9, static_cast<std::uint8_t>(lowest)}};
+        EXPECT_EQ(EveryPixelPassesAlphaTest(image), passes) << lowest;
+    }
+}
+
 TEST(TexturePixels, MipLevelsWeightRightAndLowerNeighbours) {
     // A 4 x 4 level whose every channel holds 10 * row + column.
     RgbaImage image{4, 4, std::vector<std::uint8_t>(4 * 4 * 4)};
