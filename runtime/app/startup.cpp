@@ -107,7 +107,7 @@ int GlobalInit(const char* command_line, const char* title) {
         pPrism->DoWindowed();
     }
     pDXin->CreateDInput(__QV_WANTMOUSE != 0);
-    pDXsnd->Create(__hWnd);
+    pDXsnd->CreateInBackground(__hWnd);
     AddFrameStep(LoopMusic);
     __nCurFont = 0;
     UseProgramFileAsContainers();

@@ -21,6 +21,7 @@ void ApplyChannelGain(int, void* stream, int length, void* gain) {
 }  // namespace
 
 SFXSound::~SFXSound() {
+    AwaitOpening();
     if (!open_) return;
     Mix_SetPostMix(nullptr, nullptr);
     Mix_HaltChannel(-1);
@@ -30,6 +31,20 @@ SFXSound::~SFXSound() {
 }
 
 int SFXSound::Create(PlatformWindow*) {
+    AwaitOpening();
+    return Open();
+}
+
+void SFXSound::CreateInBackground(PlatformWindow*) {
+    AwaitOpening();
+    if (!open_) opening_ = std::thread([this] { Open(); });
+}
+
+void SFXSound::AwaitOpening() const {
+    if (opening_.joinable()) opening_.join();
+}
+
+int SFXSound::Open() {
     if (open_) return 1;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
     // Formats whose decoder is not installed are simply not offered.
@@ -43,11 +58,26 @@ int SFXSound::Create(PlatformWindow*) {
     Mix_AllocateChannels(kMixerChannels);
     channel_taken_.assign(kMixerChannels, false);
     gains_.assign(kMixerChannels, StereoGain{});
-    GetCaps();
+    ReadCaps();
     return 1;
 }
 
+bool SFXSound::IsOpen() const {
+    AwaitOpening();
+    return open_;
+}
+
+const SoundCaps& SFXSound::Caps() const {
+    AwaitOpening();
+    return caps_;
+}
+
 int SFXSound::GetCaps() {
+    AwaitOpening();
+    return ReadCaps();
+}
+
+int SFXSound::ReadCaps() {
     int frequency = 0;
     Uint16 format = 0;
     int channels = 0;
@@ -58,11 +88,13 @@ int SFXSound::GetCaps() {
 }
 
 bool SFXSound::IsHeadless() const {
+    AwaitOpening();
     const char* driver = SDL_GetCurrentAudioDriver();
     return driver == nullptr || std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "disk") == 0;
 }
 
 int SFXSound::ReserveChannel() {
+    AwaitOpening();
     for (std::size_t channel = 0; channel < channel_taken_.size(); ++channel) {
         if (!channel_taken_[channel]) {
             channel_taken_[channel] = true;
@@ -73,13 +105,14 @@ int SFXSound::ReserveChannel() {
 }
 
 void SFXSound::ReleaseChannel(int channel) {
+    AwaitOpening();
     if (channel < 0 || static_cast<std::size_t>(channel) >= channel_taken_.size()) return;
     Halt(channel);
     channel_taken_[static_cast<std::size_t>(channel)] = false;
 }
 
 bool SFXSound::PlayOn(int channel, Mix_Chunk* chunk, const StereoGain& gain, bool loop) {
-    if (!open_ || chunk == nullptr) return false;
+    if (!IsOpen() || chunk == nullptr) return false;
     Halt(channel);
     // A channel's effects end with each play; the gain is registered afresh
     // before the play starts, so its first mixed sample already carries it.
@@ -92,15 +125,15 @@ bool SFXSound::PlayOn(int channel, Mix_Chunk* chunk, const StereoGain& gain, boo
 }
 
 bool SFXSound::IsPlaying(int channel) const {
-    return open_ && Mix_Playing(channel) != 0;
+    return IsOpen() && Mix_Playing(channel) != 0;
 }
 
 void SFXSound::Halt(int channel) {
-    if (open_) Mix_HaltChannel(channel);
+    if (IsOpen()) Mix_HaltChannel(channel);
 }
 
 void SFXSound::SetMixTap(MixTap tap, void* context) {
-    if (!open_) return;
+    if (!IsOpen()) return;
     Mix_SetPostMix(nullptr, nullptr);
     tap_ = tap;
     tap_context_ = context;

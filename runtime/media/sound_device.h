@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "media/pcm_conversion.h"
@@ -37,10 +38,15 @@ public:
     // Opens the mixer; the window is not needed here. Returns 1, or 0 when
     // there is no sound device.
     int Create(PlatformWindow* window);
+    // Opens the mixer as Create does, on a thread of its own: probing the
+    // system's sound drivers takes tens of milliseconds (more on a machine
+    // without a device), which start-up spends on its other work instead.
+    // Every other member waits until the opening has ended.
+    void CreateInBackground(PlatformWindow* window);
     // Fills the capabilities record; 1 when the device is open, else 0.
     int GetCaps();
-    bool IsOpen() const { return open_; }
-    const SoundCaps& Caps() const { return caps_; }
+    bool IsOpen() const;
+    const SoundCaps& Caps() const;
     // Whether the output goes nowhere a person hears: the dummy driver, or a file.
     bool IsHeadless() const;
 
@@ -60,6 +66,12 @@ public:
     void SetMixTap(MixTap tap, void* context);
 
 private:
+    int Open();
+    int ReadCaps();
+    // Waits for an opening begun by CreateInBackground.
+    void AwaitOpening() const;
+
+    mutable std::thread opening_;
     bool open_ = false;
     SoundCaps caps_;
     std::vector<bool> channel_taken_;
