@@ -37,7 +37,12 @@ int SFXSound::Create(PlatformWindow*) {
 
 void SFXSound::CreateInBackground(PlatformWindow*) {
     AwaitOpening();
-    if (!open_) opening_ = std::thread([this] { Open(); });
+    if (open_) return;
+    opening_ = std::thread([this] {
+        Open();
+        // SDL keeps per-thread state (its error text) that only its own threads free at their end.
+        SDL_TLSCleanup();
+    });
 }
 
 void SFXSound::AwaitOpening() const {
