@@ -176,6 +176,19 @@ TEST_F(Sound, NumbersAndBufferCountsAreLimitedAndBadFilesAndNegativeNumbersRefus
     EXPECT_EQ(ErrorLogLines(), log);
 }
 
+// Start-up opens the device on a thread of its own; its first use waits for it.
+TEST(SoundDevice, OpenedInTheBackgroundIsReadyAtItsFirstUse) {
+    EXPECT_EXIT(
+        {
+            SFXSound device;
+            device.CreateInBackground(nullptr);
+            const bool ready = device.IsOpen() && device.Caps().mixer_channels == SFXSound::kMixerChannels &&
+                               device.ReserveChannel() == 0;
+            std::_Exit(ready ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
 TEST(SoundWithoutDevice, StartsSilentlyAndEverySoundCommandDoesNothing) {
     EXPECT_EXIT(
         {
