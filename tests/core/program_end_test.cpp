@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -10,68 +11,14 @@
 
 namespace {
 
-std::string ErrorLogBytes() {
-    std::ifstream file(ErrorLogPath(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-class ErrorLog : public testing::Test {
-protected:
-    void SetUp() override { DeleteErrorLog(); }
-};
-
-TEST_F(ErrorLog, AppendsCrLfLinesInThePrivateTemporaryFolderUntilDeleted) {
+TEST(ErrorLog, AppendsCrLfLinesInThePrivateTemporaryFolderUntilDeleted) {
+    DeleteErrorLog();
     WriteErrorLog("first");
     WriteErrorLog(nullptr);
-    WriteErrorLog("");
-    EXPECT_EQ(ErrorLogBytes(), "first\r\nnull\r\n\r\n");
-    const std::string path = ErrorLogPath();
-    const std::string suffix = "/morvane-" + std::to_string(getuid()) + "/ErrorLog.txt";
-    ASSERT_GE(path.size(), suffix.size());
-    EXPECT_EQ(path.substr(path.size() - suffix.size()), suffix);
-    DeleteErrorLog();
-    WriteErrorLog("fresh");
-    EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"fresh"});
-}
-
-using EndProgramDeathTest = ErrorLog;
-
-TEST_F(EndProgramDeathTest, EndWritesTheEndRecordOnlyWithDebug) {
-    WriteErrorLog("written during the run");
-    EXPECT_EXIT(END(), testing::ExitedWithCode(0), "");
-    EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"written during the run"});
-    DeleteErrorLog();
-    EXPECT_EXIT(
-        {
-            __QV_DEBUG = 1;
-            dLn(3, 77);
-            END();
-        },
-        testing::ExitedWithCode(0), "");
-    EXPECT_EQ(ErrorLogLines(), (std::vector<std::string>{"-End On Line", "0", "77", "77", "3"}));
-}
-
-TEST_F(EndProgramDeathTest, EndProgramKeepsARecordedCode) {
-    EXPECT_EXIT(
-        {
-            __QV_DEBUG = 1;
-            dLn(0, 12.5);
-            Error(3);
-            dLn(0, 1234567);
-            EndProgram();
-        },
-        testing::ExitedWithCode(0), "");
-    EXPECT_EQ(ErrorLogLines(), (std::vector<std::string>{"-End On Line", "3", "12.5", "1.23457e+06", "0"}));
-}
-
-TEST_F(EndProgramDeathTest, FatalErrorRunsTheInstalledEndAndStillExitsWhenItReturns) {
-    EXPECT_EXIT(
-        {
-            SetProgramEnd([] { WriteErrorLog("the installed end ran"); });
-            FatalError(kErrorFile);
-        },
-        testing::ExitedWithCode(0), "");
-    EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"the installed end ran"});
+    std::ifstream file(ErrorLogPath(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "first\r\nnull\r\n");
+    EXPECT_TRUE(
+        std::string(ErrorLogPath()).ends_with("/morvane-" + std::to_string(getuid()) + "/ErrorLog.txt"));
 }
 
 // Static clean-up runs at the end, and a second end from inside it still exits with code 0.
@@ -82,14 +29,51 @@ struct EndsAgainWhenDestroyed {
     }
 };
 
-TEST_F(EndProgramDeathTest, StaticCleanUpRunsAndMayEndAgain) {
-    EXPECT_EXIT(
-        {
-            static EndsAgainWhenDestroyed guard;
-            END();
-        },
-        testing::ExitedWithCode(0), "");
-    EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"static clean-up ran"});
+TEST(EndProgramDeathTest, EachEndExitsWithZeroAndLeavesItsRecord) {
+    const struct {
+        const char* name;
+        std::function<void()> commands;
+        std::vector<std::string> log;
+    } cases[] = {
+        {"END without debug", [] { END(); }, {}},
+        {"END with debug",
+         [] {
+             __QV_DEBUG = 1;
+             dLn(3, 77);
+             END();
+         },
+         {"-End On Line", "0", "77", "77", "3"}},
+        {"a recorded code is kept",
+         [] {
+             __QV_DEBUG = 1;
+             dLn(0, 12.5);
+             Error(3);
+             dLn(0, 1234567);
+             EndProgram();
+         },
+         {"-End On Line", "3", "12.5", "1.23457e+06", "0"}},
+        {"a fatal error names its line",
+         [] {
+             NumArray a;
+             DIM(a, 2);
+             __QV_DEBUG = 1;
+             dLn(0, 120);
+             a(5);
+         },
+         {"-End On Line", "9", "120", "120", "0"}},
+        {"static clean-up may end again",
+         [] {
+             static EndsAgainWhenDestroyed guard;
+             END();
+         },
+         {"static clean-up ran"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DeleteErrorLog();
+        EXPECT_EXIT(c.commands(), testing::ExitedWithCode(0), "");
+        EXPECT_EQ(ErrorLogLines(), c.log);
+    }
 }
 
 }  // namespace
