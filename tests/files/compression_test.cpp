@@ -16,15 +16,11 @@ Bytes ToBytes(const std::string& text) {
     return Bytes(text.begin(), text.end());
 }
 
-Bytes OutputOf(const ZtCompression& compression) {
-    return Bytes(compression.Output(), compression.Output() + compression.OutputLength());
-}
-
 Bytes Pack(int mode, const Bytes& data) {
     ZtCompression packer(mode);
     packer.Pack(data.data(), data.size());
     EXPECT_TRUE(packer.Succeeded());
-    return OutputOf(packer);
+    return Bytes(packer.Output(), packer.Output() + packer.OutputLength());
 }
 
 // Unpacks; the result, or nothing when the block was refused.
@@ -36,32 +32,10 @@ std::optional<Bytes> Unpack(int mode, const Bytes& block) {
         return std::nullopt;
     }
     EXPECT_EQ(length, unpacker.OutputLength());
-    return OutputOf(unpacker);
+    return Bytes(unpacker.Output(), unpacker.Output() + length);
 }
 
-// Data of several kinds: random, few symbols (long matches at every distance),
-// runs, and text.
-std::vector<Bytes> SampleData() {
-    std::mt19937 random(1234);
-    std::vector<Bytes> samples = {{}, {7}, {1, 2}, ToBytes("abcabcabcabc"), Bytes(5000, 'a')};
-    for (std::size_t size : {17u, 300u, 5000u, 20000u}) {
-        Bytes noise(size), symbols(size);
-        for (std::size_t i = 0; i < size; ++i) {
-            noise[i] = static_cast<std::uint8_t>(random());
-            symbols[i] = static_cast<std::uint8_t>('a' + random() % 4);
-        }
-        samples.push_back(noise);
-        samples.push_back(symbols);
-    }
-    std::string text;
-    for (int i = 0; text.size() < 30000; ++i)
-        text +=
-            "line " + std::to_string(i % 97) + " of the level, " + std::to_string(i * 7919 % 1000) + "\r\n";
-    samples.push_back(ToBytes(text));
-    return samples;
-}
-
-TEST(OwnMode, PacksTheKnownStreams) {
+TEST(OwnMode, PacksTheKnownStreamsAndRefusesTruncatedOnes) {
     const struct {
         std::string text;
         Bytes packed;
@@ -73,25 +47,7 @@ TEST(OwnMode, PacksTheKnownStreams) {
         EXPECT_EQ(Pack(ZtCompression::kModeOwn, ToBytes(c.text)), c.packed) << c.text;
         EXPECT_EQ(Unpack(ZtCompression::kModeOwn, c.packed), ToBytes(c.text));
     }
-}
-
-TEST(OwnMode, DistancesWithTheirSeventhBitSetDecode) {
-    // A block repeated 200 and 1500 bytes later: matches at distances past 127.
-    std::mt19937 random(7);
-    Bytes data(200);
-    for (auto& b : data)
-        b = static_cast<std::uint8_t>(random());
-    Bytes input = data;
-    input.insert(input.end(), data.begin(), data.end());
-    input.resize(1700, 0x55);
-    input.insert(input.end(), data.begin(), data.end());
-    const Bytes packed = Pack(ZtCompression::kModeOwn, input);
-    EXPECT_LT(packed.size(), input.size() - 200);  // the repeats were found
-    EXPECT_EQ(Unpack(ZtCompression::kModeOwn, packed), input);
-}
-
-TEST(OwnMode, TruncatedStreamsAreRefused) {
-    const Bytes packed = Pack(ZtCompression::kModeOwn, ToBytes("abcabcabcabc"));
+    const Bytes& packed = cases[0].packed;
     for (std::size_t length = 0; length < packed.size(); ++length)
         EXPECT_FALSE(Unpack(ZtCompression::kModeOwn, Bytes(packed.begin(), packed.begin() + length)));
 }
@@ -100,33 +56,45 @@ TEST(LzoMode, TheBlockStartsWithItsLengthAndWrongOrImpossibleLengthsAreRefused) 
     const Bytes header = Pack(ZtCompression::kModeLzo, Bytes(0x1234, 'x'));
     EXPECT_EQ(Bytes(header.begin(), header.begin() + 4), (Bytes{0x34, 0x12, 0, 0}));
     const Bytes packed = Pack(ZtCompression::kModeLzo, ToBytes("some text, some text, some text"));
-    Bytes shorter = packed;
-    shorter[0] -= 1;  // the stream makes more than announced
-    EXPECT_FALSE(Unpack(ZtCompression::kModeLzo, shorter));
-    Bytes longer = packed;
-    longer[0] += 1;  // the stream makes less than announced
-    EXPECT_FALSE(Unpack(ZtCompression::kModeLzo, longer));
-    Bytes huge = packed;
-    huge[3] = 0x7F;  // about 2 GiB: refused before anything is allocated
-    EXPECT_FALSE(Unpack(ZtCompression::kModeLzo, huge));
-    Bytes beyond_ratio = {0xE8, 0x03, 0, 0, 0x11, 0, 0};  // 1000 bytes announced for a 3-byte stream
-    EXPECT_FALSE(Unpack(ZtCompression::kModeLzo, beyond_ratio));
-    EXPECT_FALSE(Unpack(ZtCompression::kModeLzo, {1, 0, 0}));  // no room for the header
-    EXPECT_FALSE(Unpack(ZtCompression::kModeLzo, Bytes(packed.begin(), packed.end() - 2)));
-}
-
-TEST(LzoMode, ZerosStayWithinTheExpansionLimit) {
-    const Bytes zeros(4 << 20, 0);
-    EXPECT_EQ(Unpack(ZtCompression::kModeLzo, Pack(ZtCompression::kModeLzo, zeros)), zeros);
+    const struct {
+        std::size_t at;
+        int change;
+    } damages[] = {{0, -1}, {0, +1}, {3, 0x7F}};  // more or less than announced; about 2 GiB announced
+    for (const auto& damage : damages) {
+        Bytes bad = packed;
+        bad[damage.at] += damage.change;
+        EXPECT_FALSE(Unpack(ZtCompression::kModeLzo, bad)) << damage.at << " " << damage.change;
+    }
+    EXPECT_FALSE(Unpack(ZtCompression::kModeLzo, {0xE8, 0x03, 0, 0, 0x11, 0, 0}));  // beyond 255 x the stream
+    EXPECT_FALSE(Unpack(ZtCompression::kModeLzo, {1, 0, 0}));                       // no room for the header
 }
 
 TEST(BothModes, RoundTrips) {
+    // Random bytes, few symbols (long matches at every distance, past 127 included), runs and zeros.
+    std::mt19937 random(1234);
+    std::vector<Bytes> samples = {{}, {7}, Bytes(5000, 'a')};
+    for (std::size_t size : {200u, 20000u}) {
+        Bytes noise(size), symbols(size);
+        for (std::size_t i = 0; i < size; ++i) {
+            noise[i] = static_cast<std::uint8_t>(random());
+            symbols[i] = static_cast<std::uint8_t>('a' + random() % 4);
+        }
+        samples.push_back(noise);
+        samples.push_back(symbols);
+        noise.insert(noise.end(), noise.begin(), noise.end());  // repeated at a long distance
+        samples.push_back(noise);
+    }
     for (int mode : {ZtCompression::kModeLzo, ZtCompression::kModeOwn}) {
-        for (const Bytes& data : SampleData()) {
+        for (const Bytes& data : samples) {
             SCOPED_TRACE(testing::Message() << "mode " << mode << ", " << data.size() << " bytes");
-            EXPECT_EQ(Unpack(mode, Pack(mode, data)), data);
+            const Bytes packed = Pack(mode, data);
+            EXPECT_EQ(Unpack(mode, packed), data);
         }
     }
+    const Bytes repeated = samples[5];  // 200 random bytes twice: a distance with its seventh bit set
+    EXPECT_LT(Pack(ZtCompression::kModeOwn, repeated).size(), 300u);
+    const Bytes zeros(4 << 20, 0);  // within the expansion limit
+    EXPECT_EQ(Unpack(ZtCompression::kModeLzo, Pack(ZtCompression::kModeLzo, zeros)), zeros);
 }
 
 }  // namespace
