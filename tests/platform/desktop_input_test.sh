@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # A person's input on a real X display (Xvfb) with xdotool, at the game's 10
-# frames a second: a click, a word typed briskly, and a tap of Esc, each down
-# and up again well within a frame, all reach the program. Exit 77 (skipped)
-# without Xvfb. The input starts once the window is mapped: before that the
-# X server gives a click to the window below.
+# frames a second: a click, a word typed briskly and a tap of Esc, each within
+# a frame, all reach the program. Exit 77 (skipped) without Xvfb.
 set -u
 program=$1
 source "$(dirname "$0")/real_display.sh"

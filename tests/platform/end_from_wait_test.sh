@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # A program on a real X display (Xvfb), waiting in its frame pacing or in
-# KEYWAIT, ends in order when its display goes away and when a signal asks it
-# to: within 2 seconds it begins the orderly end (the end record in its error
-# log), exits with code 0, and its line cache reaches the disk. Exit 77
-# (skipped) without Xvfb. END_LIMIT_SECONDS widens the limit for builds that
-# run many times slower (the sanitizers); each case reports the time it took.
+# KEYWAIT, ends in order when its display goes away or a signal asks it to:
+# within 2 seconds (END_LIMIT_SECONDS) it writes the end record, exits with
+# code 0, and its line cache reaches the disk. Exit 77 (skipped) without Xvfb.
 set -u
 # Job control: the program starts with SIGINT as a person's shell leaves it, not ignored.
 set -m

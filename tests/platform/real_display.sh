@@ -1,10 +1,8 @@
 # Helpers of the tests on a real X display, sourced by them: a private Xvfb,
-# and waits for what a program writes to its error log. Every wait has a
-# generous limit and watches for what it expects; none relies on a pause.
+# and waits (each with a generous limit) for what a program writes to its log.
 
-# Exits 77 (skipped) without Xvfb and xdotool; otherwise makes a private
-# folder, $work, and removes it, with the Xvfb ($xvfb) and the program ($app)
-# still running, when the test ends.
+# Exits 77 (skipped) without Xvfb and xdotool; otherwise makes a private folder,
+# $work, removed with the Xvfb ($xvfb) and the program ($app) when the test ends.
 prepare_real_display_test() {
     command -v Xvfb >/dev/null && command -v xdotool >/dev/null || exit 77
     work=$(mktemp -d)
@@ -13,8 +11,7 @@ prepare_real_display_test() {
     trap 'kill $xvfb $app 2>/dev/null; rm -rf "$work"' EXIT
 }
 
-# Starts an Xvfb of its own on the first free display number, which Xvfb
-# reports once it accepts clients; sets DISPLAY and xvfb (its process id).
+# Starts an Xvfb on the first free display number; sets DISPLAY and xvfb.
 start_xvfb() {
     local number_file
     number_file=$(mktemp -p "$work")
@@ -33,24 +30,22 @@ error_log() {
     { tr -d '\r' < "$work/morvane-$(id -u)/ErrorLog.txt"; } 2>/dev/null
 }
 
-# Waits until a line of the error log matches the pattern, at most `seconds`.
-wait_for_log_line() {
-    local pattern=$1 seconds=$2
-    local tries=$((seconds * 20))
-    for _ in $(seq "$tries"); do
-        error_log | grep -qE "$pattern" && return 0
+# Waits at most `seconds` until the command succeeds; false if it never does.
+wait_until() {
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 20))); do
+        "$@" && return 0
         sleep 0.05
     done
     return 1
 }
 
+log_has() { error_log | grep -qE "$1"; }
+has_ended() { ! kill -0 "$1" 2>/dev/null; }
+
+# Waits until a line of the error log matches the pattern, at most `seconds`.
+wait_for_log_line() { wait_until "$2" log_has "$1"; }
+
 # Waits until the process has ended, at most `seconds`; false if it has not.
-wait_for_end() {
-    local pid=$1 seconds=$2
-    local tries=$((seconds * 20))
-    for _ in $(seq "$tries"); do
-        kill -0 "$pid" 2>/dev/null || return 0
-        sleep 0.05
-    done
-    return 1
-}
+wait_for_end() { wait_until "$2" has_ended "$1"; }
