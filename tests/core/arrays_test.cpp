@@ -22,6 +22,7 @@ TEST(Arrays, LayoutBoundsAndRedim) {
     }
     EXPECT_EQ(a(2.9, 3.9), 11);  // first index fastest, indices truncated
     EXPECT_EQ(a(1, 2), 7);
+    EXPECT_EQ(a.Shape().DimensionCount(), 2);
     const std::pair<double, double> bounds[] = {{1.7, 4}, {-0.5, 3}, {2, 0}, {-1, 0}, {8, 0}, {kNaN, 0}};
     for (const auto& [dimension, size] : bounds)
         EXPECT_EQ(BOUNDS(a, dimension), size) << dimension;
@@ -34,6 +35,7 @@ TEST(Arrays, LayoutBoundsAndRedim) {
     DIM(thin, 2, 0.5, 3);
     thin(1, 0, 2) = 5;
     EXPECT_EQ(thin(1, 0, 0), 0.0);
+    EXPECT_EQ(thin.Shape().DimensionCount(), 3);
 
     StrArray s;
     DIM(s, 3, 2);

@@ -136,6 +136,29 @@ TEST_F(Input, JoysticksReadTheirRecordsAndMissingOnesGiveZero) {
     }
 }
 
+// Left mouse button readings that change from one reading to the next.
+class ButtonSequence : public ScriptedInput {
+public:
+    explicit ButtonSequence(std::vector<bool> left) : left_(std::move(left)) {}
+    MouseReading ReadMouse() override {
+        MouseReading reading;
+        reading.left = left_[std::min(reads++, left_.size() - 1)];
+        return reading;
+    }
+    std::size_t reads = 0;
+
+private:
+    std::vector<bool> left_;
+};
+
+TEST_F(Input, MouseWaitWaitsForTheReleaseThenForAPress) {
+    auto sequence = std::make_unique<ButtonSequence>(std::vector<bool>{true, true, false, false, true});
+    ButtonSequence* buttons = sequence.get();
+    UseInputSource(std::move(sequence));
+    EXPECT_EQ(MOUSEWAIT(), 0);
+    EXPECT_EQ(buttons->reads, 5u);
+}
+
 using InputDeathTest = Input;
 
 TEST_F(InputDeathTest, EscapeDuringMouseWaitEndsTheProgram) {
