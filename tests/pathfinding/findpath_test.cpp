@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <random>
 #include <string>
@@ -158,7 +157,7 @@ TEST(FindPath, SamePathsAsThePlainSearchOnRandomMaps) {
         const PlainPath expected = Plain(map, sx, sy, gx, gy);
         ASSERT_EQ(FINDPATH(map, path, 0.7, sx, sy, gx, gy), static_cast<double>(expected.cells.size()))
             << "round " << round;
-        if (!expected.cells.empty()) ASSERT_EQ(PathCells(path), expected.cells) << "round " << round;
+        ASSERT_EQ(PathCells(path), expected.cells) << "round " << round;
         found += !expected.cells.empty();
 
         const PlainRequest other{
@@ -192,9 +191,8 @@ void MakeDetourMap(NumArray& map) {
 // goes on to the path an uncut search finds.
 TEST(FindPath, EscHeldDuringALongSearchCutsItShort) {
     ScriptedInput* input = StartTestRuntime().input;
-    NumArray map, path, small;
+    NumArray map, path;
     MakeDetourMap(map);
-    MakeMap(small, {"111", "111", "111"});
     const PlainPath expected = Plain(map, 1, 1, 62, 62);
     AStarPlanner planner;
     EXPECT_TRUE(planner.createMap(Request(map, 1, 1, 62, 62)));
@@ -203,7 +201,6 @@ TEST(FindPath, EscHeldDuringALongSearchCutsItShort) {
     MarkPath(path);
     EXPECT_EQ(FINDPATH(map, path, 0.7, 1, 1, 62, 62), 0);
     EXPECT_TRUE(PathIsMarked(path));
-    EXPECT_EQ(FINDPATH(small, path, 0.7, 0, 0, 2, 2), 5);  // too short to look
     for (int slice = 1; slice <= 3; ++slice)
         EXPECT_FALSE(planner.run());
     EXPECT_EQ(planner.getNumSlices(), 3u);
