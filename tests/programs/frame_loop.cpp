@@ -6,16 +6,9 @@
 #include <string>
 
 #include "morvane.h"
+#include "support/pushed_events.h"
 
 namespace {
-
-void PushKey(SDL_Scancode scancode) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.scancode = scancode;
-    SDL_PushEvent(&event);
-}
 
 void PushEvent(Uint32 type, Uint8 window_event = 0) {
     SDL_Event event{};
@@ -24,8 +17,7 @@ void PushEvent(Uint32 type, Uint8 window_event = 0) {
     SDL_PushEvent(&event);
 }
 
-// Drops blocks of the program's own, so that the sanitizer run can show that
-// such a leak still fails it.
+// Drops blocks of its own: the sanitizer run must fail on them.
 [[gnu::noinline]] void LeakOwnBlocks() {
     [[maybe_unused]] static char* volatile block = nullptr;
     for (int i = 0; i < 4; ++i)
@@ -34,10 +26,10 @@ void PushEvent(Uint32 type, Uint8 window_event = 0) {
 }
 
 void EndAsAsked(const std::string& ending) {
-    if (ending == "escape") PushKey(SDL_SCANCODE_ESCAPE);
+    if (ending == "escape") PushKey(SDL_SCANCODE_ESCAPE, true);
     if (ending == "alt+f4") {
-        PushKey(SDL_SCANCODE_LALT);
-        PushKey(SDL_SCANCODE_F4);
+        PushKey(SDL_SCANCODE_LALT, true);
+        PushKey(SDL_SCANCODE_F4, true);
     }
     if (ending == "close") PushEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
     if (ending == "quit") PushEvent(SDL_QUIT);
@@ -62,8 +54,7 @@ void MainGameSub() {
     LIMITFPS(60);
     for (int frame = 1;; ++frame) {
         WriteErrorLog(("frame " + std::to_string(frame)).c_str());
-        // A frame that can be told apart in a screenshot: a bar as wide as its
-        // number, and a line of text in font 0.
+        // A bar as wide as the frame's number, and a line of text in font 0.
         FILLRECT(0, 0, 10 * frame, 10, 0x00FF00);
         PRINT(LitStr("Morvane"), 0, 20);
         if (frame == 3) {

@@ -1,7 +1,6 @@
-// A program with start-up settings of its own, for the start-up tests: the
-// window size comes from its two arguments, and the end record is on. It logs
-// the window's client area, marks the bottom-right corner of the 2D screen,
-// and ends after two frames.
+// A program with start-up settings of its own: the window size from its two
+// arguments, the end record on. It logs the window's client area, marks the
+// bottom-right corner of the 2D screen, and ends after two frames.
 #include <cstdlib>
 #include <string>
 

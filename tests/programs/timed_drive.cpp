@@ -1,8 +1,7 @@
-// A program on the runtime for the replay tests. It drives a position from the
-// mouse and the frame time the way the game does, and logs its state each
-// frame. PUSH names the input it gives itself: "script" plays buttons,
-// movement, Shift, a key for KEYWAIT and finally Esc; "escape" presses Esc
-// and a button at once (which a replay must not see).
+// A program for the replay tests: it drives a position from the mouse and the
+// frame time as the game does and logs its state each frame. PUSH names the
+// input it gives itself: "script" (buttons, movement, Shift, a key for KEYWAIT,
+// then Esc) or "escape" (Esc and a button at once, which a replay must not see).
 #include <SDL.h>
 
 #include <cstdio>

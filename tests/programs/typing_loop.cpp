@@ -1,9 +1,7 @@
-// A program on the runtime for the desktop input test, at 10 frames a second
-// as the game runs: it says when its first frame is shown (the test clicks
-// only then, in the frame loop, not during start-up), waits for a click of the
-// left button and logs where the mouse is, logs the line that INPUT edits,
-// then runs frames, testing a key in each as the game does, until Esc ends the
-// program. The click and the last frames give up after 30 seconds.
+// A program for the desktop input test, at the game's 10 frames a second: it
+// logs its first frame, waits for a click and logs where the mouse is, logs
+// the line INPUT edits, then runs frames testing a key until Esc ends it. The
+// click and the last frames give up after 30 seconds.
 #include <string>
 
 #include "morvane.h"

@@ -1,8 +1,6 @@
-// A program for the tests of how a program ends from a wait: it puts a line
-// into the file KEPT_FILE names (the line cache writes it only as the program
-// ends), logs "waiting" and waits as WAIT names: "frames" runs frames at one a
-// second, the longest wait the frame pacing has, testing a key in each as the
-// game does; "keywait" waits in KEYWAIT for a key that never comes.
+// A program for the tests of ends from a wait: it puts a line into KEPT_FILE
+// (written only as the program ends), logs "waiting" and waits as WAIT names:
+// "frames" at one a second, testing a key in each; "keywait" in KEYWAIT.
 #include <cstdlib>
 #include <string>
 
