@@ -82,34 +82,19 @@ TEST_F(FileCommands, TheProgramFileNamesBothContainersAndItsFolderBecomesCurrent
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(program).parent_path());
 }
 
-// Puts a stand-in for the desktop's dialog program first on PATH: it records
-// its arguments, one a line, and answers as the test says.
-class FileDialog : public ScratchFolder {
-protected:
-    void SetUp() override {
-        ScratchFolder::SetUp();
-        saved_path_ = std::getenv("PATH");
-        std::filesystem::create_directory("bin");
-        setenv("PATH", (Folder() / "bin").c_str(), 1);
-    }
-    void TearDown() override {
-        setenv("PATH", saved_path_.c_str(), 1);
-        ScratchFolder::TearDown();
-    }
-    void InstallDialog(const std::string& name, const std::string& answer, int exit_code) {
-        const std::filesystem::path program = Folder() / "bin" / name;
-        WriteBytes(
-            program,
-            "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > arguments\nprintf '%s\\n' '" +
-                answer + "'\nexit " + std::to_string(exit_code) + "\n");
-        chmod(program.c_str(), 0755);
-    }
+// Puts a stand-in for the desktop's dialog program on PATH: it records its
+// arguments, one a line, and answers as the test says.
+void InstallDialog(const std::string& name, const std::string& answer, int exit_code) {
+    WriteBytes("bin/" + name,
+               "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > arguments\nprintf '%s\\n' '" +
+                   answer + "'\nexit " + std::to_string(exit_code) + "\n");
+    chmod(("bin/" + name).c_str(), 0755);
+}
 
-private:
-    std::string saved_path_;
-};
-
-TEST_F(FileDialog, TheFilterPairsBecomeChoicesAndACancelGivesNoFile) {
+TEST_F(FileCommands, DialogFilterPairsBecomeChoicesAndACancelGivesNoFile) {
+    const std::string saved_path = std::getenv("PATH");
+    std::filesystem::create_directory("bin");
+    setenv("PATH", (Folder() / "bin").c_str(), 1);
     EXPECT_STREQ(FILEREQUEST_Str(1, "All|*.*").c_str(), "NO_FILE");  // no dialog program at all
     InstallDialog("kdialog", "/home/player/out.txt", 0);
     EXPECT_STREQ(FILEREQUEST_Str(0, "Text|*.txt|Pictures|*.bmp;*.png").c_str(), "/home/player/out.txt");
@@ -122,6 +107,7 @@ TEST_F(FileDialog, TheFilterPairsBecomeChoicesAndACancelGivesNoFile) {
                   "/\n--file-filter=Levels | city*.txt *.lvl\n--file-filter=All files | *.*\n");
     InstallDialog("zenity", "", 1);
     EXPECT_STREQ(FILEREQUEST_Str(1, "All|*.*").c_str(), "NO_FILE");
+    setenv("PATH", saved_path.c_str(), 1);
 }
 
 bool WindowShown() {
