@@ -36,6 +36,9 @@ TEST(Arrays, LayoutBoundsAndRedim) {
     thin(1, 0, 2) = 5;
     EXPECT_EQ(thin(1, 0, 0), 0.0);
     EXPECT_EQ(thin.Shape().DimensionCount(), 3);
+    NumArray cube;
+    DIM(cube, 2, 3, 4, 0, 0, 0, 0, 5);
+    EXPECT_EQ(cube.Shape().DimensionCount(), 8);
 
     StrArray s;
     DIM(s, 3, 2);

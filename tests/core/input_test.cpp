@@ -126,6 +126,7 @@ TEST_F(Input, JoysticksReadTheirRecordsAndMissingOnesGiveZero) {
     EXPECT_EQ(GETNUMJOYSTICKS(), 1);
     EXPECT_STREQ(GETJOYNAME_Str(0).c_str(), "Pad, Gamepad");
     EXPECT_EQ(Read(JOYSTATE), (Reading{-1, 1, 128, 0}));
+    EXPECT_EQ(GETJOYBUTTON(0, 0), 128);
     EXPECT_EQ(GETJOYBUTTON(0, 31), 128);
     EXPECT_EQ(GETJOYBUTTON(0, 32), 0);
     const struct { int pov, x, y; } hats[] = {{9000, 1, 0}, {27000, -1, 0}, {0, 0, -1}, {18000, 0, 1}};
