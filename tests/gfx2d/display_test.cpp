@@ -68,10 +68,6 @@ int SquareWidthOnScreen() {
 }
 
 TEST_F(Display, ThePerspectiveKeepsTheWholeWindowsAspectRatio) {
-    // Half the view's height (10 units at depth 10) spans 240 pixels: the
-    // square, 2 units wide, spans 48 pixels horizontally, as it does vertically.
-    EXPECT_NEAR(SquareWidthOnScreen(), 48, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // In a square viewport the projection still uses the window's 4:3 aspect:
     // 240 pixels span 20 units vertically but 26.7 horizontally.
     VIEWPORT(0, 0, 240, 240);
