@@ -49,7 +49,7 @@ TEST(PullTruck, SingleSegmentSwungAQuarterTurnOnItsLever) {
     EXPECT_NEAR(truck(0, 3), 1 - std::sqrt(0.5), 1e-7);
 }
 
-TEST(PullTruck, SteeringTurnsTheCabAndTheTrailerFollowsSlowlyMirroredForTheOtherWay) {
+TEST(PullTruck, SteeringTurnsTheCabAndTheTrailerFollowsSlowlyAlsoAtRest) {
     BuildGameTruck();
     PullTruck(1, 10);
     const double cab_turn = truck(0, 4) - 180;
@@ -58,11 +58,6 @@ TEST(PullTruck, SteeringTurnsTheCabAndTheTrailerFollowsSlowlyMirroredForTheOther
     EXPECT_TRUE(trailer_turn > 0 && trailer_turn < 1) << trailer_turn;
     EXPECT_NEAR(truck(0, 2), 29, 0.1);
     ExpectCoupled();
-    const std::array<double, 6> mirrored = {truck(0, 2), 60 - truck(0, 3), 180 - cab_turn,
-                                            truck(1, 2), 60 - truck(1, 3), 180 - trailer_turn};
-    BuildGameTruck();
-    PullTruck(1, -10);
-    ExpectPose(mirrored, 1e-6);
     // At rest, turning swings the steering point on the lever's end, 1.75 from the old reference point.
     BuildGameTruck();
     PullTruck(0, 10);
