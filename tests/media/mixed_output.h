@@ -1,7 +1,6 @@
-// What the runtime really mixed: the disk audio driver writes each mixed
-// buffer to a file, paced in real time. No test depends on that pace: a test
-// waits for the mixer's state (no sound plays) and then for the file to hold
-// everything mixed until then, and looks at the whole stretch since a mark.
+// What the runtime really mixed: the disk audio driver writes each mixed buffer
+// to a file, paced in real time. No test depends on that pace: a test waits for
+// the mixer's state and then for the file to hold everything mixed until then.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -65,9 +64,8 @@ inline int SoundsPlaying() {
     return playing;
 }
 
-// Waits until no sound plays and all mixed until then is in the file (past
-// the file's write buffer, 16 KB at most, and one mixer buffer), then gives
-// the output since the mark.
+// Waits until no sound plays and all mixed until then is in the file (past the
+// file's write buffer and one mixer buffer), then gives the output since the mark.
 inline std::vector<StereoFrame> UntilSilent(std::size_t mark) {
     EXPECT_TRUE(WaitUntil([] { return SoundsPlaying() == 0; }));
     const std::size_t written = Mark();
