@@ -89,27 +89,6 @@ double WindingNumber(const std::vector<Triangle>& triangles, Vec3 point) {
     return angle / (4 * std::numbers::pi);
 }
 
-struct Extents {
-    Vec3 low{1e9, 1e9, 1e9};
-    Vec3 high{-1e9, -1e9, -1e9};
-};
-
-Extents ExtentsOf(const std::vector<Triangle>& triangles) {
-    Extents e;
-    for (const Triangle& t : triangles) {
-        for (const Corner& c : t) {
-            e.low = {std::min(e.low.x, c.position.x), std::min(e.low.y, c.position.y),
-                     std::min(e.low.z, c.position.z)};
-            e.high = {std::max(e.high.x, c.position.x), std::max(e.high.y, c.position.y),
-                      std::max(e.high.z, c.position.z)};
-        }
-    }
-    return e;
-}
-
-// Packing keeps each axis's ends exactly, up to float rounding.
-constexpr double kExact = 1e-4;
-
 BitmapFile LoadTexture(const std::string& name) {
     std::optional<BitmapFile> bitmap = ReadBitmapFile((ProgramFolder() / name).string());
     if (!bitmap) ADD_FAILURE() << name << " does not load";
@@ -164,8 +143,6 @@ std::optional<Texel> TexelAt(const std::vector<Triangle>& triangles, const Bitma
 const std::array<std::string, 5> kModels{"truck1.ddd", "trailer2.ddd", "sphere.ddd", "arrow.ddd",
                                          "shop1.ddd"};
 
-// ---- every model -------------------------------------------------------------
-
 // Each part must be a closed surface whose every face the game draws from
 // outside: any face wound the wrong way would be culled where it should show
 // and drawn from inside the part instead.
@@ -215,8 +192,6 @@ TEST(GameTextures, AreSquareOrOblongPowersOfTwoWithoutTheKeyColour) {
         }
     }
 }
-
-// ---- where the game puts them ------------------------------------------------
 
 // A point of a model drawn the way the game draws a truck segment with heading
 // h at ground point (px, py): turned by h + 180 degrees about the downward
@@ -272,45 +247,6 @@ TEST(TruckModels, CoverTheirFootprintsOnEveryHeading) {
     }
 }
 
-// Both stand on the ground, low enough that the axle marker floating 2.5
-// above each reference point (a ball of radius 7 drawn at 0.05) stays clear
-// of their roofs.
-TEST(TruckModels, StandOnTheGroundUnderTheAxleMarkers) {
-    const double marker_bottom = 2.5 + 0.05 * ExtentsOf(LoadTriangles("sphere.ddd")).low.y;
-    for (const char* name : {"truck1.ddd", "trailer2.ddd"}) {
-        const Extents body = ExtentsOf(LoadTriangles(name));
-        EXPECT_NEAR(body.low.y, 0, kExact) << name;
-        EXPECT_GT(body.high.y, 1.5) << name;
-        EXPECT_LT(body.high.y, marker_bottom) << name;
-    }
-}
-
-// The arrow's tail is at the origin and its tip on the -x axis, so turned like
-// the cab with no steering it points along the cab's heading; it lies flat
-// just above the road.
-TEST(SteeringArrow, PointsAlongMinusXLyingFlatAboveTheGround) {
-    const std::vector<Triangle> arrow = LoadTriangles("arrow.ddd");
-    const Extents e = ExtentsOf(arrow);
-    EXPECT_NEAR(e.high.x, 0, kExact);
-    EXPECT_LT(e.low.x, -2.5);
-    EXPECT_NEAR(e.low.z, -e.high.z, kExact);
-    EXPECT_GT(e.low.y, 0.01);
-    EXPECT_LT(e.high.y, 0.2);
-    for (const Triangle& t : arrow) {
-        for (const Corner& c : t) {
-            if (c.position.x < e.low.x + kExact) {
-                EXPECT_NEAR(c.position.z, 0, (e.high.z - e.low.z) / 255) << "a blunt tip";
-            }
-        }
-    }
-    const Vec3 tip = PlacedOnHeading({e.low.x, 0, 0}, 233.5, 30, 30) - Vec3{30, 0, 30};
-    const double h = 233.5 * std::numbers::pi / 180;
-    EXPECT_NEAR(tip.x, -e.low.x * std::cos(h), 1e-9);
-    EXPECT_NEAR(tip.z, -e.low.x * std::sin(h), 1e-9);
-}
-
-// ---- what each surface shows ---------------------------------------------------
-
 constexpr Vec3 kTowardLeft{0, 0, 1};
 constexpr Vec3 kTowardRight{0, 0, -1};
 
@@ -345,8 +281,6 @@ TEST(TrailerTexture, CarriesTheNameReadableFromBothSides) {
         EXPECT_GT(higher->t, left->t);
     }
 }
-
-// ---- lettering ------------------------------------------------------------------
 
 TEST(Lettering, FitsTheRoomItIsGivenOrFailsWithoutAFont) {
     for (auto [width, height] : {std::pair{200, 40}, std::pair{60, 40}, std::pair{300, 12}}) {
