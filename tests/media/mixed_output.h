@@ -31,11 +31,12 @@ inline TestRuntime Start() {
     return StartTestRuntime();
 }
 
-// The frames in the file now: the place from which the next sounds appear.
+// The frames in the file now: the place from which the next sounds appear. No
+// file yet (the device still opening on its thread) is no frames.
 inline std::size_t Mark() {
     std::error_code error;
-    return static_cast<std::size_t>(std::filesystem::file_size(TempPath("mixed.raw"), error)) /
-           sizeof(StereoFrame);
+    const std::uintmax_t bytes = std::filesystem::file_size(TempPath("mixed.raw"), error);
+    return error ? 0 : static_cast<std::size_t>(bytes) / sizeof(StereoFrame);
 }
 
 inline std::vector<StereoFrame> FramesSince(std::size_t mark) {
