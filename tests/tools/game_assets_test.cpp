@@ -1,7 +1,6 @@
 // The game's models and their textures as the build leaves them beside the
-// programs: they load, stand where the game expects them, are seen from
-// outside under the game's culling, and show the right part of their
-// texture on each surface.
+// programs: they load, stand where the game expects them and are seen from
+// outside under the game's culling.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,9 +31,6 @@ std::filesystem::path ProgramFolder() {
 
 struct Corner {
     Vec3 position;
-    double u;
-    double t;  // the texture's row coordinate as drawn: 0 at the bottom row, wrapping
-    std::uint32_t colour;
     Vec3 normal;
 };
 
@@ -56,7 +52,7 @@ std::vector<Triangle> LoadTriangles(const std::string& name) {
         Triangle triangle;
         for (int k = 0; k < 3; ++k) {
             const POLY_NODE& node = prepared[i + k];
-            triangle[k] = {FromFloats(node.position), node.u, node.v, node.colour, FromFloats(node.normal)};
+            triangle[k] = {FromFloats(node.position), FromFloats(node.normal)};
         }
         triangles.push_back(triangle);
     }
@@ -93,51 +89,6 @@ BitmapFile LoadTexture(const std::string& name) {
     std::optional<BitmapFile> bitmap = ReadBitmapFile((ProgramFolder() / name).string());
     if (!bitmap) ADD_FAILURE() << name << " does not load";
     return bitmap.value_or(BitmapFile{});
-}
-
-// Texture coordinates as drawn: u across, t up from the bottom row, both wrapping.
-struct TextureSpot {
-    double u;
-    double t;
-};
-
-// The texture coordinates at a point of a model's surface that faces `facing`.
-std::optional<TextureSpot> TextureSpotAt(const std::vector<Triangle>& triangles, Vec3 point, Vec3 facing) {
-    for (const Triangle& t : triangles) {
-        const Vec3 n = DrawnSide(t);
-        if (Dot(n, facing) < 0.99 || std::abs(Dot(point - t[0].position, n)) > 0.02) continue;
-        // Barycentric weights of the point within the triangle's plane.
-        const Vec3 e1 = t[1].position - t[0].position, e2 = t[2].position - t[0].position;
-        const Vec3 p = point - t[0].position;
-        const double d11 = Dot(e1, e1), d12 = Dot(e1, e2), d22 = Dot(e2, e2);
-        const double p1 = Dot(p, e1), p2 = Dot(p, e2);
-        const double det = d11 * d22 - d12 * d12;
-        const double w1 = (d22 * p1 - d12 * p2) / det, w2 = (d11 * p2 - d12 * p1) / det;
-        if (w1 < 0 || w2 < 0 || w1 + w2 > 1) continue;
-        const double w0 = 1 - w1 - w2;
-        return TextureSpot{w0 * t[0].u + w1 * t[1].u + w2 * t[2].u, w0 * t[0].t + w1 * t[1].t + w2 * t[2].t};
-    }
-    ADD_FAILURE() << "no surface facing (" << facing.x << ", " << facing.y << ", " << facing.z << ") at ("
-                  << point.x << ", " << point.y << ", " << point.z << ")";
-    return std::nullopt;
-}
-
-struct Texel {
-    int r;
-    int g;
-    int b;
-};
-
-// The texel shown there, picked as the renderer picks it.
-std::optional<Texel> TexelAt(const std::vector<Triangle>& triangles, const BitmapFile& texture, Vec3 point,
-                             Vec3 facing) {
-    const std::optional<TextureSpot> spot = TextureSpotAt(triangles, point, facing);
-    if (!spot) return std::nullopt;
-    const int column = static_cast<int>((spot->u - std::floor(spot->u)) * texture.width);
-    const int from_bottom = static_cast<int>((spot->t - std::floor(spot->t)) * texture.height);
-    std::uint8_t r, g, b;
-    texture.PixelAt(column, texture.height - 1 - from_bottom, r, g, b);
-    return Texel{r, g, b};
 }
 
 const std::array<std::string, 5> kModels{"truck1.ddd", "trailer2.ddd", "sphere.ddd", "arrow.ddd",
@@ -244,41 +195,6 @@ TEST(TruckModels, CoverTheirFootprintsOnEveryHeading) {
         EXPECT_NEAR(trailer_reach.back, -1.25, 1e-3);
         EXPECT_NEAR(trailer_reach.ahead, 6.95, 1e-3);
         EXPECT_NEAR(trailer_reach.side, 1.0, 1e-3);
-    }
-}
-
-constexpr Vec3 kTowardLeft{0, 0, 1};
-constexpr Vec3 kTowardRight{0, 0, -1};
-
-bool IsNameInk(std::optional<Texel> t) {
-    return t && t->b > t->r + 60 && t->b < 160;
-}
-
-// The name on the trailer's sides reads from left to right seen from either
-// side: the texture runs toward the viewer's right, which is toward the back
-// on the left side and toward the front on the right side.
-TEST(TrailerTexture, CarriesTheNameReadableFromBothSides) {
-    const std::vector<Triangle> trailer = LoadTriangles("trailer2.ddd");
-    const BitmapFile texture = LoadTexture("trailer2.bmp");
-    for (const Vec3 side : {kTowardLeft, kTowardRight}) {
-        SCOPED_TRACE(side.z);
-        int ink = 0;
-        constexpr int kSamples = 200;
-        for (int i = 0; i < kSamples; ++i) {
-            const double x = -6.9 + 8.1 * (i + 0.5) / kSamples;
-            if (IsNameInk(TexelAt(trailer, texture, {x, 1.6, side.z}, side))) ++ink;
-        }
-        EXPECT_GT(ink, kSamples / 10);
-        const double toward_viewers_right = side.z > 0 ? 1 : -1;
-        const std::optional<TextureSpot> left = TextureSpotAt(trailer, {-2.85, 1.6, side.z}, side);
-        const std::optional<TextureSpot> right =
-            TextureSpotAt(trailer, {-2.85 + toward_viewers_right, 1.6, side.z}, side);
-        ASSERT_TRUE(left && right);
-        EXPECT_LT(left->u, right->u);
-        // And the picture stands upright: its rows rise with the side.
-        const std::optional<TextureSpot> higher = TextureSpotAt(trailer, {-2.85, 1.9, side.z}, side);
-        ASSERT_TRUE(higher);
-        EXPECT_GT(higher->t, left->t);
     }
 }
 
