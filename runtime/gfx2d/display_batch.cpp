@@ -87,7 +87,12 @@ void OpenGLPrism::DrawGathered() {
     const bool untested = BatchPassesAlphaTest();
     if (nearest) nearest_sampler_.Bind();
     if (untested) glDisable(GL_ALPHA_TEST);
+    // A texture modulated by white is the texture itself, without the colour's
+    // interpolation and product for every pixel.
+    const bool replace = exact_shortcuts_ && batch_.Holds().textured && batch_.White();
+    if (replace) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     batch_.Draw();
+    if (replace) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     if (untested) glEnable(GL_ALPHA_TEST);
     if (nearest) nearest_sampler_.Unbind();
     nearest_draws_ += nearest ? 1 : 0;

@@ -35,5 +35,6 @@ void DrawBatch::Draw() {
     vertices_.clear();
     texel_centres_ = true;
     full_alpha_ = true;
+    white_ = true;
     ++draws_;
 }

@@ -45,6 +45,7 @@ public:
     void Add(const Vertex2D& vertex) {
         vertices_.push_back(vertex);
         full_alpha_ = full_alpha_ && vertex.alpha >= 1;
+        white_ = white_ && vertex.red >= 1 && vertex.green >= 1 && vertex.blue >= 1 && vertex.alpha >= 1;
     }
     // A quad of corners counter-clockwise from the bottom left as a fan: the
     // triangles (0, 1, 2) and (0, 2, 3).
@@ -55,6 +56,8 @@ public:
     void NoteQuadSampling(bool on_texel_centres) { texel_centres_ = texel_centres_ && on_texel_centres; }
     // Whether every vertex gathered since the last draw has full alpha.
     bool FullAlpha() const { return full_alpha_; }
+    // Whether every vertex gathered since the last draw is full white.
+    bool White() const { return white_; }
     // Draws the gathered vertices with the OpenGL state in force and empties the batch.
     void Draw();
     // Draw calls made so far.
@@ -65,5 +68,6 @@ private:
     std::vector<Vertex2D> vertices_;
     bool texel_centres_ = true;
     bool full_alpha_ = true;
+    bool white_ = true;
     long draws_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "media/sound_device.h"
 
+#include "media/audio_drivers.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -32,12 +34,14 @@ SFXSound::~SFXSound() {
 
 int SFXSound::Create(PlatformWindow*) {
     AwaitOpening();
+    ChooseAudioDrivers();
     return Open();
 }
 
 void SFXSound::CreateInBackground(PlatformWindow*) {
     AwaitOpening();
     if (open_) return;
+    ChooseAudioDrivers();
     opening_ = std::thread([this] {
         Open();
         // SDL keeps per-thread state (its error text) that only its own threads free at their end.
