@@ -133,6 +133,7 @@ void DeleteRuntimeObjects() {
     pDXin = nullptr;
     delete[] DXwav;
     DXwav = nullptr;
+    if (pDXsnd != nullptr) pDXsnd->LeaveToProcessEnd();
     delete pDXsnd;
     pDXsnd = nullptr;
     __hWnd = nullptr;

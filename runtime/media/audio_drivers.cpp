@@ -31,8 +31,10 @@ void ChooseAudioDrivers() {
     std::vector<std::string> compiled;
     for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i)
         compiled.emplace_back(SDL_GetAudioDriver(i));
-    // With no driver left SDL would fall back to its own order.
+    // With no driver left SDL would fall back to its own order. The choice
+    // overrides an SDL_AUDIODRIVER set empty, which SDL reads before any hint.
     const std::string drivers = AudioDriversToTry(compiled, false);
-    SDL_SetHint(SDL_HINT_AUDIODRIVER, drivers.empty() ? "none" : drivers.c_str());
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, drivers.empty() ? "none" : drivers.c_str(),
+                            SDL_HINT_OVERRIDE);
 #endif
 }

@@ -32,6 +32,17 @@ SFXSound::~SFXSound() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
+void SFXSound::LeaveToProcessEnd() {
+    AwaitOpening();
+    if (!open_) return;
+    // The mixer goes on mixing silence until the process ends, touching none
+    // of this object's state: no channel plays and no tap is set.
+    Mix_SetPostMix(nullptr, nullptr);
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    open_ = false;
+}
+
 int SFXSound::Create(PlatformWindow*) {
     AwaitOpening();
     ChooseAudioDrivers();

@@ -43,6 +43,11 @@ public:
     // without a device), which start-up spends on its other work instead.
     // Every other member waits until the opening has ended.
     void CreateInBackground(PlatformWindow* window);
+    // At the program's end: stops every sound and leaves the device to the
+    // end of the process, so that deleting this object does not close it.
+    // Closing waits while SDL plays out two buffers of silence (about 35 ms)
+    // that no one would hear.
+    void LeaveToProcessEnd();
     // Fills the capabilities record; 1 when the device is open, else 0.
     int GetCaps();
     bool IsOpen() const;

@@ -9,11 +9,6 @@
 namespace game_test {
 namespace {
 
-TEST(CityMap, LevelFileNameCarriesTheLevelNumber) {
-    EXPECT_STREQ(LevelFileName_Str(0).c_str(), "city0.txt");
-    EXPECT_STREQ(LevelFileName_Str(12).c_str(), "city12.txt");
-}
-
 TEST(CityMap, RowCharactersGiveTileCodesAndEverythingElseIsRoad) {
     DIM(city, kCityTiles, kCityTiles);
     ReadLevelRow(DynStr("# ASLa.sl\t#"), 3);
@@ -23,11 +18,7 @@ TEST(CityMap, RowCharactersGiveTileCodesAndEverythingElseIsRoad) {
     for (int x = 11; x < kCityTiles; ++x)
         EXPECT_EQ(city(x, 3), 0) << "column " << x;                   // a short row is road to its end
     EXPECT_EQ(Tiles({{0, 2}, {0, 4}}), (std::vector<double>{0, 0}));  // other rows untouched
-}
-
-TEST(CityMap, RowReadsFortyColumnsAndIgnoresTheRest) {
-    DIM(city, kCityTiles, kCityTiles);
-    ReadLevelRow(DynStr((std::string(39, ' ') + "##").c_str()), 39);
+    ReadLevelRow(DynStr((std::string(39, ' ') + "##").c_str()), 39);  // forty columns, the rest ignored
     EXPECT_EQ(Tiles({{38, 39}, {39, 39}}), (std::vector<double>{0, 16}));
 }
 
@@ -38,14 +29,6 @@ TEST(CityMap, RoadEdgeMasksNameTheSidesThatBorderNonRoad) {
     // The wall, its four neighbours, and a diagonal neighbour, which does not count.
     EXPECT_EQ(Tiles({{10, 10}, {10, 9}, {9, 10}, {11, 10}, {10, 11}, {9, 9}}),
               (std::vector<double>{16, 8, 4, 2, 1, 0}));
-
-    // Every kind of non-road counts; the map's edge does not.
-    rows = std::vector<std::string>(kCityTiles, std::string(kCityTiles, ' '));
-    rows[0] = " A";
-    rows[1] = "S L";
-    rows[2] = " #";
-    LoadCityRows(rows);
-    EXPECT_EQ(Tiles({{1, 1}, {0, 0}, {2, 0}, {39, 39}}), (std::vector<double>{15, 4 + 8, 2 + 8, 0}));
 }
 
 TEST(CityMap, ShippedLevelIsFortyByFortyAndTheTruckStartsOnRoad) {
@@ -70,17 +53,13 @@ TEST(CityAtPoint, PointsOffTheMapAndTileCodes) {
     LoadRoadCity();
     city(0, 0) = city(39, 0) = 16;
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
     const struct {
         double x, y, result;
     } points[] = {{-0.1, 5, 1},  // bounds are tested before truncating to tile 0
-                  {5, -0.1, 1}, {0, 0, 2},   {279.9, 5, 2}, {280, 5, 1}, {5, 280, 1},
-                  {7, 5, 0},    {nan, 5, 1}, {5, nan, 1},   {inf, 5, 1}, {5, -inf, 1}};
+                  {5, -0.1, 1}, {0, 0, 2}, {279.9, 5, 2}, {280, 5, 1}, {5, 280, 1}, {7, 5, 0}, {nan, 5, 1}};
     for (const auto& p : points)
         EXPECT_EQ(CityAtPoint(p.x, p.y), p.result) << p.x << ", " << p.y;
-    const struct {
-        double code, result;
-    } codes[] = {{0, 0}, {15, 0}, {16, 2}, {49, 2}, {50, 4}, {51, 0}, {54, 0}, {55, 2}, {56, 2}, {200, 2}};
+    const struct { double code, result; } codes[] = {{15, 0}, {16, 2}, {50, 4}, {51, 0}, {54, 0}, {55, 2}};
     for (const auto& c : codes) {
         city(2, 3) = c.code;
         EXPECT_EQ(CityAtPoint(2.5 * 7, 3.5 * 7), c.result) << "code " << c.code;

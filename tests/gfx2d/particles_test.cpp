@@ -44,18 +44,6 @@ protected:
     static void Emit(OPENGL_PARTICLE particle, std::uint32_t colour) { pPrism->Particles(particle, colour); }
 };
 
-TEST_F(Particles, MoveByTheirAccelerationInHalfBrightColour) {
-    OPENGL_PARTICLE particle = StillParticle(100, 100);
-    particle.ax = 30;
-    pPrism->Particles(particle, 0x0000FF);
-    EXPECT_FLOAT_EQ(particle.red, 0.5f);  // the template takes the colour at half brightness
-    DrawFrame();
-    EXPECT_PRED2(Near, PixelAt(100, 100), kHalfRed);
-    DrawFrame();
-    EXPECT_EQ(PixelAt(100, 100), kBlack);
-    EXPECT_PRED2(Near, PixelAt(130, 100), kHalfRed);
-}
-
 TEST_F(Particles, ScatterInEveryDirectionNoFasterThanTheTemplate) {
     LIMITFPS(10);  // 100 ms per frame
     OPENGL_PARTICLE particle = StillParticle(320, 240);
@@ -72,8 +60,8 @@ TEST_F(Particles, ScatterInEveryDirectionNoFasterThanTheTemplate) {
     EXPECT_GT(LitPixels(0, 260, 640, 480), 0);
 }
 
-TEST_F(Particles, DieWhenTheyLeaveTheWindow) {
-    // Damping of -2 makes it swing: out past the left edge, then back to x = 15.
+TEST_F(Particles, MoveInHalfBrightColourAndDieWhenTheyLeaveTheWindow) {
+    // A damping of -2 makes it swing: out past the left edge, then back to x = 15.
     OPENGL_PARTICLE particle = StillParticle(15, 100);
     particle.ax = 10;
     particle.damping_x = -2;

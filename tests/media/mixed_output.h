@@ -1,7 +1,6 @@
-// What the runtime really mixed: the disk audio driver writes each mixed
-// buffer to a file, paced in real time. No test depends on that pace: a test
-// waits for the mixer's state (no sound plays) and then for the file to hold
-// everything mixed until then, and looks at the whole stretch since a mark.
+// What the runtime really mixed: the disk audio driver writes each mixed buffer
+// to a file, paced in real time. No test depends on that pace: a test waits for
+// the mixer's state and then for the file to hold everything mixed until then.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -32,11 +31,12 @@ inline TestRuntime Start() {
     return StartTestRuntime();
 }
 
-// The frames in the file now: the place from which the next sounds appear.
+// The frames in the file now: the place from which the next sounds appear. No
+// file yet (the device still opening on its thread) is no frames.
 inline std::size_t Mark() {
     std::error_code error;
-    return static_cast<std::size_t>(std::filesystem::file_size(TempPath("mixed.raw"), error)) /
-           sizeof(StereoFrame);
+    const std::uintmax_t bytes = std::filesystem::file_size(TempPath("mixed.raw"), error);
+    return error ? 0 : static_cast<std::size_t>(bytes) / sizeof(StereoFrame);
 }
 
 inline std::vector<StereoFrame> FramesSince(std::size_t mark) {
@@ -65,9 +65,8 @@ inline int SoundsPlaying() {
     return playing;
 }
 
-// Waits until no sound plays and all mixed until then is in the file (past
-// the file's write buffer, 16 KB at most, and one mixer buffer), then gives
-// the output since the mark.
+// Waits until no sound plays and all mixed until then is in the file (past the
+// file's write buffer and one mixer buffer), then gives the output since the mark.
 inline std::vector<StereoFrame> UntilSilent(std::size_t mark) {
     EXPECT_TRUE(WaitUntil([] { return SoundsPlaying() == 0; }));
     const std::size_t written = Mark();

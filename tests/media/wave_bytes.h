@@ -18,50 +18,42 @@ struct WaveRecipe {
     std::vector<std::uint8_t> data;
 };
 
-inline void AppendLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, int size) {
+inline void AppendLittleEndian(std::string& bytes, std::uint32_t value, int size) {
     for (int k = 0; k < size; ++k)
-        bytes.push_back(static_cast<std::uint8_t>(value >> (8 * k)));
+        bytes.push_back(static_cast<char>(value >> (8 * k)));
 }
 
 // A chunk: tag, size, contents and the pad byte of an odd size.
-inline void AppendChunk(std::vector<std::uint8_t>& bytes, const std::string& tag,
-                        const std::string& contents) {
-    bytes.insert(bytes.end(), tag.begin(), tag.end());
+inline void AppendChunk(std::string& bytes, const std::string& tag, const std::string& contents) {
+    bytes += tag;
     AppendLittleEndian(bytes, static_cast<std::uint32_t>(contents.size()), 4);
-    bytes.insert(bytes.end(), contents.begin(), contents.end());
-    if (contents.size() % 2 != 0) bytes.push_back(0);
+    bytes += contents + (contents.size() % 2 != 0 ? std::string(1, '\0') : "");
 }
 
-inline std::vector<std::uint8_t> WaveBytes(const WaveRecipe& recipe) {
-    const auto alignment = static_cast<std::uint16_t>(recipe.channels * recipe.bits_per_sample / 8);
-    std::vector<std::uint8_t> format;
-    AppendLittleEndian(format, recipe.format_tag, 2);
-    AppendLittleEndian(format, recipe.channels, 2);
-    AppendLittleEndian(format, recipe.samples_per_second, 4);
-    AppendLittleEndian(format, recipe.samples_per_second * alignment, 4);
-    AppendLittleEndian(format, alignment, 2);
-    AppendLittleEndian(format, recipe.bits_per_sample, 2);
-    format.insert(format.end(), recipe.format_extension.begin(), recipe.format_extension.end());
-    std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
-    AppendChunk(bytes, "fmt ", std::string(format.begin(), format.end()));
-    for (const auto& [tag, contents] : recipe.chunks_before_data)
+inline std::string WaveBytes(const WaveRecipe& r) {
+    const auto alignment = static_cast<std::uint16_t>(r.channels * r.bits_per_sample / 8);
+    std::string format;
+    for (const auto& [value, size] : {std::pair<std::uint32_t, int>{r.format_tag, 2},
+                                      {r.channels, 2},
+                                      {r.samples_per_second, 4},
+                                      {r.samples_per_second * alignment, 4},
+                                      {alignment, 2},
+                                      {r.bits_per_sample, 2}})
+        AppendLittleEndian(format, value, size);
+    std::string bytes = "RIFF----WAVE";
+    AppendChunk(bytes, "fmt ", format + std::string(r.format_extension.begin(), r.format_extension.end()));
+    for (const auto& [tag, contents] : r.chunks_before_data)
         AppendChunk(bytes, tag, contents);
-    AppendChunk(bytes, "data", std::string(recipe.data.begin(), recipe.data.end()));
-    WriteLittleEndian32(bytes.data() + 4, static_cast<std::uint32_t>(bytes.size() - 8));
+    AppendChunk(bytes, "data", std::string(r.data.begin(), r.data.end()));
+    WriteLittleEndian32(reinterpret_cast<std::uint8_t*>(bytes.data()) + 4,
+                        static_cast<std::uint32_t>(bytes.size() - 8));
     return bytes;
 }
 
 // `frames` frames of 16-bit samples, one value per channel.
 inline std::vector<std::uint8_t> Samples16(std::size_t frames, std::vector<std::int16_t> frame) {
-    std::vector<std::uint8_t> bytes;
-    for (std::size_t i = 0; i < frames; ++i) {
-        for (const std::int16_t sample : frame)
-            AppendLittleEndian(bytes, static_cast<std::uint16_t>(sample), 2);
-    }
-    return bytes;
-}
-
-// The extension of an extensible format block whose sub-format starts with `kind` (1: PCM, 3: float).
-inline std::vector<std::uint8_t> ExtensibleFormat(std::uint8_t kind) {
-    return {22, 0, 16, 0, 3, 0, 0, 0, kind, 0, 0, 0, 0, 0, 0x10, 0, 0x80, 0, 0, 0xAA, 0, 0x38, 0x9B, 0x71};
+    std::string bytes;
+    for (std::size_t i = 0; i < frames * frame.size(); ++i)
+        AppendLittleEndian(bytes, static_cast<std::uint16_t>(frame[i % frame.size()]), 2);
+    return {bytes.begin(), bytes.end()};
 }

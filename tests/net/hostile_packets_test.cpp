@@ -75,8 +75,7 @@ protected:
         ASSERT_EQ(bob_->Ask("create Bob"), "id 2");
     }
 
-    // The next message waiting for Alice at the host, taken without loss of
-    // an empty one: "took 1 <text>", or "took 0" when none came.
+    // The next message waiting for Alice at the host: "took 1 <text>", or "took 0" when none came.
     std::string NextForAlice() {
         return host_->AskUntil(
             "take 1", [](const std::string& a) { return a != "took 0"; }, 5000);
@@ -86,7 +85,7 @@ protected:
     std::unique_ptr<PeerProcess> host_, bob_;
 };
 
-TEST_F(HostilePackets, JoinsOfAnotherVersionApplicationOrSessionAreRefused) {
+TEST_F(HostilePackets, RefusedJoinsAndBadOrLyingPacketsLeaveTheSessionAsItWas) {
     struct Case {
         JoinRequest request;
         RefusalReason reason;
@@ -107,11 +106,9 @@ TEST_F(HostilePackets, JoinsOfAnotherVersionApplicationOrSessionAreRefused) {
         EXPECT_TRUE(client.Disconnected());
     }
     EXPECT_EQ(host_->Ask("players"), "players 2 1=Alice,2=Bob");
-}
 
-TEST_F(HostilePackets, BadAndLyingPacketsAreDroppedWhileTheSessionGoesOn) {
-    RawClient client(peers_.Port());
     // Before joining, nothing but a join counts.
+    RawClient client(peers_.Port());
     client.SendBytes({'M', 'V'});
     client.Send(TextMessage{2, 1, "not joined"});
     client.Send(CreatePlayerRequest{1, "Sneak"});
@@ -121,8 +118,7 @@ TEST_F(HostilePackets, BadAndLyingPacketsAreDroppedWhileTheSessionGoesOn) {
     EXPECT_EQ(std::get<JoinWelcome>(*welcome).players,
               (std::vector<PlayerEntry>{{1, true, "Alice"}, {2, false, "Bob"}}));
 
-    // A short text and a lying count (each malformed field has its row in the
-    // decoder's test), and senders that are not its own.
+    // A short text, a lying count, and senders that are not its own.
     const std::vector<std::uint8_t> text = EncodeMessage(TextMessage{2, 1, "forged"});
     client.SendBytes(std::vector<std::uint8_t>(text.begin(), text.end() - 1));
     client.SendBytes({'M', 'V', 4, 0xFF, 0xFF, 0xFF, 0x7F, 1, 0, 0, 0, 0, 0});

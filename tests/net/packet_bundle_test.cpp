@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
-
-#include "net/net_protocol.h"
 
 namespace {
 
@@ -47,12 +44,6 @@ TEST(PacketBundle, HoldsItsPacketsInOrderAndACutOneGivesThoseThatArrivedWhole) {
     for (ENetPacket* packet : packets)
         enet_packet_destroy(packet);
     enet_packet_destroy(bundle);
-}
-
-TEST(PacketBundle, NoSessionMessageIsTakenForABundle) {
-    EXPECT_FALSE(IsBundle(EncodeMessage(TextMessage{1, 0, "hi"})));
-    EXPECT_FALSE(IsBundle(EncodeMessage(JoinWelcome{})));
-    EXPECT_FALSE(IsBundle(Bytes{'M', 'V'}));
 }
 
 }  // namespace

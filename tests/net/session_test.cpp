@@ -11,8 +11,7 @@ namespace {
 
 class Session : public testing::Test {
 protected:
-    // A program hosting the session "Race" with a player "Alice" (id 1); one
-    // that hosts nothing when no port could be had.
+    // A program hosting the session "Race" with a player "Alice" (id 1).
     std::unique_ptr<PeerProcess> Host() {
         auto host = peers_.StartHost([](PeerProcess& p) { return p.Ask("host 0 Race") == "host 1"; });
         if (!host) {
@@ -35,27 +34,41 @@ protected:
     LoopbackSession peers_;
 };
 
+std::string Until(PeerProcess& peer, const std::string& line, const std::string& answer,
+                  int limit_ms = 30000) {
+    return peer.AskUntil(
+        line, [&](const std::string& a) { return a == answer; }, limit_ms);
+}
+
+std::string NextMessage(PeerProcess& peer, const std::string& player) {
+    return peer.AskUntil("recv " + player, [](const std::string& a) { return a != "msg:"; });
+}
+
 TEST_F(Session, AHostAndTwoJoinersShareOnePlayerListAndTheirMessages) {
     auto host = Host();
-    auto bob = Joiner("Bob", "2");  // found by asking around
+    auto stranger = peers_.Start();
+    EXPECT_EQ(stranger->Ask("join 0 race"), "join 0");  // names match case and all
+    EXPECT_EQ(stranger->Ask("join 0 Rally 127.0.0.1:" + std::to_string(peers_.Port())), "join 0");
+    EXPECT_EQ(stranger->Ask("players"), "players 0");
+    EXPECT_EQ(stranger->Ask("join 7 Race"), "join 1");  // an unknown type is the internet protocol's
+    auto bob = Joiner("Bob", "2");                      // found by asking around
     auto carol = Joiner("Carol", "3", "127.0.0.1:" + std::to_string(peers_.Port()));  // asked by address
     const std::string everyone = "players 3 1=Alice,2=Bob,3=Carol";
     for (PeerProcess* peer : {host.get(), bob.get(), carol.get()}) {
-        EXPECT_EQ(peer->AskUntil("players", [&](const std::string& a) { return a == everyone; }), everyone);
+        EXPECT_EQ(Until(*peer, "players", everyone), everyone);
         EXPECT_EQ(peer->Ask("playerid 3"), "playerid 0");
-        EXPECT_EQ(peer->Ask("playerid -1"), "playerid 0");
         EXPECT_EQ(peer->Ask("hostid"), "hostid 1");
         EXPECT_EQ(peer->Ask("name 7"), "name NO_DATA");
     }
 
     // To one player, to all but the sender, and between two joiners through the host.
     EXPECT_EQ(bob->Ask("send 2 1 hi Alice"), "sent 1");
-    EXPECT_EQ(host->AskUntil("recv 1", [](const std::string& a) { return a != "msg:"; }), "msg:hi Alice");
+    EXPECT_EQ(NextMessage(*host, "1"), "msg:hi Alice");
     EXPECT_EQ(carol->Ask("send 3 0 hello all"), "sent 1");
-    EXPECT_EQ(host->AskUntil("recv 1", [](const std::string& a) { return a != "msg:"; }), "msg:hello all");
-    EXPECT_EQ(bob->AskUntil("recv 2", [](const std::string& a) { return a != "msg:"; }), "msg:hello all");
+    EXPECT_EQ(NextMessage(*host, "1"), "msg:hello all");
+    EXPECT_EQ(NextMessage(*bob, "2"), "msg:hello all");
     EXPECT_EQ(carol->Ask("send 3 2 for Bob only"), "sent 1");
-    EXPECT_EQ(bob->AskUntil("recv 2", [](const std::string& a) { return a != "msg:"; }), "msg:for Bob only");
+    EXPECT_EQ(NextMessage(*bob, "2"), "msg:for Bob only");
     EXPECT_EQ(carol->Ask("recv 3"), "msg:");  // nothing came back to the sender
     EXPECT_EQ(host->Ask("recv 2"), "msg:");   // another program's player has no queue here
 
@@ -64,65 +77,30 @@ TEST_F(Session, AHostAndTwoJoinersShareOnePlayerListAndTheirMessages) {
     EXPECT_EQ(carol->Ask("flood 3 2 300"), "sent 300");
     EXPECT_EQ(carol->Ask("drawuntil 3 400"), "drawn 400 misordered 0");
     EXPECT_EQ(bob->Ask("drawuntil 2 700"), "drawn 700 misordered 0");
-    EXPECT_EQ(bob->Ask("take 2"), "took 0");
 
-    // A player that ends leaves every list.
     EXPECT_EQ(bob->Ask("destroy 2"), "destroyed 0");
     const std::string remaining = "players 2 1=Alice,3=Carol";
     for (PeerProcess* peer : {host.get(), bob.get(), carol.get()})
-        EXPECT_EQ(peer->AskUntil("players", [&](const std::string& a) { return a == remaining; }), remaining);
+        EXPECT_EQ(Until(*peer, "players", remaining), remaining);
 }
 
-TEST_F(Session, JoiningANameNobodyHostsFails) {
-    auto host = Host();
-    auto joiner = peers_.Start();
-    EXPECT_EQ(joiner->Ask("join 0 race"), "join 0");  // names match case and all
-    EXPECT_EQ(joiner->Ask("join 0 Rally 127.0.0.1:" + std::to_string(peers_.Port())), "join 0");
-    EXPECT_EQ(joiner->Ask("players"), "players 0");
-    EXPECT_EQ(joiner->Ask("join 7 Race"), "join 1");  // an unknown type is the internet protocol's
-}
-
-TEST_F(Session, AJoinerThatIsKilledLeavesTheHostsList) {
-    auto host = Host();
-    auto bob = Joiner("Bob", "2");
-    EXPECT_EQ(host->AskUntil("players", [](const std::string& a) { return a == "players 2 1=Alice,2=Bob"; }),
-              "players 2 1=Alice,2=Bob");
-    bob->Kill();
-    // Within ENet's time-out, which counts seconds.
-    EXPECT_EQ(host->AskUntil(
-                  "players", [](const std::string& a) { return a == "players 1 1=Alice"; }, 90000),
-              "players 1 1=Alice");
-}
-
-TEST_F(Session, TheHostEndingEndsTheSessionForItsJoiners) {
+// A joiner killed leaves the host's list within ENet's time-out; the host
+// ending ends the session for the joiners left.
+TEST_F(Session, AKilledJoinerLeavesTheListAndTheHostEndingEndsTheSession) {
     auto host = Host();
     auto bob = Joiner("Bob", "2");
     auto carol = Joiner("Carol", "3");
-    EXPECT_EQ(bob->Ask("send 2 3 unread"), "sent 1");
+    EXPECT_EQ(Until(*host, "players", "players 3 1=Alice,2=Bob,3=Carol"), "players 3 1=Alice,2=Bob,3=Carol");
+    bob->Kill();
+    EXPECT_EQ(Until(*host, "players", "players 2 1=Alice,3=Carol", 90000), "players 2 1=Alice,3=Carol");
+    EXPECT_EQ(host->Ask("send 1 3 unread"), "sent 1");
     host->Tell("end");
     EXPECT_TRUE(host->WaitForExit(30000));
-    for (PeerProcess* joiner : {bob.get(), carol.get()}) {
-        EXPECT_EQ(joiner->AskUntil("state", [](const std::string& a) { return a == "state 0"; }), "state 0");
-        EXPECT_EQ(joiner->Ask("players"), "players 0");
-        EXPECT_EQ(joiner->Ask("send 2 0 anyone?"), "sent 0");
-        EXPECT_EQ(joiner->Ask("recv 3"), "msg:");
-        EXPECT_EQ(joiner->Ask("create Dave"), "id 0");
-    }
-}
-
-TEST_F(Session, TwoChatProgramsTalk) {
-    auto alice = peers_.StartHost(
-        [](PeerProcess& p) { return p.NextLine() == "Chatting as Alice: type a line and press Enter."; },
-        NET_CHAT_PROGRAM, {"host", "Alice"});
-    ASSERT_TRUE(alice);
-    auto bob = peers_.Start(NET_CHAT_PROGRAM, {"join", "Bob"});
-    EXPECT_EQ(bob->NextLine(), "Chatting as Bob: type a line and press Enter.");
-    bob->Tell("hello Alice");
-    EXPECT_EQ(alice->NextLine(), "Bob: hello Alice");
-    alice->Tell("hi Bob");
-    EXPECT_EQ(bob->NextLine(), "Alice: hi Bob");
-    alice.reset();  // the host leaves: the chat ends for Bob
-    EXPECT_EQ(bob->NextLine(), "The host has ended the chat.");
+    EXPECT_EQ(Until(*carol, "state", "state 0"), "state 0");
+    EXPECT_EQ(carol->Ask("players"), "players 0");
+    EXPECT_EQ(carol->Ask("send 3 0 anyone?"), "sent 0");
+    EXPECT_EQ(carol->Ask("recv 3"), "msg:");
+    EXPECT_EQ(carol->Ask("create Dave"), "id 0");
 }
 
 }  // namespace

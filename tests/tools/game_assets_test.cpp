@@ -1,7 +1,6 @@
 // The game's models and their textures as the build leaves them beside the
-// programs: they load, stand where the game expects them, are seen from
-// outside under the game's culling, and show the right part of their
-// texture on each surface.
+// programs: they load, stand where the game expects them and are seen from
+// outside under the game's culling.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,9 +31,6 @@ std::filesystem::path ProgramFolder() {
 
 struct Corner {
     Vec3 position;
-    double u;
-    double t;  // the texture's row coordinate as drawn: 0 at the bottom row, wrapping
-    std::uint32_t colour;
     Vec3 normal;
 };
 
@@ -56,7 +52,7 @@ std::vector<Triangle> LoadTriangles(const std::string& name) {
         Triangle triangle;
         for (int k = 0; k < 3; ++k) {
             const POLY_NODE& node = prepared[i + k];
-            triangle[k] = {FromFloats(node.position), node.u, node.v, node.colour, FromFloats(node.normal)};
+            triangle[k] = {FromFloats(node.position), FromFloats(node.normal)};
         }
         triangles.push_back(triangle);
     }
@@ -89,82 +85,14 @@ double WindingNumber(const std::vector<Triangle>& triangles, Vec3 point) {
     return angle / (4 * std::numbers::pi);
 }
 
-struct Extents {
-    Vec3 low{1e9, 1e9, 1e9};
-    Vec3 high{-1e9, -1e9, -1e9};
-};
-
-Extents ExtentsOf(const std::vector<Triangle>& triangles) {
-    Extents e;
-    for (const Triangle& t : triangles) {
-        for (const Corner& c : t) {
-            e.low = {std::min(e.low.x, c.position.x), std::min(e.low.y, c.position.y),
-                     std::min(e.low.z, c.position.z)};
-            e.high = {std::max(e.high.x, c.position.x), std::max(e.high.y, c.position.y),
-                      std::max(e.high.z, c.position.z)};
-        }
-    }
-    return e;
-}
-
-// Packing keeps each axis's ends exactly, up to float rounding.
-constexpr double kExact = 1e-4;
-
 BitmapFile LoadTexture(const std::string& name) {
     std::optional<BitmapFile> bitmap = ReadBitmapFile((ProgramFolder() / name).string());
     if (!bitmap) ADD_FAILURE() << name << " does not load";
     return bitmap.value_or(BitmapFile{});
 }
 
-// Texture coordinates as drawn: u across, t up from the bottom row, both wrapping.
-struct TextureSpot {
-    double u;
-    double t;
-};
-
-// The texture coordinates at a point of a model's surface that faces `facing`.
-std::optional<TextureSpot> TextureSpotAt(const std::vector<Triangle>& triangles, Vec3 point, Vec3 facing) {
-    for (const Triangle& t : triangles) {
-        const Vec3 n = DrawnSide(t);
-        if (Dot(n, facing) < 0.99 || std::abs(Dot(point - t[0].position, n)) > 0.02) continue;
-        // Barycentric weights of the point within the triangle's plane.
-        const Vec3 e1 = t[1].position - t[0].position, e2 = t[2].position - t[0].position;
-        const Vec3 p = point - t[0].position;
-        const double d11 = Dot(e1, e1), d12 = Dot(e1, e2), d22 = Dot(e2, e2);
-        const double p1 = Dot(p, e1), p2 = Dot(p, e2);
-        const double det = d11 * d22 - d12 * d12;
-        const double w1 = (d22 * p1 - d12 * p2) / det, w2 = (d11 * p2 - d12 * p1) / det;
-        if (w1 < 0 || w2 < 0 || w1 + w2 > 1) continue;
-        const double w0 = 1 - w1 - w2;
-        return TextureSpot{w0 * t[0].u + w1 * t[1].u + w2 * t[2].u, w0 * t[0].t + w1 * t[1].t + w2 * t[2].t};
-    }
-    ADD_FAILURE() << "no surface facing (" << facing.x << ", " << facing.y << ", " << facing.z << ") at ("
-                  << point.x << ", " << point.y << ", " << point.z << ")";
-    return std::nullopt;
-}
-
-struct Texel {
-    int r;
-    int g;
-    int b;
-};
-
-// The texel shown there, picked as the renderer picks it.
-std::optional<Texel> TexelAt(const std::vector<Triangle>& triangles, const BitmapFile& texture, Vec3 point,
-                             Vec3 facing) {
-    const std::optional<TextureSpot> spot = TextureSpotAt(triangles, point, facing);
-    if (!spot) return std::nullopt;
-    const int column = static_cast<int>((spot->u - std::floor(spot->u)) * texture.width);
-    const int from_bottom = static_cast<int>((spot->t - std::floor(spot->t)) * texture.height);
-    std::uint8_t r, g, b;
-    texture.PixelAt(column, texture.height - 1 - from_bottom, r, g, b);
-    return Texel{r, g, b};
-}
-
 const std::array<std::string, 5> kModels{"truck1.ddd", "trailer2.ddd", "sphere.ddd", "arrow.ddd",
                                          "shop1.ddd"};
-
-// ---- every model -------------------------------------------------------------
 
 // Each part must be a closed surface whose every face the game draws from
 // outside: any face wound the wrong way would be culled where it should show
@@ -215,8 +143,6 @@ TEST(GameTextures, AreSquareOrOblongPowersOfTwoWithoutTheKeyColour) {
         }
     }
 }
-
-// ---- where the game puts them ------------------------------------------------
 
 // A point of a model drawn the way the game draws a truck segment with heading
 // h at ground point (px, py): turned by h + 180 degrees about the downward
@@ -271,82 +197,6 @@ TEST(TruckModels, CoverTheirFootprintsOnEveryHeading) {
         EXPECT_NEAR(trailer_reach.side, 1.0, 1e-3);
     }
 }
-
-// Both stand on the ground, low enough that the axle marker floating 2.5
-// above each reference point (a ball of radius 7 drawn at 0.05) stays clear
-// of their roofs.
-TEST(TruckModels, StandOnTheGroundUnderTheAxleMarkers) {
-    const double marker_bottom = 2.5 + 0.05 * ExtentsOf(LoadTriangles("sphere.ddd")).low.y;
-    for (const char* name : {"truck1.ddd", "trailer2.ddd"}) {
-        const Extents body = ExtentsOf(LoadTriangles(name));
-        EXPECT_NEAR(body.low.y, 0, kExact) << name;
-        EXPECT_GT(body.high.y, 1.5) << name;
-        EXPECT_LT(body.high.y, marker_bottom) << name;
-    }
-}
-
-// The arrow's tail is at the origin and its tip on the -x axis, so turned like
-// the cab with no steering it points along the cab's heading; it lies flat
-// just above the road.
-TEST(SteeringArrow, PointsAlongMinusXLyingFlatAboveTheGround) {
-    const std::vector<Triangle> arrow = LoadTriangles("arrow.ddd");
-    const Extents e = ExtentsOf(arrow);
-    EXPECT_NEAR(e.high.x, 0, kExact);
-    EXPECT_LT(e.low.x, -2.5);
-    EXPECT_NEAR(e.low.z, -e.high.z, kExact);
-    EXPECT_GT(e.low.y, 0.01);
-    EXPECT_LT(e.high.y, 0.2);
-    for (const Triangle& t : arrow) {
-        for (const Corner& c : t) {
-            if (c.position.x < e.low.x + kExact) {
-                EXPECT_NEAR(c.position.z, 0, (e.high.z - e.low.z) / 255) << "a blunt tip";
-            }
-        }
-    }
-    const Vec3 tip = PlacedOnHeading({e.low.x, 0, 0}, 233.5, 30, 30) - Vec3{30, 0, 30};
-    const double h = 233.5 * std::numbers::pi / 180;
-    EXPECT_NEAR(tip.x, -e.low.x * std::cos(h), 1e-9);
-    EXPECT_NEAR(tip.z, -e.low.x * std::sin(h), 1e-9);
-}
-
-// ---- what each surface shows ---------------------------------------------------
-
-constexpr Vec3 kTowardLeft{0, 0, 1};
-constexpr Vec3 kTowardRight{0, 0, -1};
-
-bool IsNameInk(std::optional<Texel> t) {
-    return t && t->b > t->r + 60 && t->b < 160;
-}
-
-// The name on the trailer's sides reads from left to right seen from either
-// side: the texture runs toward the viewer's right, which is toward the back
-// on the left side and toward the front on the right side.
-TEST(TrailerTexture, CarriesTheNameReadableFromBothSides) {
-    const std::vector<Triangle> trailer = LoadTriangles("trailer2.ddd");
-    const BitmapFile texture = LoadTexture("trailer2.bmp");
-    for (const Vec3 side : {kTowardLeft, kTowardRight}) {
-        SCOPED_TRACE(side.z);
-        int ink = 0;
-        constexpr int kSamples = 200;
-        for (int i = 0; i < kSamples; ++i) {
-            const double x = -6.9 + 8.1 * (i + 0.5) / kSamples;
-            if (IsNameInk(TexelAt(trailer, texture, {x, 1.6, side.z}, side))) ++ink;
-        }
-        EXPECT_GT(ink, kSamples / 10);
-        const double toward_viewers_right = side.z > 0 ? 1 : -1;
-        const std::optional<TextureSpot> left = TextureSpotAt(trailer, {-2.85, 1.6, side.z}, side);
-        const std::optional<TextureSpot> right =
-            TextureSpotAt(trailer, {-2.85 + toward_viewers_right, 1.6, side.z}, side);
-        ASSERT_TRUE(left && right);
-        EXPECT_LT(left->u, right->u);
-        // And the picture stands upright: its rows rise with the side.
-        const std::optional<TextureSpot> higher = TextureSpotAt(trailer, {-2.85, 1.9, side.z}, side);
-        ASSERT_TRUE(higher);
-        EXPECT_GT(higher->t, left->t);
-    }
-}
-
-// ---- lettering ------------------------------------------------------------------
 
 TEST(Lettering, FitsTheRoomItIsGivenOrFailsWithoutAFont) {
     for (auto [width, height] : {std::pair{200, 40}, std::pair{60, 40}, std::pair{300, 12}}) {
