@@ -13,13 +13,16 @@ extern "C" const char* __ubsan_default_options() {
 
 // Blocks allocated inside the system's libraries are theirs to keep: the
 // desktop bus library, which SDL uses on a real display, keeps a buffer for
-// the life of the process, and the OpenGL, EGL and GLX driver libraries keep
-// blocks reached only through their thread-local storage, which the check
-// above does not scan, so they would look leaked now and then. A suppression
-// matches a frame of the allocating stack by module name; leaks allocated by
-// the runtime's own code carry none of these frames and stay fatal.
+// the life of the process; the ALSA library keeps the record of its error
+// output when a sound driver probes a machine without a card; the OpenGL,
+// EGL and GLX driver libraries keep blocks reached only through their
+// thread-local storage, which the check above does not scan, so they would
+// look leaked now and then. A suppression matches a frame of the allocating
+// stack by module name; leaks allocated by the runtime's own code carry none
+// of these frames and stay fatal.
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:libdbus-1.so\n"
+           "leak:libasound.so\n"
            "leak:_dri.so\n"
            "leak:libgallium\n"
            "leak:libLLVM\n"
