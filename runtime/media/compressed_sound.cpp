@@ -31,7 +31,7 @@ DecodedSound Failure(std::string error) {
 double MixedSeconds(const Mix_Chunk& chunk) {
     int frequency = 0, channels = 0;
     Uint16 format = 0;
-    if (Mix_QuerySpec(&frequency, &format, &channels) == 0) return 0;
+    if (Mixer()->Mix_QuerySpec(&frequency, &format, &channels) == 0) return 0;
     const double bytes_per_frame = channels * (SDL_AUDIO_BITSIZE(format) / 8.0);
     return chunk.alen / bytes_per_frame / frequency;
 }
@@ -39,10 +39,11 @@ double MixedSeconds(const Mix_Chunk& chunk) {
 // The length the file's headers give, in seconds; 0 when they give none.
 double DeclaredSeconds(const std::vector<std::uint8_t>& bytes) {
 #if SDL_MIXER_VERSION_ATLEAST(2, 6, 0)
-    Mix_Music* music = Mix_LoadMUS_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+    Mix_Music* music =
+        Mixer()->Mix_LoadMUS_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
     if (music == nullptr) return 0;
-    const double seconds = Mix_MusicDuration(music);
-    Mix_FreeMusic(music);
+    const double seconds = Mixer()->Mix_MusicDuration(music);
+    Mixer()->Mix_FreeMusic(music);
     return seconds > 0 ? seconds : 0;
 #else
     (void)bytes;
@@ -70,8 +71,10 @@ DecodedSound DecodeCompressedSound(ZtFileSystem& file) {
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     if (!file.Seek(0) || !file.Read(bytes.data(), bytes.size())) return Failure("it cannot be read");
     if (!FlacMetadataFits(bytes)) return Failure("it is cut short within its FLAC metadata");
+    if (Mixer() == nullptr) return Failure("SDL_mixer cannot be opened");
 
-    ChunkPointer chunk(Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
+    ChunkPointer chunk(
+        Mixer()->Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
     if (!chunk) return Failure(Mix_GetError());
     const double decoded = MixedSeconds(*chunk);
     if (decoded <= 0) return Failure("it holds no sound");

@@ -3,8 +3,6 @@
 // loaded, by SDL_mixer's decoders, into the mixer's format.
 #pragma once
 
-#include <SDL_mixer.h>
-
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -12,6 +10,7 @@
 #include <string>
 
 #include "files/file_system.h"
+#include "media/mixer_library.h"
 
 // The bytes at the start of a file that tell its format.
 inline constexpr std::size_t kSoundHeadSize = 4;
@@ -20,7 +19,7 @@ inline constexpr std::size_t kSoundHeadSize = 4;
 bool IsCompressedSound(std::span<const std::uint8_t, kSoundHeadSize> head);
 
 struct ChunkDeleter {
-    void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
+    void operator()(Mix_Chunk* chunk) const { Mixer()->Mix_FreeChunk(chunk); }
 };
 using ChunkPointer = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
 

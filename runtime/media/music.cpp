@@ -1,13 +1,12 @@
 #include "media/music.h"
 
-#include <SDL_mixer.h>
-
 #include <memory>
 #include <string>
 
 #include "core/error_log.h"
 #include "core/program_end.h"
 #include "files/name_resolution.h"
+#include "media/mixer_library.h"
 #include "media/sound_device.h"
 #include "media/video_commands.h"
 
@@ -15,8 +14,8 @@ namespace {
 
 struct MusicDeleter {
     void operator()(Mix_Music* music) const {
-        Mix_HaltMusic();
-        Mix_FreeMusic(music);
+        Mixer()->Mix_HaltMusic();
+        Mixer()->Mix_FreeMusic(music);
     }
 };
 
@@ -37,8 +36,8 @@ double PLAYMUSIC(DynStr file) {
     const std::string path = ResolveFileName(file.c_str(), g_ShoeBox_Media);
     if (path.empty()) return kErrorFile;
     if (pDXsnd == nullptr || !pDXsnd->IsOpen()) return 0;
-    std::unique_ptr<Mix_Music, MusicDeleter> music(Mix_LoadMUS(path.c_str()));
-    if (!music || Mix_PlayMusic(music.get(), 0) != 0) return CannotPlay(file);
+    std::unique_ptr<Mix_Music, MusicDeleter> music(Mixer()->Mix_LoadMUS(path.c_str()));
+    if (!music || Mixer()->Mix_PlayMusic(music.get(), 0) != 0) return CannotPlay(file);
     CurrentMusic() = std::move(music);
     return 0;
 }
@@ -49,5 +48,5 @@ void STOPMUSIC() {
 }
 
 void LoopMusic() {
-    if (CurrentMusic() && Mix_PlayingMusic() == 0) Mix_PlayMusic(CurrentMusic().get(), 0);
+    if (CurrentMusic() && Mixer()->Mix_PlayingMusic() == 0) Mixer()->Mix_PlayMusic(CurrentMusic().get(), 0);
 }

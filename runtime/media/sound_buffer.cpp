@@ -1,7 +1,5 @@
 #include "media/sound_buffer.h"
 
-#include <SDL_mixer.h>
-
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -10,6 +8,7 @@
 #include "core/error_log.h"
 #include "files/byte_source.h"
 #include "media/compressed_sound.h"
+#include "media/mixer_library.h"
 #include "media/pcm_conversion.h"
 #include "media/sound_device.h"
 #include "media/stereo_gain.h"
@@ -29,7 +28,7 @@ SFXSoundBuffer::~SFXSoundBuffer() {
 
 void SFXSoundBuffer::Release() {
     Stop();
-    if (chunk_ != nullptr) Mix_FreeChunk(chunk_);
+    if (chunk_ != nullptr) Mixer()->Mix_FreeChunk(chunk_);
     chunk_ = nullptr;
     for (int& channel : channels_) {
         if (channel >= 0 && device_ != nullptr) device_->ReleaseChannel(channel);
@@ -110,7 +109,7 @@ bool SFXSoundBuffer::MakeChunk() {
     mixer_pcm_ = ConvertToMixerFormat(format_, pcm_, device_->Caps().format);
     pcm_ = {};
     if (mixer_pcm_.empty() || mixer_pcm_.size() > std::numeric_limits<Uint32>::max()) return false;
-    chunk_ = Mix_QuickLoad_RAW(mixer_pcm_.data(), static_cast<Uint32>(mixer_pcm_.size()));
+    chunk_ = Mixer()->Mix_QuickLoad_RAW(mixer_pcm_.data(), static_cast<Uint32>(mixer_pcm_.size()));
     return chunk_ != nullptr;
 }
 

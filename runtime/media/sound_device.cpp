@@ -1,6 +1,7 @@
 #include "media/sound_device.h"
 
 #include "media/audio_drivers.h"
+#include "media/mixer_library.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -25,10 +26,10 @@ void ApplyChannelGain(int, void* stream, int length, void* gain) {
 SFXSound::~SFXSound() {
     AwaitOpening();
     if (!open_) return;
-    Mix_SetPostMix(nullptr, nullptr);
-    Mix_HaltChannel(-1);
-    Mix_CloseAudio();
-    Mix_Quit();
+    Mixer()->Mix_SetPostMix(nullptr, nullptr);
+    Mixer()->Mix_HaltChannel(-1);
+    Mixer()->Mix_CloseAudio();
+    Mixer()->Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
@@ -37,9 +38,9 @@ void SFXSound::LeaveToProcessEnd() {
     if (!open_) return;
     // The mixer goes on mixing silence until the process ends, touching none
     // of this object's state: no channel plays and no tap is set.
-    Mix_SetPostMix(nullptr, nullptr);
-    Mix_HaltChannel(-1);
-    Mix_HaltMusic();
+    Mixer()->Mix_SetPostMix(nullptr, nullptr);
+    Mixer()->Mix_HaltChannel(-1);
+    Mixer()->Mix_HaltMusic();
     open_ = false;
 }
 
@@ -66,16 +67,18 @@ void SFXSound::AwaitOpening() const {
 
 int SFXSound::Open() {
     if (open_) return 1;
+    if (Mixer() == nullptr) return 0;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
     // Formats whose decoder is not installed are simply not offered.
-    Mix_Init(kDecoders);
-    if (Mix_OpenAudioDevice(kSamplesPerSecond, AUDIO_S16SYS, kChannels, kBufferSamples, nullptr, 0) != 0) {
-        Mix_Quit();
+    Mixer()->Mix_Init(kDecoders);
+    if (Mixer()->Mix_OpenAudioDevice(kSamplesPerSecond, AUDIO_S16SYS, kChannels, kBufferSamples, nullptr,
+                                     0) != 0) {
+        Mixer()->Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return 0;
     }
     open_ = true;
-    Mix_AllocateChannels(kMixerChannels);
+    Mixer()->Mix_AllocateChannels(kMixerChannels);
     channel_taken_.assign(kMixerChannels, false);
     gains_.assign(kMixerChannels, StereoGain{});
     ReadCaps();
@@ -101,9 +104,9 @@ int SFXSound::ReadCaps() {
     int frequency = 0;
     Uint16 format = 0;
     int channels = 0;
-    if (!open_ || Mix_QuerySpec(&frequency, &format, &channels) == 0) return 0;
+    if (!open_ || Mixer()->Mix_QuerySpec(&frequency, &format, &channels) == 0) return 0;
     caps_.format = {frequency, channels};
-    caps_.mixer_channels = Mix_AllocateChannels(-1);
+    caps_.mixer_channels = Mixer()->Mix_AllocateChannels(-1);
     return 1;
 }
 
@@ -136,29 +139,29 @@ bool SFXSound::PlayOn(int channel, Mix_Chunk* chunk, const StereoGain& gain, boo
     Halt(channel);
     // A channel's effects end with each play; the gain is registered afresh
     // before the play starts, so its first mixed sample already carries it.
-    Mix_UnregisterAllEffects(channel);
+    Mixer()->Mix_UnregisterAllEffects(channel);
     gains_[static_cast<std::size_t>(channel)] = gain;
-    if (Mix_RegisterEffect(channel, ApplyChannelGain, nullptr, &gains_[static_cast<std::size_t>(channel)]) ==
-        0)
+    if (Mixer()->Mix_RegisterEffect(channel, ApplyChannelGain, nullptr,
+                                    &gains_[static_cast<std::size_t>(channel)]) == 0)
         return false;
-    return Mix_PlayChannel(channel, chunk, loop ? -1 : 0) == channel;
+    return Mixer()->Mix_PlayChannel(channel, chunk, loop ? -1 : 0) == channel;
 }
 
 bool SFXSound::IsPlaying(int channel) const {
-    return IsOpen() && Mix_Playing(channel) != 0;
+    return IsOpen() && Mixer()->Mix_Playing(channel) != 0;
 }
 
 void SFXSound::Halt(int channel) {
-    if (IsOpen()) Mix_HaltChannel(channel);
+    if (IsOpen()) Mixer()->Mix_HaltChannel(channel);
 }
 
 void SFXSound::SetMixTap(MixTap tap, void* context) {
     if (!IsOpen()) return;
-    Mix_SetPostMix(nullptr, nullptr);
+    Mixer()->Mix_SetPostMix(nullptr, nullptr);
     tap_ = tap;
     tap_context_ = context;
     if (tap_ == nullptr) return;
-    Mix_SetPostMix(
+    Mixer()->Mix_SetPostMix(
         [](void* device, Uint8* stream, int length) {
             auto* self = static_cast<SFXSound*>(device);
             self->tap_(self->tap_context_, reinterpret_cast<const std::int16_t*>(stream),
