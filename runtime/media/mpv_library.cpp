@@ -1,17 +1,12 @@
 #include "media/mpv_library.h"
 
-#include <dlfcn.h>
-
 #include <optional>
 
 #include "media/runtime_library.h"
 
 namespace {
 
-constexpr const char* kFile = "libmpv.so.2";
-constexpr const char* kVariable = "MORVANE_MPV_LIBRARY";
-constexpr const char* kLabel = "libmpv";
-constexpr const char* kLost = "videos cannot be played";
+constexpr RuntimeLibrary kLibrary{"libmpv.so.2", "MORVANE_MPV_LIBRARY", "libmpv", "videos cannot be played"};
 
 bool FindAll(void* library, MpvLibrary& mpv) {
     return FindLibraryFunction(library, "mpv_create", mpv.create) &&
@@ -34,23 +29,9 @@ bool FindAll(void* library, MpvLibrary& mpv) {
            FindLibraryFunction(library, "mpv_render_context_update", mpv.render_context_update);
 }
 
-// The library stays open to the end of the process: a player's threads may
-// still be ending inside it while the runtime shuts down.
-std::optional<MpvLibrary> Open() {
-    void* library = OpenRuntimeLibrary(kFile, kVariable, kLabel, kLost);
-    if (library == nullptr) return std::nullopt;
-    MpvLibrary mpv{};
-    if (!FindAll(library, mpv)) {
-        ReportLibraryTooOld(kFile, kVariable, kLabel, kLost);
-        dlclose(library);
-        return std::nullopt;
-    }
-    return mpv;
-}
-
 }  // namespace
 
 const MpvLibrary* Mpv() {
-    static const std::optional<MpvLibrary> library = Open();
+    static const std::optional<MpvLibrary> library = LoadRuntimeLibrary(kLibrary, FindAll);
     return library ? &*library : nullptr;
 }

@@ -8,26 +8,29 @@
 
 namespace {
 
-std::string LibraryName(const char* file, const char* variable) {
-    const char* name = std::getenv(variable);
-    return name != nullptr && *name != '\0' ? name : file;
+std::string LibraryName(const RuntimeLibrary& library) {
+    const char* name = std::getenv(library.variable);
+    return name != nullptr && *name != '\0' ? name : library.file;
 }
 
 }  // namespace
 
-void* OpenRuntimeLibrary(const char* file, const char* variable, const char* label, const char* lost) {
-    const std::string name = LibraryName(file, variable);
-    void* library = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (library == nullptr) {
-        WriteErrorLog((std::string(label) + " is missing: " + name + " cannot be opened, " + lost).c_str());
+void* OpenRuntimeLibrary(const RuntimeLibrary& library) {
+    const std::string name = LibraryName(library);
+    void* handle = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) {
+        WriteErrorLog(
+            (std::string(library.label) + " is missing: " + name + " cannot be opened, " + library.lost)
+                .c_str());
     }
-    return library;
+    return handle;
 }
 
-void ReportLibraryTooOld(const char* file, const char* variable, const char* label, const char* lost) {
-    WriteErrorLog((std::string(label) + " is missing functions: " + LibraryName(file, variable) +
-                   " is too old, " + lost)
+void CloseTooOldLibrary(const RuntimeLibrary& library, void* handle) {
+    WriteErrorLog((std::string(library.label) + " is missing functions: " + LibraryName(library) +
+                   " is too old, " + library.lost)
                       .c_str());
+    dlclose(handle);
 }
 
 bool FindLibraryFunction(void* library, const char* name, void** function) {
