@@ -40,15 +40,14 @@ TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrder) {
         }
     }
     // Indices 0 to 3 of a three-colour palette: one beyond it reads black.
-    TestBitmap indexed{5, 3, 8, false, {{255, 0, 0}, {0, 255, 0}, {1, 2, 3}}, [](int x, int y) {
-                           return TestRgb{static_cast<std::uint8_t>((x + y) % 4), 0, 0};
-                       }};
-    const std::optional<BitmapFile> bitmap = ParseBitmap(BitmapBytes(indexed));
-    ASSERT_TRUE(bitmap);
-    EXPECT_EQ(bitmap->stride, 8);
-    const std::array<Rgb, 3> pixels{ReadPixel(*bitmap, 0, 0), ReadPixel(*bitmap, 3, 2),
-                                    ReadPixel(*bitmap, 2, 1)};
-    EXPECT_EQ(pixels, (std::array<Rgb, 3>{{{255, 0, 0}, {0, 255, 0}, {0, 0, 0}}}));
+    const std::optional<BitmapFile> indexed =
+        ParseBitmap(BitmapBytes({5, 3, 8, false, {{255, 0, 0}, {0, 255, 0}, {1, 2, 3}}, [](int x, int y) {
+                                     return TestRgb{static_cast<std::uint8_t>((x + y) % 4), 0, 0};
+                                 }}));
+    ASSERT_TRUE(indexed);
+    EXPECT_EQ(indexed->stride, 8);
+    EXPECT_EQ((std::array{ReadPixel(*indexed, 0, 0), ReadPixel(*indexed, 3, 2), ReadPixel(*indexed, 2, 1)}),
+              (std::array<Rgb, 3>{{{255, 0, 0}, {0, 255, 0}, {0, 0, 0}}}));
 }
 
 TEST(BitmapFile, RefusesShortAndLyingFiles) {
@@ -56,8 +55,10 @@ TEST(BitmapFile, RefusesShortAndLyingFiles) {
     ASSERT_TRUE(ParseBitmap(good));
     EXPECT_FALSE(ParseBitmap(std::span(good).first(good.size() - 1)));
     EXPECT_FALSE(ParseBitmap(std::span(good).first(40)));
-    const auto patched = [&good](std::initializer_list<std::tuple<std::size_t, std::uint32_t, int>> fields) {
+    const auto patched = [&good](std::initializer_list<std::tuple<std::size_t, std::uint32_t, int>> fields,
+                                 std::size_t gap = 0) {
         std::vector<std::uint8_t> bytes = good;
+        bytes.insert(bytes.begin() + 54, gap, 0);
         for (const auto& [at, value, size] : fields) {
             for (int i = 0; i < size; ++i)
                 bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
@@ -68,9 +69,11 @@ TEST(BitmapFile, RefusesShortAndLyingFiles) {
     EXPECT_FALSE(ParseBitmap(patched({{28, 16, 2}})));                     // bit count
     EXPECT_FALSE(ParseBitmap(patched({{10, 53, 4}})));                     // data inside the headers
     EXPECT_FALSE(ParseBitmap(patched({{10, 0xFFFFFFF0u, 4}})));            // data beyond the end
+    EXPECT_FALSE(ParseBitmap(patched({{10, 54 + 65536, 4}}, 65536)));      // headers over 64 KiB
     EXPECT_FALSE(ParseBitmap(patched({{18, 5, 4}})));                      // rows longer than the data
     EXPECT_FALSE(ParseBitmap(patched({{18, 0x80000000u, 4}})));            // negative width
     EXPECT_FALSE(ParseBitmap(patched({{18, 20000, 4}, {22, 20000, 4}})));  // over 256 MiB
+    EXPECT_TRUE(ParseBitmap(patched({{10, 54 + 1000, 4}}, 1000)));
 }
 
 TEST(BitmapFile, SizeComesFromTheHeadersAlone) {
@@ -99,20 +102,26 @@ TEST(TexturePixels, MipLevelsWeightRightAndLowerNeighbours) {
     EXPECT_EQ(value(1, 1), 22);                                 // neither
 }
 
-TEST(TexturePixels, NormalMapOfFlatAndSlopedHeights) {
-    std::vector<std::uint8_t> flat(3 * 3 * 4, 77);
-    build_detail_normalmap(flat.data(), 3, 3);
-    EXPECT_EQ(std::vector(flat.begin(), flat.begin() + 4), (std::vector<std::uint8_t>{127, 127, 255, 77}));
-
-    std::vector<std::uint8_t> ramp(4 * 1 * 4, 0);  // heights (blue) rising by 51 per column
-    for (int x = 0; x < 4; ++x)
-        ramp[x * 4 + 2] = static_cast<std::uint8_t>(x * 51);
-    build_detail_normalmap(ramp.data(), 4, 1);
-    const double gx = 4 * (0 - 102) / 255.0;  // pixel 1: left neighbour 0, right neighbour 102
-    const double n = 1.0 / static_cast<float>(std::sqrt(gx * gx + 1));
-    EXPECT_EQ(ramp[4 + 0], static_cast<int>((gx * n + 1) * 0.5 * 255));
-    EXPECT_EQ(ramp[4 + 1], 127);
-    EXPECT_EQ(ramp[4 + 2], static_cast<int>((n + 1) * 0.5 * 255));
+TEST(TexturePixels, NormalMapIsTheSobelSlopeOfTheHeightsWrappingAtTheEdges) {
+    // One raised height (blue) at (1, 1) of a 4 x 4 field; alpha stays.
+    std::vector<std::uint8_t> pixels(4 * 4 * 4, 77);
+    for (std::size_t i = 2; i < pixels.size(); i += 4)
+        pixels[i] = i == (1 * 4 + 1) * 4 + 2 ? 255 : 0;
+    build_detail_normalmap(pixels.data(), 4, 4);
+    const int gx[4][4] = {{-1, 0, 1, 0}, {-2, 0, 2, 0}, {-1, 0, 1, 0}, {0, 0, 0, 0}};
+    const int gy[4][4] = {{1, 2, 1, 0}, {0, 0, 0, 0}, {-1, -2, -1, 0}, {0, 0, 0, 0}};
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            const double n =
+                1.0 / static_cast<float>(std::sqrt(gx[y][x] * gx[y][x] + gy[y][x] * gy[y][x] + 1));
+            const std::uint8_t* out = &pixels[(y * 4 + x) * 4];
+            EXPECT_EQ((std::array<int, 4>{out[0], out[1], out[2], out[3]}),
+                      (std::array<int, 4>{static_cast<int>((gx[y][x] * n + 1) * 127.5),
+                                          static_cast<int>((gy[y][x] * n + 1) * 127.5),
+                                          static_cast<int>((n + 1) * 127.5), 77}))
+                << x << ", " << y;
+        }
+    }
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include "gfx2d/frame_pacer.h"
 #include "gfx2d/gl_extensions.h"
 #include "morvane.h"
 #include "support/error_log_lines.h"
@@ -24,7 +27,7 @@ protected:
     TestRuntime runtime_;
 };
 
-TEST_F(Display, StartsAsA640By480WindowAndStaysInOneWithoutAFullScreenMode) {
+TEST_F(Display, StartsAs640By480WithoutFullScreenAndViewportsMoveTheOrigin) {
     EXPECT_EQ(std::pair(pPrism->Width(), pPrism->Height()), std::pair(640, 480));
     GLint depth_bits = 0;
     glGetIntegerv(GL_DEPTH_BITS, &depth_bits);
@@ -36,42 +39,25 @@ TEST_F(Display, StartsAsA640By480WindowAndStaysInOneWithoutAFullScreenMode) {
     EXPECT_FALSE(pPrism->DoFullscreen());
     EXPECT_FALSE(pPrism->IsFullscreen());
     EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"No Fullscreen Mode available"});
-}
 
-TEST_F(Display, AViewportMovesTheOriginAndAZeroSizeRestoresTheWindow) {
     VIEWPORT(100, 50, 200, 100);
-    EXPECT_EQ(pPrism->Viewport(), (std::array<std::int16_t, 4>{100, 50, 200, 100}));
     FillPixels(0, 0, 1, 1, kRed);
     FillPixels(150, 0, 400, 1, kRed);  // clipped at the viewport's right edge
     ExpectPixels({{100, 50, kRed}, {299, 50, kRed}, {300, 50, kBlack}});
-
-    VIEWPORT(100, 50, 0, 100);
+    VIEWPORT(100, 50, 0, 100);  // a zero size is the whole window
     EXPECT_EQ(pPrism->Viewport(), (std::array<std::int16_t, 4>{100, 50, 640, 480}));
-    VIEWPORT(0, 0, 0, 0);
-    FillPixels(0, 0, 1, 1, kRed);
-    EXPECT_EQ(PixelAt(0, 0), kRed);
-}
 
-// A unit square at depth 10 in front of a 90-degree camera, as seen on screen.
-int SquareWidthOnScreen() {
+    // A square viewport keeps the window's 4:3 aspect: a unit square at depth
+    // 10 before a 90-degree camera spans 240 / 26.7 * 2 pixels.
+    VIEWPORT(0, 0, 240, 240);
     pPrism->Make3DViewport(1, 100, 90);
     glDisable(GL_CULL_FACE);
     glColor3ub(255, 0, 0);
     glBegin(GL_QUADS);
-    glVertex3f(-1, -1, -10);
-    glVertex3f(1, -1, -10);
-    glVertex3f(1, 1, -10);
-    glVertex3f(-1, 1, -10);
+    for (const auto& [x, y] : {std::pair{-1, -1}, {1, -1}, {1, 1}, {-1, 1}})
+        glVertex3f(static_cast<float>(x), static_cast<float>(y), -10);
     glEnd();
-    const auto [x, y, w, h] = pPrism->Viewport();
-    return CountInRow(y + h / 2, x, x + w, kRed);
-}
-
-TEST_F(Display, ThePerspectiveKeepsTheWholeWindowsAspectRatio) {
-    // In a square viewport the projection still uses the window's 4:3 aspect:
-    // 240 pixels span 20 units vertically but 26.7 horizontally.
-    VIEWPORT(0, 0, 240, 240);
-    EXPECT_NEAR(SquareWidthOnScreen(), 18, 1);
+    EXPECT_NEAR(CountInRow(120, 0, 240, kRed), 18, 1);
 }
 
 double stamp_seen_by_step = -1;
@@ -109,7 +95,6 @@ TEST_F(Display, TimersFollowTheFrames) {
     EXPECT_NEAR(__g_ThisTime - first_stamp, 135, 0.1);
     EXPECT_NEAR(GETTIMER(), 200, 0.1);
     EXPECT_NEAR(GETTIMERALL(), pPrism->AccurateTime() - __g_FirstTime, 0.01);
-
     __g_LastTime = pPrism->AccurateTime() + 50;  // a stamp ahead of the clock
     EXPECT_EQ(GETTIMER(), 1);
     LIMITFPS(-1);
@@ -123,7 +108,7 @@ public:
 
 using DisplayDeathTest = Display;
 
-TEST_F(DisplayDeathTest, EscapeEndsTheProgramBeforeTheFrameIsPresented) {
+TEST_F(DisplayDeathTest, EscapeEndsBeforeTheFrameIsPresentedAndSoDoesLeftAltWithF4) {
     DeleteErrorLog();
     EXPECT_EXIT(
         {
@@ -136,15 +121,53 @@ TEST_F(DisplayDeathTest, EscapeEndsTheProgramBeforeTheFrameIsPresented) {
         },
         testing::ExitedWithCode(0), "");
     EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"presented"});
-}
-
-TEST_F(DisplayDeathTest, LeftAltWithF4EndsTheProgram) {
     ExpectProgramEndsWithError(0, [this] {
         runtime_.input->SetKey(56, true);
         SHOWSCREEN();  // Alt alone goes on
         runtime_.input->SetKey(62, true);
         SHOWSCREEN();
     });
+}
+
+TEST(FramePacing, FramesStartAtTheirSlotsServeEventsAndDropSlotsMissedInAStall) {
+    SteppingClock clock{1000.0, 0.001};
+    FramePacer pacer;
+    pacer.StartAt(clock.Now());
+    const auto next_frame_start = [&] {
+        pacer.WaitForNextSlot(clock, [] {});
+        return clock.Now();
+    };
+    // No limit (0 or less) paces at the smallest interval, 2 ms.
+    for (const auto& [fps, interval] : {std::pair{0, 2.0}, {-5, 2.0}, {60, 1000.0 / 60.0}, {10, 100.0}}) {
+        pacer.SetMaxFps(fps);
+        EXPECT_DOUBLE_EQ(pacer.Interval(), interval) << fps;
+    }
+    pacer.SetMaxFps(60);
+    const double first_slot = pacer.NextFrameTime();
+    next_frame_start();                        // the first wait ends at once: its slot is now
+    for (int frame = 1; frame <= 30; ++frame)  // on its slot, no drift
+        EXPECT_NEAR(next_frame_start(), first_slot + frame * 1000.0 / 60.0 + 0.005, 0.005) << frame;
+    const double slot = pacer.NextFrameTime();
+    clock.Advance(1000);  // the program stalls for a second: the late frame starts at once
+    const double stalled_until = clock.Now(), late_start = next_frame_start();
+    EXPECT_NEAR(late_start, stalled_until, 0.01);
+    // The next slot is the first whole interval after now, not one of the missed ones.
+    const double next = pacer.NextFrameTime();
+    EXPECT_TRUE(next >= late_start && next - late_start < 1000.0 / 60.0);
+    EXPECT_NEAR(std::remainder(next - slot, 1000.0 / 60.0), 0, 1e-6);
+
+    pacer.SetMaxFps(1);
+    next_frame_start();
+    double last_look = clock.Now(), longest_gap = 0;
+    pacer.WaitForNextSlot(clock, [&] {
+        longest_gap = std::max(longest_gap, clock.Now() - last_look);
+        last_look = clock.Now();
+    });
+    EXPECT_LE(longest_gap, 50.01);
+    pacer.SetMaxFps(65535);
+    clock.Advance(10);
+    next_frame_start();  // a high rate after a stall takes no loop over the missed slots
+    EXPECT_GE(pacer.NextFrameTime(), clock.Now());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "files/container_bytes.h"
@@ -31,7 +32,6 @@ const TestImage kPattern{
         return top[x];
     }};
 
-// The test writes the file of each case itself, so a missing encoder fails here.
 std::string WrittenImage(const std::string& name, const TestImage& image, TestFormat format) {
     const std::string path = PrivateTempFolder() + name;
     EXPECT_TRUE(WriteImage(path, image, format)) << name << ": " << IMG_GetError();
@@ -41,22 +41,20 @@ std::string WrittenImage(const std::string& name, const TestImage& image, TestFo
 using Images = DrawingTest;
 
 TEST_F(Images, EveryFormatDrawsWithItsAlphaOrTheColourKey) {
-    const struct {
-        TestFormat format;
-        const char* name;
-    } cases[] = {
-        {TestFormat::kPng, "pattern.png"},      {TestFormat::kPngWithAlpha, "pattern_alpha.png"},
-        {TestFormat::kTga32, "pattern32.tga"},  {TestFormat::kTga24BottomUp, "pattern_bottom_up.tga"},
-        {TestFormat::kPng, "png_named_as.bmp"},  // the content decides, not the name
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : std::initializer_list<std::pair<TestFormat, const char*>>{
+             {TestFormat::kPng, "pattern.png"},
+             {TestFormat::kPngWithAlpha, "pattern_alpha.png"},
+             {TestFormat::kTga32, "pattern32.tga"},
+             {TestFormat::kTga24BottomUp, "pattern_bottom_up.tga"},
+             {TestFormat::kPng, "png_named_as.bmp"}}) {  // the content decides, not the name
+        const auto& [format, name] = c;
+        SCOPED_TRACE(name);
         glClear(GL_COLOR_BUFFER_BIT);
-        LOADSPRITE(DynStr(WrittenImage(c.name, kPattern, c.format).c_str()), 7);
+        LOADSPRITE(DynStr(WrittenImage(name, kPattern, format).c_str()), 7);
         EXPECT_EQ(SpriteSize(7), std::pair(4, 2));
         SPRITE(7, 10, 10);
         ExpectPixels({{10, 10, kRed}, {11, 10, {0, 255, 0}}, {12, 10, {0, 0, 255}}, {12, 11, kWhite}});
-        if (HasAlpha(c.format))  // with alpha of its own there is no key
+        if (HasAlpha(format))  // with alpha of its own there is no key
             ExpectPixels({{13, 10, {255, 0, 128}}, {13, 11, kBlack}});
         else
             ExpectPixels({{13, 10, kBlack}, {13, 11, {255, 255, 0}}});
@@ -64,7 +62,7 @@ TEST_F(Images, EveryFormatDrawsWithItsAlphaOrTheColourKey) {
     }
 }
 
-TEST_F(Images, AnImageInTheContainerIsFoundByNameAndReadByContent) {
+TEST_F(Images, ContainerEntriesBackgroundsAndFontsAreReadByContent) {
     // The entry is extracted to a temporary file whose name tells nothing of its format.
     const std::vector<std::uint8_t> png = ReadBytes(WrittenImage("boxed.png", kPattern, TestFormat::kPng));
     const std::string box = PrivateTempFolder() + "images.sbx";
@@ -75,9 +73,6 @@ TEST_F(Images, AnImageInTheContainerIsFoundByNameAndReadByContent) {
     SETSHOEBOX("", "");
     SPRITE(11, 0, 0);
     ExpectPixels({{0, 0, kRed}, {3, 1, {255, 255, 0}}});
-}
-
-TEST_F(Images, BackgroundsAndFontsComeFromImagesToo) {
     // A background whose key-coloured corner is drawn black.
     const TestImage picture{100, 70, [](int x, int y) {
                                 return x >= 90 && y >= 60 ? kKeyPixel : TestRgba{0, 255, 0, 255};
@@ -105,27 +100,21 @@ TEST_F(Images, BrokenFilesLeaveTheSpriteWithoutTextureAndSayWhy) {
     cut_png.resize(cut_png.size() * 2 / 3);
     std::vector<std::uint8_t> huge_tga = TgaBytes(kPattern, 24, true);
     huge_tga[12] = huge_tga[13] = huge_tga[14] = huge_tga[15] = 0xFF;  // 65535 x 65535 and no pixels for it
-    struct Case {
-        const char* name;
-        std::vector<std::uint8_t> bytes;
-        const char* reason;
-    };
-    const Case cases[] = {
-        {"cut.png", cut_png, "the PNG data is cut short"},
-        {"huge.tga", huge_tga, "the image of 65535 x 65535 pixels is too large"},
-        {"text.png", {'n', 'o', ' ', 'i', 'm', 'a', 'g', 'e'}, "not a BMP, PNG, JPEG or TGA image"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, bytes, reason] :
+         std::initializer_list<std::tuple<const char*, std::vector<std::uint8_t>, const char*>>{
+             {"cut.png", cut_png, "the PNG data is cut short"},
+             {"huge.tga", huge_tga, "the image of 65535 x 65535 pixels is too large"},
+             {"text.png", {'n', 'o', ' ', 'i', 'm', 'a', 'g', 'e'}, "not a BMP, PNG, JPEG or TGA image"}}) {
+        SCOPED_TRACE(name);
         LOADSPRITE(DynStr(good_png.c_str()), 10);
-        const std::string path = PrivateTempFolder() + c.name;
-        WriteBytes(path, c.bytes);
+        const std::string path = PrivateTempFolder() + name;
+        WriteBytes(path, bytes);
         DeleteErrorLog();
         LOADSPRITE(DynStr(path.c_str()), 10);
         EXPECT_EQ(pPrism->SpriteTextures(10), (std::array<GLuint, 2>{0, 0}));
         const std::vector<std::string> log = ErrorLogLines();
         ASSERT_EQ(log.size(), 1u);
-        EXPECT_EQ(log[0].rfind(path + " cannot be read as an image: " + c.reason, 0), 0u) << log[0];
+        EXPECT_EQ(log[0].rfind(path + " cannot be read as an image: " + reason, 0), 0u) << log[0];
     }
 }
 
