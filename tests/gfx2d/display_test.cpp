@@ -47,17 +47,17 @@ TEST_F(Display, StartsAs640By480WithoutFullScreenAndViewportsMoveTheOrigin) {
     VIEWPORT(100, 50, 0, 100);  // a zero size is the whole window
     EXPECT_EQ(pPrism->Viewport(), (std::array<std::int16_t, 4>{100, 50, 640, 480}));
 
-    // A square viewport keeps the window's 4:3 aspect: a unit square at depth
-    // 10 before a 90-degree camera spans 240 / 26.7 * 2 pixels.
+    // A square viewport keeps the window's 4:3 aspect: a square of side 2 at
+    // depth 10 before a 60-degree camera spans 240 / (20 tan 30 * 4 / 3) * 2 pixels.
     VIEWPORT(0, 0, 240, 240);
-    pPrism->Make3DViewport(1, 100, 90);
+    pPrism->Make3DViewport(2, 100, 60);
     glDisable(GL_CULL_FACE);
     glColor3ub(255, 0, 0);
     glBegin(GL_QUADS);
     for (const auto& [x, y] : {std::pair{-1, -1}, {1, -1}, {1, 1}, {-1, 1}})
         glVertex3f(static_cast<float>(x), static_cast<float>(y), -10);
     glEnd();
-    EXPECT_NEAR(CountInRow(120, 0, 240, kRed), 18, 1);
+    EXPECT_NEAR(CountInRow(120, 0, 240, kRed), 31, 1);
 }
 
 double stamp_seen_by_step = -1;

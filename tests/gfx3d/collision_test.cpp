@@ -26,15 +26,12 @@ TEST(SpherePolygon, HitsThroughThePlaneInsideTheOutlineOrThroughAnEdge) {
     EXPECT_FALSE(EdgeSphereCollision({0, -1.6, 0}, kTriangle, 1.5));  // the edges end at the corners
 }
 
-TEST(SpherePolygon, DegenerateTrianglesAreDecidedByTheirOutline) {
+TEST(SpherePolygon, DegenerateTrianglesAreDecidedByTheirOutlineAndFramesWithoutTrianglesNeverHit) {
     const Vec3 line[3] = {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}};
     EXPECT_TRUE(SpherePolygonCollision(line, {0.5, 0, 0}, 0.1));
     EXPECT_TRUE(SpherePolygonCollision(line, {1, 0.5, 0}, 0.6));
     EXPECT_FALSE(SpherePolygonCollision(line, {1, 5, 0}, 1));
     EXPECT_FALSE(SpherePolygonCollision(std::span(kTriangle, 2), {1, 0, 0}, 1));
-}
-
-TEST(MeshCollision, FramesWithoutTrianglesNeverHit) {
     const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     MeshObject two = BuiltObject({NumberedVertices(2)});
     two.PrepareTriangles();

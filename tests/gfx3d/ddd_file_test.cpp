@@ -12,12 +12,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Offsets in the file of the object below: header, 6 colours, 6 texture
 // pairs, then frame 0 (count, offset, scale, 6 records) and frame 1.
-constexpr std::size_t kFrameCountAt = 12;
-constexpr std::size_t kColourCountAt = 16;
-constexpr std::size_t kPairCountAt = 20;
-constexpr std::size_t kColoursAt = 24;
-constexpr std::size_t kFrame0At = kColoursAt + 6 * 4 + 6 * 8;
-constexpr std::size_t kRecordsAt = kFrame0At + 28;
+constexpr std::size_t kFrameCountAt = 12, kColourCountAt = 16, kPairCountAt = 20, kColoursAt = 24;
+constexpr std::size_t kFrame0At = kColoursAt + 6 * 4 + 6 * 8, kRecordsAt = kFrame0At + 28;
 constexpr std::size_t kFrame1At = kRecordsAt + 6 * 5;
 
 // Two frames of a strip of 5 coloured, textured vertices: the second frame is
@@ -56,28 +52,24 @@ TEST(DddFile, LayoutIsLittleEndianWithoutPaddingAndOnlyVersion102Loads) {
     }
 }
 
-TEST(DddFile, ShortFilesAndLyingCountsOrIndicesFailAndLeaveTheObjectEmpty) {
+TEST(DddFile, ShortFilesLyingCountsOrIndicesAndMissingFilesFailAndLeaveTheObjectEmpty) {
     const Bytes good = TwoFrameObject().SaveToBytes();
     MeshObject mesh = TwoFrameObject();
     for (std::size_t length = 0; length < good.size(); ++length) {
         ASSERT_FALSE(mesh.LoadFromBytes(std::span(good.data(), length))) << length;
         ExpectEmpty(mesh);
     }
-    const struct {
-        const char* what;
-        std::size_t at;
-        std::int32_t value;
-    } lies[] = {
-        {"negative colour count", kColourCountAt, -5},
-        {"huge pair count", kPairCountAt, 0x40000000},
-        {"more frames than bytes", kFrameCountAt, 3},
-        {"more vertices than bytes", kFrame0At, 0x7FFFFFFF},
-        {"vertices past the frame's records", kFrame1At, 7},
-    };
-    for (const auto& lie : lies) {
+    // Counts that lie: negative colours, huge pairs, more frames or vertices than
+    // bytes, vertices past the frame's records.
+    for (const auto& [at, value] :
+         std::initializer_list<std::pair<std::size_t, std::int32_t>>{{kColourCountAt, -5},
+                                                                     {kPairCountAt, 0x40000000},
+                                                                     {kFrameCountAt, 3},
+                                                                     {kFrame0At, 0x7FFFFFFF},
+                                                                     {kFrame1At, 7}}) {
         Bytes bytes = good;
-        std::memcpy(bytes.data() + lie.at, &lie.value, 4);  // the tests run on little-endian machines
-        EXPECT_FALSE(mesh.LoadFromBytes(bytes)) << lie.what;
+        std::memcpy(bytes.data() + at, &value, 4);  // the tests run on little-endian machines
+        EXPECT_FALSE(mesh.LoadFromBytes(bytes)) << at;
         ExpectEmpty(mesh);
     }
     Bytes colour_past_table = good;
@@ -94,10 +86,6 @@ TEST(DddFile, ShortFilesAndLyingCountsOrIndicesFailAndLeaveTheObjectEmpty) {
     }
     normal_past_table[kRecordsAt + 5 + 3] = 161;
     EXPECT_TRUE(mesh.LoadFromBytes(normal_past_table));
-}
-
-TEST(DddFile, EmptyObjectsAndFileFailures) {
-    MeshObject mesh;
     EXPECT_TRUE(mesh.LoadFromBytes(MeshObject().SaveToBytes()));  // zero counts load as a valid, empty object
     EXPECT_FALSE(mesh.Load(PrivateTempFolder() + "no-such-object.ddd"));
     EXPECT_FALSE(mesh.Load(PrivateTempFolder()));  // a folder, not a file

@@ -1,5 +1,4 @@
 #include <filesystem>
-#include <fstream>
 
 #include "gfx3d/mesh_test_objects.h"
 #include "gfx3d/scene_fixture.h"
@@ -8,7 +7,7 @@ namespace {
 
 using ObjectCommands = Scene;
 
-TEST_F(ObjectCommands, ASavedObjectLoadsIntoAnotherSlotReadyToDraw) {
+TEST_F(ObjectCommands, ASavedObjectLoadsReadyToDrawABadOneEmptiesTheSlotAndAMissingOneNothing) {
     BuildSquare(1, 0, 0, 0, 2, 0x0000FF);
     const std::string path = TempPath("square.ddd");
     X_SAVEOBJ(path.c_str(), 1);
@@ -20,29 +19,26 @@ TEST_F(ObjectCommands, ASavedObjectLoadsIntoAnotherSlotReadyToDraw) {
     EXPECT_GT(loaded.frames[0].maxRadius, 2.8f);
     X_DRAWOBJ(2, 0);
     EXPECT_EQ(PixelAt(320, 240), kRed);
-}
 
-TEST_F(ObjectCommands, ABadFileEmptiesTheSlotAndAMissingOneChangesNothing) {
-    BuildSquare(3, 0, 0, 0, 2);
+    BuildSquare(3, 0, 0, 0, 2);  // a missing file changes nothing, a bad one empties the slot
     X_LOADOBJ(TempPath("nowhere.ddd").c_str(), 3);
     EXPECT_EQ(prism3D.objects[3].frames.Count(), 1);
     EXPECT_NE(prism3D.objects[3].displayList, 0u);
 
     std::vector<std::uint8_t> bytes = BuiltObject({NumberedVertices(4)}).SaveToBytes();
     bytes[4] ^= 1;  // the version is no longer exactly 1.02
-    const std::string path = TempPath("bad.ddd");
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    WriteBytes(TempPath("bad.ddd"), bytes);
     const GLuint list = prism3D.objects[3].displayList;
-    X_LOADOBJ(path.c_str(), 3);
+    X_LOADOBJ(TempPath("bad.ddd").c_str(), 3);
     EXPECT_TRUE(prism3D.objects[3].frames.Empty());
     EXPECT_EQ(prism3D.objects[3].displayList, 0u);
     EXPECT_FALSE(glIsList(list));
+    glClear(GL_COLOR_BUFFER_BIT);
     X_DRAWOBJ(3, 0);
     EXPECT_EQ(PixelAt(320, 240), kBlack);
 }
 
-TEST_F(ObjectCommands, ObjectNumbersOutsideTheSlotsAreRefused) {
+TEST_F(ObjectCommands, ObjectNumbersOutsideTheSlotsAreRefusedAndBuildingNeedsAStartAndThreeEntries) {
     BuildSquare(1, 0, 0, 0, 2);
     const std::string path = TempPath("refused.ddd");
     X_SAVEOBJ(path.c_str(), 4095);
@@ -53,15 +49,9 @@ TEST_F(ObjectCommands, ObjectNumbersOutsideTheSlotsAreRefused) {
     EXPECT_EQ(X_COLLISION(4095, 0, 100, 0, 0, 0), 0);
     EXPECT_EQ(X_COLLISION(1, 0, 100, 0, 0, 0), 1);
 
-    X_OBJSTART(4095);  // no build starts, so the vertices go nowhere
-    X_OBJADDVERTEX(0, 0, 0, 0, 0, 0);
-    X_OBJEND();
-    EXPECT_EQ(prism3D.buildSlot, -1);
     X_DRAWANIM(4095, 0, 0, 0.5, 0);
-}
-
-TEST_F(ObjectCommands, BuildingNeedsAStartAndThreeEntries) {
-    X_OBJADDVERTEX(1, 2, 3, 0, 0, 0);  // no object is being built
+    X_OBJSTART(4095);  // no build starts, so the vertices go nowhere
+    X_OBJADDVERTEX(1, 2, 3, 0, 0, 0);
     X_OBJNEWGROUP();
     X_OBJEND();
     EXPECT_EQ(prism3D.buildSlot, -1);
@@ -70,8 +60,7 @@ TEST_F(ObjectCommands, BuildingNeedsAStartAndThreeEntries) {
     X_OBJSTART(4);
     X_OBJADDVERTEX(1, 2, 3, 0, 0, 0);
     X_OBJEND();  // a marker and one vertex: the slot ends empty
-    EXPECT_TRUE(prism3D.objects[4].frames.Empty());
-    EXPECT_EQ(prism3D.objects[4].displayList, 0u);
+    EXPECT_TRUE(prism3D.objects[4].frames.Empty() && prism3D.objects[4].displayList == 0);
 
     // A second start abandons the first object unpacked.
     X_OBJSTART(5);
@@ -99,12 +88,9 @@ TEST_F(ObjectCommands, NewGroupsAreSeparateStripsAndTheAutoNormalModeIsUsed) {
     build(1, 2);
     build(2, 1);
     build(3, 0);
-    // Packed entry 3 is the first strip's ridge vertex.
-    const auto normal_x = [](int n, int i) {
-        return NormalTableEntry(prism3D.objects[n].frames[0].packed[i].normal).x;
-    };
-    EXPECT_NEAR(normal_x(1, 3), 0, 1e-6);  // shared by both slopes
-    EXPECT_LT(normal_x(2, 3), -0.2);       // each vertex its own slope
+    // Packed entry 3 is the first strip's ridge vertex: shared by both slopes, or its own slope.
+    EXPECT_NEAR(NormalTableEntry(prism3D.objects[1].frames[0].packed[3].normal).x, 0, 1e-6);
+    EXPECT_LT(NormalTableEntry(prism3D.objects[2].frames[0].packed[3].normal).x, -0.2);
     EXPECT_EQ(prism3D.objects[3].normalsValid, 0);
 }
 

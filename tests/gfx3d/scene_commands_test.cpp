@@ -33,10 +33,10 @@ Vec3 OnScreen(double x, double y, double z) {
     return {static_cast<float>(sx), static_cast<float>(sy), static_cast<float>(sz)};
 }
 
-// The first `count` numbers of a value of an OpenGL light.
-std::vector<float> LightValue(GLenum light, GLenum name, int count) {
+// The first `count` numbers of a value of light 1.
+std::vector<float> LightValue(GLenum name, int count) {
     std::vector<float> value(4, -1);
-    glGetLightfv(light, name, value.data());
+    glGetLightfv(GL_LIGHT1, name, value.data());
     value.resize(static_cast<std::size_t>(count));
     return value;
 }
@@ -47,13 +47,10 @@ GLint FrontFace() {
     return front;
 }
 
-TEST(LookAt, LookingStraightDownLeavesTheZeroSideAndUpAsTheyAre) {
+TEST(Transforms, LookingStraightDownLeavesTheZeroSideAndUpAndAnInverseUndoesScaleRotationAndMove) {
     const float eye[3] = {2, 10, 3}, target[3] = {2, 0, 3};
     EXPECT_EQ(LookAtRotation(eye, target),
               (std::array<float, 16>{0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
-}
-
-TEST(BumpLight, InverseTransformUndoesScaleRotationAndMove) {
     // Scale 2, a quarter turn about z, then a move by (10, 0, 0).
     const float m[16] = {0, 2, 0, 0, -2, 0, 0, 0, 0, 0, 2, 0, 10, 0, 0, 1};
     ExpectNear(TransformPoint(m, {1, 2, 3}), {6, 2, 6});
@@ -72,7 +69,7 @@ TEST_F(Scene, TheWorldProjectsToTheWindow) {
     EXPECT_EQ(OnScreen(3, 0, 10).x, -1);  // in the camera's plane: left as it was
 }
 
-TEST_F(Scene, TheCameraResetsTheTransformAndLeavesTheChosenCullMode) {
+TEST_F(Scene, TheCameraResetsTheTransformAndLeavesTheChosenCullModeWhichTakesTheSignOfTheNumber) {
     X_CULLMODE(1);
     X_MOVEMENT(5, 6, 7);
     X_ROTATION(30, 0, 1, 0);
@@ -87,11 +84,7 @@ TEST_F(Scene, TheCameraResetsTheTransformAndLeavesTheChosenCullMode) {
     X_SPRITE(-1, 0, 0, 0, 1);
     EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
     EXPECT_EQ(FrontFace(), GL_CW);
-}
-
-TEST_F(Scene, CullModesTakeTheSignOfTheNumber) {
-    X_CULLMODE(0.5);
-    EXPECT_EQ(current_cullmode, 1);
+    // Cull modes take the sign of the number.
     X_CULLMODE(-0.1);
     EXPECT_EQ(current_cullmode, -1);
     EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
@@ -102,16 +95,13 @@ TEST_F(Scene, CullModesTakeTheSignOfTheNumber) {
     X_CULLMODE(1);
     X_MAKE3D(1, 100, 90);  // a new projection starts without culling
     EXPECT_EQ(current_cullmode, 0);
-}
-
-TEST_F(Scene, AutoNormalModeIsTheRemainderByThree) {
     for (const auto& [asked, mode] : {std::pair{4.0, 1}, {-1.0, -1}, {5.9, 2}}) {
         X_AUTONORMALS(asked);
-        EXPECT_EQ(prism3D.autoNormalMode, mode) << asked;
+        EXPECT_EQ(prism3D.autoNormalMode, mode) << asked;  // the remainder by three
     }
 }
 
-TEST_F(Scene, AVertexIsScaledThenRotatedInOrderThenMoved) {
+TEST_F(Scene, AVertexIsScaledThenRotatedInOrderThenMovedWithAtMostSixteenRotations) {
     X_SCALING(2, 2, 2);
     X_MOVEMENT(10, 0, 0);
     X_ROTATION(90, 0, 0, 1);  // (2, 0, 0) -> (0, 2, 0)
@@ -120,9 +110,7 @@ TEST_F(Scene, AVertexIsScaledThenRotatedInOrderThenMoved) {
     // A movement or scaling drops the rotations set before it.
     X_MOVEMENT(10, 0, 0);
     ExpectNear(Transformed({1, 0, 0}), {12, 0, 0});
-}
-
-TEST_F(Scene, AtMostSixteenRotationsAreKept) {
+    X_SCALING(1, 1, 1);
     X_MOVEMENT(0, 0, 0);
     for (int i = 0; i < 17; ++i)
         X_ROTATION(10, 0, 0, 1);
@@ -139,14 +127,14 @@ TEST_F(Scene, SpotLightsAreNumberedModuloEightAndCutOffZeroSwitchesThemOff) {
     X_SPOT_LT(9, 0x0000FF, 1, 2, 3, 0, 0, -1, 30);
     EXPECT_TRUE(glIsEnabled(GL_LIGHT1));
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_EQ(LightValue(GL_LIGHT1, GL_DIFFUSE, 3), (std::vector<float>{1, 0, 0}));
-    EXPECT_EQ(LightValue(GL_LIGHT1, GL_SPOT_CUTOFF, 1)[0], 30);
-    EXPECT_EQ(LightValue(GL_LIGHT1, GL_POSITION, 4), (std::vector<float>{1, 2, 3, 1}));
+    EXPECT_EQ(LightValue(GL_DIFFUSE, 3), (std::vector<float>{1, 0, 0}));
+    EXPECT_EQ(LightValue(GL_SPOT_CUTOFF, 1)[0], 30);
+    EXPECT_EQ(LightValue(GL_POSITION, 4), (std::vector<float>{1, 2, 3, 1}));
 
     // 180 degrees: light from far away along the direction, without a cone.
     X_SPOT_LT(1, 0xFFFFFF, 1, 2, 3, 0, -1, 0, 180);
-    EXPECT_EQ(LightValue(GL_LIGHT1, GL_POSITION, 4), (std::vector<float>{0, 1, 0, 0}));
-    EXPECT_EQ(LightValue(GL_LIGHT1, GL_SPOT_CUTOFF, 1)[0], 180);
+    EXPECT_EQ(LightValue(GL_POSITION, 4), (std::vector<float>{0, 1, 0, 0}));
+    EXPECT_EQ(LightValue(GL_SPOT_CUTOFF, 1)[0], 180);
 
     X_SPOT_LT(-7, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0);  // -7 is light 1 too
     EXPECT_FALSE(glIsEnabled(GL_LIGHT1));
