@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "game_state.h"
 
 namespace game_test {
@@ -11,9 +13,9 @@ void OneSegment(NumArray& t, double front, double rear, double x, double y, doub
     SetSegment(t, 0, front, rear, x, y, h);
 }
 
-TEST(GetCityCollision, StartPoseSamplesOnlyItsOwnTiles) {
+TEST(GetCityCollision, AFootprintSamplesItsOwnTilesOffTheMapSetsTheOutsideBitAndCodesCombine) {
     BuildGameTruck();
-    LoadRoadCity();
+    DIM(city, kCityTiles, kCityTiles);
     // Tiles next to those under the footprint, (3..5, 4), do not count.
     city(2, 4) = city(6, 4) = city(4, 3) = city(4, 5) = 16;
     EXPECT_EQ(GetCityCollision(truck), 0);
@@ -22,17 +24,13 @@ TEST(GetCityCollision, StartPoseSamplesOnlyItsOwnTiles) {
     city(5, 4) = 0;
     city(3, 4) = 50;  // reached by the cab's front corners only
     EXPECT_EQ(GetCityCollision(truck), 4);
-}
-
-TEST(GetCityCollision, FootprintOffTheMapSetsTheOutsideBitAndCodesCombine) {
-    LoadRoadCity();
+    city(3, 4) = 0;
     NumArray t;
-    OneSegment(t, 1, 0, 0.5, 30, 90);  // one side at x = -0.5
-    EXPECT_EQ(GetCityCollision(t), 1);
-    OneSegment(t, 1, 0, 278.5, 30, 0);  // front corners exactly on the far edge
-    EXPECT_EQ(GetCityCollision(t), 1);
-    OneSegment(t, 1, 0, 278.4, 30, 0);
-    EXPECT_EQ(GetCityCollision(t), 0);
+    // One side at x = -0.5; the front corners exactly on the far edge, and just inside it.
+    for (const auto& [x, heading, code] : {std::array{0.5, 90.0, 1.0}, {278.5, 0, 1}, {278.4, 0, 0}}) {
+        OneSegment(t, 1, 0, x, 30, heading);
+        EXPECT_EQ(GetCityCollision(t), code) << x;
+    }
 
     OneSegment(t, 5, 0, 10.5, 14, 0);  // corners on tiles (1, 1), (1, 2), (2, 1), (2, 2)
     city(1, 1) = 16;

@@ -1,5 +1,10 @@
+// The city map: level rows read into tile codes, road edge masks, the shipped
+// level, and what the map holds at a point.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <string>
@@ -13,34 +18,47 @@ TEST(CityMap, RowCharactersGiveTileCodesAndEverythingElseIsRoad) {
     DIM(city, kCityTiles, kCityTiles);
     ReadLevelRow(DynStr("# ASLa.sl\t#"), 3);
     const double expected[] = {16, 0, 55, 50, 56, 0, 0, 0, 0, 0, 16};
-    for (int x = 0; x < 11; ++x)
-        EXPECT_EQ(city(x, 3), expected[x]) << "column " << x;
-    for (int x = 11; x < kCityTiles; ++x)
-        EXPECT_EQ(city(x, 3), 0) << "column " << x;                   // a short row is road to its end
+    for (int x = 0; x < kCityTiles; ++x)  // a short row is road to its end
+        EXPECT_EQ(city(x, 3), x < 11 ? expected[x] : 0) << "column " << x;
     EXPECT_EQ(Tiles({{0, 2}, {0, 4}}), (std::vector<double>{0, 0}));  // other rows untouched
     ReadLevelRow(DynStr((std::string(39, ' ') + "##").c_str()), 39);  // forty columns, the rest ignored
     EXPECT_EQ(Tiles({{38, 39}, {39, 39}}), (std::vector<double>{0, 16}));
-}
-
-TEST(CityMap, RoadEdgeMasksNameTheSidesThatBorderNonRoad) {
+    // Masks name the sides that border non-road: a wall, its four neighbours, and a diagonal one.
     std::vector<std::string> rows(kCityTiles, std::string(kCityTiles, ' '));
     rows[10][10] = '#';
     LoadCityRows(rows);
-    // The wall, its four neighbours, and a diagonal neighbour, which does not count.
     EXPECT_EQ(Tiles({{10, 10}, {10, 9}, {9, 10}, {11, 10}, {10, 11}, {9, 9}}),
               (std::vector<double>{16, 8, 4, 2, 1, 0}));
 }
 
+TEST(CityMap, LevelFilesAreReadFromTheCurrentFolderAndAMissingOneReadsItsMarkers) {
+    char* previous = getcwd(nullptr, 0);
+    ASSERT_EQ(chdir(std::getenv("TMPDIR")), 0);
+    std::ofstream("city5.txt", std::ios::binary) << "#a?S\r\n L\nA";  // a last line without its end
+    LoadLevel(5);
+    // (1, 0) is road ("a" is lower case) with grass toward x - 1 and a building
+    // toward y + 1; (2, 0) road beside the shop floor; (0, 1) road with grass
+    // above, a building right and a tree below.
+    EXPECT_EQ(Tiles({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {1, 1}, {0, 1}, {0, 2}, {39, 39}}),
+              (std::vector<double>{16, 2 + 8, 4, 50, 56, 1 + 4 + 8, 55, 0}));
+    LoadLevel(8);
+    // Row 0 is "NO_FILE" (its L a building), the rest "NO_DATA" (two trees each).
+    EXPECT_EQ(city(5, 0), 56);
+    for (int y = 1; y < 40; ++y)  // road between the trees, under the building
+        EXPECT_EQ(Tiles({{4, y}, {6, y}, {5, y}}), (std::vector<double>{55, 55, 2 + 4 + (y == 1 ? 1.0 : 0)}))
+            << y;
+    ASSERT_EQ(chdir(previous), 0);
+    std::free(previous);
+}
+
 TEST(CityMap, ShippedLevelIsFortyByFortyAndTheTruckStartsOnRoad) {
     std::ifstream file(GRAVELRIDER_DATA_DIR "/city0.txt");
-    ASSERT_TRUE(file.is_open());
     std::vector<std::string> rows;
     for (std::string row; std::getline(file, row);)
         rows.push_back(row);
     ASSERT_EQ(rows.size(), 40u);
     for (const std::string& row : rows)
         EXPECT_EQ(row.size(), 40u);
-
     LoadCityRows(rows);
     BuildGameTruck();
     EXPECT_EQ(GetCityCollision(truck), 0);
@@ -50,19 +68,22 @@ TEST(CityMap, ShippedLevelIsFortyByFortyAndTheTruckStartsOnRoad) {
 }
 
 TEST(CityAtPoint, PointsOffTheMapAndTileCodes) {
-    LoadRoadCity();
+    DIM(city, kCityTiles, kCityTiles);
     city(0, 0) = city(39, 0) = 16;
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const struct {
-        double x, y, result;
-    } points[] = {{-0.1, 5, 1},  // bounds are tested before truncating to tile 0
-                  {5, -0.1, 1}, {0, 0, 2}, {279.9, 5, 2}, {280, 5, 1}, {5, 280, 1}, {7, 5, 0}, {nan, 5, 1}};
-    for (const auto& p : points)
-        EXPECT_EQ(CityAtPoint(p.x, p.y), p.result) << p.x << ", " << p.y;
-    const struct { double code, result; } codes[] = {{15, 0}, {16, 2}, {50, 4}, {51, 0}, {54, 0}, {55, 2}};
-    for (const auto& c : codes) {
-        city(2, 3) = c.code;
-        EXPECT_EQ(CityAtPoint(2.5 * 7, 3.5 * 7), c.result) << "code " << c.code;
+    // Bounds are tested before truncating to tile 0.
+    for (const auto& [x, y, result] : std::initializer_list<std::array<double, 3>>{{-0.1, 5, 1},
+                                                                                   {5, -0.1, 1},
+                                                                                   {0, 0, 2},
+                                                                                   {279.9, 5, 2},
+                                                                                   {280, 5, 1},
+                                                                                   {5, 280, 1},
+                                                                                   {7, 5, 0},
+                                                                                   {nan, 5, 1}})
+        EXPECT_EQ(CityAtPoint(x, y), result) << x << ", " << y;
+    for (const auto& [code, result] : {std::pair{15, 0}, {16, 2}, {50, 4}, {51, 0}, {54, 0}, {55, 2}}) {
+        city(2, 3) = code;
+        EXPECT_EQ(CityAtPoint(2.5 * 7, 3.5 * 7), result) << "code " << code;
     }
     ForgetTable(city);
     EXPECT_EQ(CityAtPoint(5, 5), 1);  // no map at all

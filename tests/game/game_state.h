@@ -45,11 +45,6 @@ inline void LoadCityRows(const std::vector<std::string>& rows) {
     MarkRoadEdges();
 }
 
-// An all-road city whose tiles may then be set one by one.
-inline void LoadRoadCity() {
-    DIM(city, kCityTiles, kCityTiles);
-}
-
 // The codes of the city's tiles at the given (x, y), in order.
 inline std::vector<double> Tiles(std::initializer_list<std::pair<int, int>> tiles) {
     std::vector<double> codes;
@@ -61,7 +56,6 @@ inline std::vector<double> Tiles(std::initializer_list<std::pair<int, int>> tile
 struct Point {
     double x, y;
 };
-
 inline Point FrontHitch(double i) {
     return {truck(i, 2) + COS(truck(i, 4)) * truck(i, 0), truck(i, 3) + SIN(truck(i, 4)) * truck(i, 0)};
 }
