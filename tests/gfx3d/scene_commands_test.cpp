@@ -21,9 +21,7 @@ Vec3 Transformed(Vec3 point) {
 }
 
 void ExpectNear(Vec3 actual, Vec3 expected, double tolerance = 1e-5) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
+    EXPECT_LT(Length(actual - expected), tolerance) << actual.x << ", " << actual.y << ", " << actual.z;
 }
 
 // The window position and depth that a world point is drawn at.
@@ -39,12 +37,6 @@ std::vector<float> LightValue(GLenum name, int count) {
     glGetLightfv(GL_LIGHT1, name, value.data());
     value.resize(static_cast<std::size_t>(count));
     return value;
-}
-
-GLint FrontFace() {
-    GLint front = 0;
-    glGetIntegerv(GL_FRONT_FACE, &front);
-    return front;
 }
 
 TEST(Transforms, LookingStraightDownLeavesTheZeroSideAndUpAndAnInverseUndoesScaleRotationAndMove) {
@@ -63,9 +55,9 @@ TEST(Transforms, LookingStraightDownLeavesTheZeroSideAndUpAndAnInverseUndoesScal
 TEST_F(Scene, TheWorldProjectsToTheWindow) {
     // Depth of eye distance 10 between planes 1 and 100: (1 + (101 * 10 - 200) / 990) / 2.
     const float depth = 0.5f * (1 + 810.0f / 990.0f);
-    ExpectNear(OnScreen(0, 0, 0), {320, 240, depth}, 1e-3);
-    ExpectNear(OnScreen(5, 5, 0), {440, 120, depth}, 1e-3);
-    ExpectNear(OnScreen(-2.5, -5, 0), {260, 360, depth}, 1e-3);
+    for (const auto& [x, y, sx, sy] :
+         {std::array{0.0, 0.0, 320.0, 240.0}, {5, 5, 440, 120}, {-2.5, -5, 260, 360}})
+        ExpectNear(OnScreen(x, y, 0), {static_cast<float>(sx), static_cast<float>(sy), depth}, 1e-3);
     EXPECT_EQ(OnScreen(3, 0, 10).x, -1);  // in the camera's plane: left as it was
 }
 
@@ -77,21 +69,17 @@ TEST_F(Scene, TheCameraResetsTheTransformAndLeavesTheChosenCullModeWhichTakesThe
     ExpectNear(Transformed({1, 2, 3}), {1, 2, 3});
     ExpectNear(TransformPoint(prism3D.cameraMatrix, {0, 0, 0}), {0, 0, -10});
     ExpectNear(TransformPoint(prism3D.cameraMatrix, {10, 0, 2}), {-2, 0, 0});  // the side axis is -z
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
     // Culling is off in OpenGL, but the program's choice is kept and a billboard brings it back.
-    EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
-    EXPECT_EQ(current_cullmode, 1);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST) && !glIsEnabled(GL_CULL_FACE) && current_cullmode == 1);
+    GLint front = 0;
     X_SPRITE(-1, 0, 0, 0, 1);
-    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
-    EXPECT_EQ(FrontFace(), GL_CW);
-    // Cull modes take the sign of the number.
-    X_CULLMODE(-0.1);
-    EXPECT_EQ(current_cullmode, -1);
-    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
-    EXPECT_EQ(FrontFace(), GL_CCW);
+    glGetIntegerv(GL_FRONT_FACE, &front);
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE) && front == GL_CW);
+    X_CULLMODE(-0.1);  // cull modes take the sign of the number
+    glGetIntegerv(GL_FRONT_FACE, &front);
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE) && front == GL_CCW && current_cullmode == -1);
     X_CULLMODE(0);
-    EXPECT_EQ(current_cullmode, 0);
-    EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
+    EXPECT_TRUE(!glIsEnabled(GL_CULL_FACE) && current_cullmode == 0);
     X_CULLMODE(1);
     X_MAKE3D(1, 100, 90);  // a new projection starts without culling
     EXPECT_EQ(current_cullmode, 0);
@@ -125,8 +113,7 @@ TEST_F(Scene, AVertexIsScaledThenRotatedInOrderThenMovedWithAtMostSixteenRotatio
 TEST_F(Scene, SpotLightsAreNumberedModuloEightAndCutOffZeroSwitchesThemOff) {
     glLoadIdentity();
     X_SPOT_LT(9, 0x0000FF, 1, 2, 3, 0, 0, -1, 30);
-    EXPECT_TRUE(glIsEnabled(GL_LIGHT1));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT1) && glIsEnabled(GL_LIGHTING));
     EXPECT_EQ(LightValue(GL_DIFFUSE, 3), (std::vector<float>{1, 0, 0}));
     EXPECT_EQ(LightValue(GL_SPOT_CUTOFF, 1)[0], 30);
     EXPECT_EQ(LightValue(GL_POSITION, 4), (std::vector<float>{1, 2, 3, 1}));
