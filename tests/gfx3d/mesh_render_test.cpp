@@ -15,7 +15,7 @@ using MeshRender = Scene;
 
 TEST_F(MeshRender, ATexturedSquareCoversItsPixelsWithTheImageUpright) {
     // Quadrants from the top left: red, blue; green, white.
-    const std::string path = PrivateTempFolder() + "quadrants.bmp";
+    const std::string path = TempPath("quadrants.bmp");
     WriteBitmap(path, {64, 64, 24, false, {}, [](int x, int y) {
                            if (y < 32) return x < 32 ? TestRgb{255, 0, 0} : TestRgb{0, 0, 255};
                            return x < 32 ? TestRgb{0, 255, 0} : TestRgb{255, 255, 255};
@@ -78,7 +78,7 @@ void LoadMovingSquare(int n, const std::vector<float>& centres) {
             node.position[0] += centres[f] - centres[0];
     }
     UserObjectEnd(mesh, 2);
-    const std::string path = PrivateTempFolder() + "moving.ddd";
+    const std::string path = TempPath("moving.ddd");
     ASSERT_TRUE(mesh.Save(path));
     X_LOADOBJ(path.c_str(), n);
     ASSERT_EQ(prism3D.objects[static_cast<std::size_t>(n)].frames.Count(), static_cast<int>(centres.size()));
@@ -135,7 +135,7 @@ TEST_F(MeshRender, ALongerFrameGetsAVertexBufferLargeEnoughForItFreedWithTheObje
         AddRawVertex(band, -5.0f + i, -1);
     }
     UserObjectEnd(mesh, 2);
-    const std::string path = PrivateTempFolder() + "growing.ddd";
+    const std::string path = TempPath("growing.ddd");
     ASSERT_TRUE(mesh.Save(path));
     X_LOADOBJ(path.c_str(), 7);
     X_DRAWOBJ(7, 1);

@@ -9,7 +9,7 @@ using ObjectCommands = Scene;
 
 TEST_F(ObjectCommands, ASavedObjectLoadsReadyToDrawABadOneEmptiesTheSlotAndAMissingOneNothing) {
     BuildSquare(1, 0, 0, 0, 2, 0x0000FF);
-    const std::string path = PrivateTempFolder() + "square.ddd";
+    const std::string path = TempPath("square.ddd");
     X_SAVEOBJ(path.c_str(), 1);
     X_LOADOBJ(path.c_str(), 2);
     const MeshObjectX& loaded = prism3D.objects[2];
@@ -21,15 +21,15 @@ TEST_F(ObjectCommands, ASavedObjectLoadsReadyToDrawABadOneEmptiesTheSlotAndAMiss
     EXPECT_EQ(PixelAt(320, 240), kRed);
 
     BuildSquare(3, 0, 0, 0, 2);  // a missing file changes nothing, a bad one empties the slot
-    X_LOADOBJ((PrivateTempFolder() + "nowhere.ddd").c_str(), 3);
+    X_LOADOBJ(TempPath("nowhere.ddd").c_str(), 3);
     EXPECT_EQ(prism3D.objects[3].frames.Count(), 1);
     EXPECT_NE(prism3D.objects[3].displayList, 0u);
 
     std::vector<std::uint8_t> bytes = BuiltObject({NumberedVertices(4)}).SaveToBytes();
     bytes[4] ^= 1;  // the version is no longer exactly 1.02
-    WriteBytes(PrivateTempFolder() + "bad.ddd", bytes);
+    WriteBytes(TempPath("bad.ddd"), bytes);
     const GLuint list = prism3D.objects[3].displayList;
-    X_LOADOBJ((PrivateTempFolder() + "bad.ddd").c_str(), 3);
+    X_LOADOBJ(TempPath("bad.ddd").c_str(), 3);
     EXPECT_TRUE(prism3D.objects[3].frames.Empty());
     EXPECT_EQ(prism3D.objects[3].displayList, 0u);
     EXPECT_FALSE(glIsList(list));
@@ -40,7 +40,7 @@ TEST_F(ObjectCommands, ASavedObjectLoadsReadyToDrawABadOneEmptiesTheSlotAndAMiss
 
 TEST_F(ObjectCommands, ObjectNumbersOutsideTheSlotsAreRefusedAndBuildingNeedsAStartAndThreeEntries) {
     BuildSquare(1, 0, 0, 0, 2);
-    const std::string path = PrivateTempFolder() + "refused.ddd";
+    const std::string path = TempPath("refused.ddd");
     X_SAVEOBJ(path.c_str(), 4095);
     X_SAVEOBJ(path.c_str(), -1);
     EXPECT_FALSE(std::filesystem::exists(path));

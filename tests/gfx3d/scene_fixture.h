@@ -15,6 +15,10 @@
 #include "support/pixels.h"
 #include "support/test_runtime.h"
 
+inline std::string TempPath(const std::string& name) {
+    return PrivateTempFolder() + name;
+}
+
 // The window pixel that scene point (x, y, 0) lands on.
 inline int ScreenX(double x) {
     return static_cast<int>(320 + 24 * x);
