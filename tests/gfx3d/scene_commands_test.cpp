@@ -62,7 +62,7 @@ TEST_F(Scene, TheWorldProjectsToTheWindow) {
 }
 
 TEST_F(Scene, TheCameraResetsTheTransformAndLeavesTheChosenCullModeWhichTakesTheSignOfTheNumber) {
-    X_CULLMODE(1);
+    X_CULLMODE(0.5);  // mode 1
     X_MOVEMENT(5, 6, 7);
     X_ROTATION(30, 0, 1, 0);
     X_CAMERA(10, 0, 0, 0, 0, 0);
