@@ -24,11 +24,6 @@ void DrawVertexArrays(GLenum primitive, const Vertex2D* vertices, GLsizei count)
     glDisableClientState(GL_COLOR_ARRAY);
 }
 
-void DrawBatch::AddFan(const Vertex2D (&corners)[4]) {
-    for (const int corner : {0, 1, 2, 0, 2, 3})
-        Add(corners[corner]);
-}
-
 void DrawBatch::Draw() {
     if (vertices_.empty()) return;
     DrawVertexArrays(kind_.primitive, vertices_.data(), static_cast<GLsizei>(vertices_.size()));

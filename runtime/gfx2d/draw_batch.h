@@ -47,9 +47,6 @@ public:
         full_alpha_ = full_alpha_ && vertex.alpha >= 1;
         white_ = white_ && vertex.red >= 1 && vertex.green >= 1 && vertex.blue >= 1 && vertex.alpha >= 1;
     }
-    // A quad of corners counter-clockwise from the bottom left as a fan: the
-    // triangles (0, 1, 2) and (0, 2, 3).
-    void AddFan(const Vertex2D (&corners)[4]);
     // Whether every textured quad gathered since the last draw places its
     // pixel centres on texel centres; a quad that does not says so here.
     bool SamplesTexelCentres() const { return texel_centres_; }

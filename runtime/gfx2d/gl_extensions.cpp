@@ -17,6 +17,17 @@ PFNGLGENSAMPLERSPROC glGenSamplers = nullptr;
 PFNGLDELETESAMPLERSPROC glDeleteSamplers = nullptr;
 PFNGLBINDSAMPLERPROC glBindSampler = nullptr;
 PFNGLSAMPLERPARAMETERIPROC glSamplerParameteri = nullptr;
+PFNGLGENFRAMEBUFFERSPROC glGenFramebuffers = nullptr;
+PFNGLDELETEFRAMEBUFFERSPROC glDeleteFramebuffers = nullptr;
+PFNGLBINDFRAMEBUFFERPROC glBindFramebuffer = nullptr;
+PFNGLFRAMEBUFFERTEXTURE2DPROC glFramebufferTexture2D = nullptr;
+PFNGLFRAMEBUFFERRENDERBUFFERPROC glFramebufferRenderbuffer = nullptr;
+PFNGLCHECKFRAMEBUFFERSTATUSPROC glCheckFramebufferStatus = nullptr;
+PFNGLBLITFRAMEBUFFERPROC glBlitFramebuffer = nullptr;
+PFNGLGENRENDERBUFFERSPROC glGenRenderbuffers = nullptr;
+PFNGLDELETERENDERBUFFERSPROC glDeleteRenderbuffers = nullptr;
+PFNGLBINDRENDERBUFFERPROC glBindRenderbuffer = nullptr;
+PFNGLRENDERBUFFERSTORAGEPROC glRenderbufferStorage = nullptr;
 
 namespace {
 
@@ -33,10 +44,32 @@ void LoadSamplerObjects() {
     Load(glSamplerParameteri, "glSamplerParameteri");
 }
 
+// The entry points of framebuffer objects; glGenFramebuffers stays null
+// unless all of them are found.
+void LoadFramebufferObjects() {
+    if (!GLExtensionSupported("GL_ARB_framebuffer_object")) return;
+    Load(glDeleteFramebuffers, "glDeleteFramebuffers");
+    Load(glBindFramebuffer, "glBindFramebuffer");
+    Load(glFramebufferTexture2D, "glFramebufferTexture2D");
+    Load(glFramebufferRenderbuffer, "glFramebufferRenderbuffer");
+    Load(glCheckFramebufferStatus, "glCheckFramebufferStatus");
+    Load(glBlitFramebuffer, "glBlitFramebuffer");
+    Load(glGenRenderbuffers, "glGenRenderbuffers");
+    Load(glDeleteRenderbuffers, "glDeleteRenderbuffers");
+    Load(glBindRenderbuffer, "glBindRenderbuffer");
+    Load(glRenderbufferStorage, "glRenderbufferStorage");
+    const bool all = glDeleteFramebuffers && glBindFramebuffer && glFramebufferTexture2D &&
+                     glFramebufferRenderbuffer && glCheckFramebufferStatus && glBlitFramebuffer &&
+                     glGenRenderbuffers && glDeleteRenderbuffers && glBindRenderbuffer &&
+                     glRenderbufferStorage;
+    if (all) Load(glGenFramebuffers, "glGenFramebuffers");
+}
+
 }  // namespace
 
 void LoadExtensions() {
     LoadSamplerObjects();
+    LoadFramebufferObjects();
     if (!GLExtensionSupported("GL_ARB_multitexture")) return;
     Load(glActiveTextureARB, "glActiveTextureARB");
     Load(glMultiTexCoord2fARB, "glMultiTexCoord2fARB");

@@ -2,7 +2,8 @@
 // until the context offers "GL_ARB_multitexture". Drawing code tests
 // glMultiTexCoord2fARB for null to choose between one and two texture units.
 // The sampler-object entry points are null unless the context offers
-// "GL_ARB_sampler_objects".
+// "GL_ARB_sampler_objects", the framebuffer-object ones unless it offers
+// "GL_ARB_framebuffer_object".
 #pragma once
 
 #include <GL/gl.h>
@@ -23,6 +24,17 @@ extern PFNGLGENSAMPLERSPROC glGenSamplers;
 extern PFNGLDELETESAMPLERSPROC glDeleteSamplers;
 extern PFNGLBINDSAMPLERPROC glBindSampler;
 extern PFNGLSAMPLERPARAMETERIPROC glSamplerParameteri;
+extern PFNGLGENFRAMEBUFFERSPROC glGenFramebuffers;
+extern PFNGLDELETEFRAMEBUFFERSPROC glDeleteFramebuffers;
+extern PFNGLBINDFRAMEBUFFERPROC glBindFramebuffer;
+extern PFNGLFRAMEBUFFERTEXTURE2DPROC glFramebufferTexture2D;
+extern PFNGLFRAMEBUFFERRENDERBUFFERPROC glFramebufferRenderbuffer;
+extern PFNGLCHECKFRAMEBUFFERSTATUSPROC glCheckFramebufferStatus;
+extern PFNGLBLITFRAMEBUFFERPROC glBlitFramebuffer;
+extern PFNGLGENRENDERBUFFERSPROC glGenRenderbuffers;
+extern PFNGLDELETERENDERBUFFERSPROC glDeleteRenderbuffers;
+extern PFNGLBINDRENDERBUFFERPROC glBindRenderbuffer;
+extern PFNGLRENDERBUFFERSTORAGEPROC glRenderbufferStorage;
 
 // Looks the entry points up in the current context, leaving null those of
 // what it lacks.

@@ -42,12 +42,14 @@ OpenGLPrism::~OpenGLPrism() {
     // Nothing of a lost display is touched: its textures, its mode and its context went with it.
     if (DisplayLost()) {
         nearest_sampler_.Forget();
+        frame_target_.Forget();
         context_.reset();
         return;
     }
     if (context_) FreeAll();
     if (window_ != nullptr && fullscreen_) DoWindowed();
     nearest_sampler_.Delete();
+    frame_target_.Delete();
     context_.reset();
 }
 
@@ -133,8 +135,11 @@ int OpenGLPrism::HideWindow() {
 }
 
 void OpenGLPrism::ChangeSize(int width, int height) {
+    FinishBatch();
+    const bool resize = frame_target_.Active() && (width != width_ || height != height_);
     width_ = width;
     height_ = height;
+    if (resize) frame_target_.Create(width_, height_);
     Make2DViewport(0, 0, 0, 0);
 }
 
@@ -142,8 +147,34 @@ void OpenGLPrism::SetViewportOnScreen() const {
     glViewport(viewport_x_, height_ - viewport_h_ - viewport_y_, viewport_w_, viewport_h_);
 }
 
+void OpenGLPrism::ChooseFrameTarget(FrameTargetChoice choice) {
+    FinishBatch();
+    frame_target_choice_ = choice;
+    if (choice != FrameTargetChoice::kPicture) {
+        frame_target_.Delete();
+        return;
+    }
+    MoveIntoPicture();
+}
+
+// Keeps drawing in the picture where it exists already.
+void OpenGLPrism::MoveIntoPicture() {
+    if (frame_target_.Active() || !frame_target_.Create(width_, height_)) return;
+    frame_target_.UseDepth(glIsEnabled(GL_DEPTH_TEST) == GL_TRUE);
+    frame_target_.Clear(GL_COLOR_BUFFER_BIT |
+                        GL_DEPTH_BUFFER_BIT);  // as the window's buffers are after a flip
+}
+
+void OpenGLPrism::StartDepthTest() {
+    FinishBatch();
+    frame_target_.UseDepth(true);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+}
+
 void OpenGLPrism::Make2DViewport(std::int16_t x, std::int16_t y, std::int16_t width, std::int16_t height) {
-    FinishBatch();  // drawn in the projection it was gathered in
+    FinishBatch();                  // drawn in the projection it was gathered in
+    frame_target_.UseDepth(false);  // 2D drawing never tests depth
     if (width < 1 || height < 1) {
         width = static_cast<std::int16_t>(width_);
         height = static_cast<std::int16_t>(height_);
@@ -190,8 +221,7 @@ void OpenGLPrism::Make3DViewport(double near_plane, double far_plane, double fie
     glLoadIdentity();
     SetTexture3D(-1, -1, 0);
 
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
+    StartDepthTest();
     glEnable(GL_CULL_FACE);
     glFrontFace(GL_CCW);
     glEnable(GL_ALPHA_TEST);
@@ -211,10 +241,24 @@ void OpenGLPrism::Make3DViewport(double near_plane, double far_plane, double fie
 
 double OpenGLPrism::FlipScreens() {
     FinishBatch();
+    int window_width = 0;
+    int window_height = 0;
+    window_->ClientSize(window_width, window_height);
+    frame_target_.CopyToWindow(window_width, window_height);
     glFlush();
     window_->SwapBuffers();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    frame_target_.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    MoveIntoPictureIfSpritesPay();
     return pacer_.WaitForNextSlot(TheClock().WaitingClock(), DispatchWindowEvents);
+}
+
+// Between frames, where nothing drawn is lost by the move.
+void OpenGLPrism::MoveIntoPictureIfSpritesPay() {
+    const double screen = static_cast<double>(width_) * height_;
+    if (frame_target_choice_ == FrameTargetChoice::kBySprites &&
+        sprite_area_ >= kSpriteScreensForPicture * screen)
+        MoveIntoPicture();
+    sprite_area_ = 0;
 }
 
 int OpenGLPrism::WinMessages() {

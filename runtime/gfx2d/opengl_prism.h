@@ -16,6 +16,7 @@
 #include "gfx2d/bitmap_file.h"
 #include "gfx2d/draw_batch.h"
 #include "gfx2d/frame_pacer.h"
+#include "gfx2d/frame_target.h"
 #include "gfx2d/nearest_sampler.h"
 #include "gfx2d/texture_units.h"
 #include "platform/window.h"
@@ -105,6 +106,19 @@ public:
     // texture whose every texel passes the alpha test, at full alpha, are
     // drawn without the test. Off: always the general path (for comparisons).
     void SetExactShortcuts(bool on);
+    // Where the display draws: into an off-screen picture copied into the
+    // window at each flip, where the context allows, or straight into the
+    // window's buffers. kBySprites, the default, draws into the window's
+    // buffers and moves into the picture after a frame whose sprites covered
+    // the screen kSpriteScreensForPicture times: the software rasteriser fills
+    // sprites faster there, which then outweighs the copy of each frame (about
+    // 1 ms at 640 x 480). Choosing another target loses the picture drawn so far.
+    enum class FrameTargetChoice { kBySprites, kPicture, kWindow };
+    void ChooseFrameTarget(FrameTargetChoice choice);
+    static constexpr double kSpriteScreensForPicture = 4;
+    bool DrawsOffScreen() const { return frame_target_.Active(); }
+    // Turns the depth test on, with the depth buffer attached, for 3D drawing.
+    void StartDepthTest();
     // Draw calls made with nearest filtering, and without the alpha test, so far.
     long NearestDraws() const { return nearest_draws_; }
     long UntestedDraws() const { return untested_draws_; }
@@ -247,6 +261,8 @@ private:
                          std::initializer_list<std::array<int, 2>> corners);
     void ReportRenderer();
     void SetViewportOnScreen() const;
+    void MoveIntoPictureIfSpritesPay();
+    void MoveIntoPicture();
 
     float color_intensity_ = 1.0f;
     std::array<float, 4> colour_{1, 1, 1, 1};
@@ -280,6 +296,9 @@ private:
     int next_particle_ = 0;
     std::unique_ptr<PlatformWindow::GLContext> context_;
     NearestSampler nearest_sampler_;
+    FrameTarget frame_target_;
+    FrameTargetChoice frame_target_choice_ = FrameTargetChoice::kBySprites;
+    double sprite_area_ = 0;  // pixels covered by sprites since the last flip
 };
 
 // The display, created by start-up.

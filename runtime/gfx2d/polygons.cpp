@@ -52,6 +52,9 @@ void OpenGLPrism::EndPoly() {
     glEnable(GL_COLOR_MATERIAL);
     glEnable(GL_DITHER);
     glShadeModel(GL_SMOOTH);
+    // Without the depth buffer the software rasteriser takes a faster path
+    // that truncates interpolated colours where it should round them.
+    frame_target_.UseDepth(true);
     if (!polygon_.empty()) {
         // Trailing vertices that do not make a whole triangle are left out.
         DrawVertexArrays(GL_TRIANGLES, polygon_.data(), static_cast<GLsizei>(polygon_.size() / 3 * 3));

@@ -50,7 +50,6 @@ int OpenGLPrism::SaveBMPFile(const char* path) {
     const int height = (height_ + 3) / 4 * 4;
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK_LEFT);
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
     for (std::size_t i = 0; i < pixels.size(); i += 3)
         std::swap(pixels[i], pixels[i + 2]);

@@ -2,6 +2,8 @@
 // the 3D scene, and grabbing a sprite from the picture.
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include "gfx2d/opengl_prism.h"
 #include "gfx2d/texel_mapping.h"
 #include "gfx2d/textures.h"
@@ -9,14 +11,18 @@
 void OpenGLPrism::BatchSpriteQuad(int sprite, float left, float bottom, float right, float top) {
     float u, v;
     SpriteExtent(sprite, u, v);
-    StartBatch(TexturedKind(GL_TRIANGLES, sprite), 6);
+    // Quads rather than triangle pairs: the software rasteriser fills an
+    // axis-aligned quad as one rectangle.
+    StartBatch(TexturedKind(GL_QUADS, sprite), 4);
+    sprite_area_ += std::fabs((right - left) * (top - bottom));
     SetTexture3D(sprite, -1, 0);
     const auto& [red, green, blue, alpha] = CurrentColour();
     const Vertex2D corners[4] = {{left, bottom, 0, 0, red, green, blue, alpha},
                                  {right, bottom, u, 0, red, green, blue, alpha},
                                  {right, top, u, v, red, green, blue, alpha},
                                  {left, top, 0, v, red, green, blue, alpha}};
-    batch_.AddFan(corners);
+    for (const Vertex2D& corner : corners)
+        batch_.Add(corner);
     NoteQuadSampling(sprite, corners);
     EndBatchedCommand();
 }

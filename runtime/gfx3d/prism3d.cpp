@@ -14,8 +14,7 @@ void Prism3D::SetCamera(float x, float y, float z, float tx, float ty, float tz)
     glLoadIdentity();
     LookAt(eye, target);
     glGetFloatv(GL_MODELVIEW_MATRIX, cameraMatrix);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
+    if (pPrism != nullptr) pPrism->StartDepthTest();
     SetScaling(1, 1, 1);
     SetTranslation(0, 0, 0);
     // The program's cull mode stays chosen; billboards bring it back.

@@ -94,6 +94,10 @@ void VideoTarget::CopyIntoWindow(const VideoRect& place, int window_height) cons
 }
 
 SavedDrawingState::SavedDrawingState() {
+    if (CanDrawOffScreen()) {
+        glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &draw_framebuffer_);
+        glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &read_framebuffer_);
+    }
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
 }
@@ -108,7 +112,10 @@ SavedDrawingState::~SavedDrawingState() {
              {GL_ARRAY_BUFFER, GL_ELEMENT_ARRAY_BUFFER, GL_PIXEL_PACK_BUFFER, GL_PIXEL_UNPACK_BUFFER})
             bind_buffer(target, 0);
     }
-    if (CanDrawOffScreen()) BindFramebuffer(GL_FRAMEBUFFER, 0);
+    if (CanDrawOffScreen()) {
+        BindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(draw_framebuffer_));
+        BindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(read_framebuffer_));
+    }
     glPopClientAttrib();
     glPopAttrib();
 }

@@ -38,4 +38,10 @@ public:
     ~SavedDrawingState();
     SavedDrawingState(const SavedDrawingState&) = delete;
     SavedDrawingState& operator=(const SavedDrawingState&) = delete;
+
+private:
+    // The framebuffers drawn into and read from, which may be the display's
+    // off-screen picture rather than the window's.
+    GLint draw_framebuffer_ = 0;
+    GLint read_framebuffer_ = 0;
 };

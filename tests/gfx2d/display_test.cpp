@@ -30,7 +30,9 @@ protected:
 TEST_F(Display, StartsAs640By480WithoutFullScreenAndViewportsMoveTheOrigin) {
     EXPECT_EQ(std::pair(pPrism->Width(), pPrism->Height()), std::pair(640, 480));
     GLint depth_bits = 0;
+    pPrism->Make3DViewport(1, 100, 60);
     glGetIntegerv(GL_DEPTH_BITS, &depth_bits);
+    pPrism->Make2DViewport(0, 0, 0, 0);
     EXPECT_GE(depth_bits, 16);
     // The offscreen driver renders with Mesa's software rasteriser and offers no 640 x 480 mode.
     EXPECT_EQ(StartupErrorLog(), std::vector<std::string>{"OpenGL Software Emulation"});

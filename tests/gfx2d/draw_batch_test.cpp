@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kDisc = 21, kStripes = 22, kNoise = 23, kOpaque = 24;
+constexpr int kDisc = 21, kStripes = 22, kNoise = 23, kOpaque = 24, kGrab = 25;
 
 class Batching : public DrawingTest {
 protected:
@@ -40,6 +40,7 @@ protected:
     void TearDown() override {
         pPrism->SetBatching(true);
         pPrism->SetExactShortcuts(true);
+        pPrism->ChooseFrameTarget(OpenGLPrism::FrameTargetChoice::kBySprites);
     }
 
     // Draw calls the batch makes for the drawing: all, or those with nearest filtering.
@@ -104,6 +105,16 @@ void DrawMixedScene() {
                        PRINT(LitStr("shifted"), 400, 440);
                    });
     UnderModelView([] { glScalef(2, 2, 1); }, [] { SPRITE(kNoise, 250, 150); });
+    ALPHAMODE(0.25);  // interpolated colours, rounded from a quarter of 255, added
+    STARTPOLY(-1);
+    POLYVECTOR(20, 300, 0, 0, 0xFF0000);
+    POLYVECTOR(200, 470, 0, 0, 0x00FF00);
+    POLYVECTOR(20, 470, 0, 0, 0x0000FF);
+    ALPHAMODE(1);
+    ENDPOLY();
+    ALPHAMODE(0);
+    GRABSPRITE(kGrab, 240, 250, 64, 48);  // alpha and all
+    SPRITE(kGrab, 560, 400);
     FinishBatchedDrawing();
     glColor4f(1, 1, 1, 0.3f);
     SPRITE(kOpaque, 540, 200);  // fails the alpha test everywhere
@@ -133,6 +144,38 @@ TEST_F(Batching, AMixedSceneLooksTheSameBatchedAndWithShortcuts) {
         EXPECT_TRUE(fast == FramePixels(0, 0, 640, 480));
         EXPECT_TRUE(batching || batched_calls < DrawCallsFor(DrawMixedScene));
     }
+    pPrism->SetBatching(true);
+    pPrism->SetExactShortcuts(true);
+    pPrism->ChooseFrameTarget(OpenGLPrism::FrameTargetChoice::kPicture);
+    ASSERT_TRUE(pPrism->DrawsOffScreen());
+    DrawMixedScene();
+    EXPECT_TRUE(fast == FramePixels(0, 0, 640, 480)) << "drawn off screen";
+}
+
+// The display moves into the off-screen picture after a frame of sprites
+// covering the screen four times, and the next frame starts as cleared.
+TEST_F(Batching, ManySpritesMoveTheDisplayOffScreenBetweenFrames) {
+    for (int i = 0; i < 299; ++i)  // 299 x 32 x 32 pixels: just under once
+        SPRITE(kDisc, i % 600, i % 440);
+    SHOWSCREEN();
+    EXPECT_FALSE(pPrism->DrawsOffScreen());
+    for (int i = 0; i < 1200; ++i)
+        SPRITE(kDisc, i % 600, i % 440);
+    EXPECT_FALSE(pPrism->DrawsOffScreen());
+    SHOWSCREEN();
+    ASSERT_TRUE(pPrism->DrawsOffScreen());
+    EXPECT_EQ(LitPixels(0, 0, 640, 480), 0);
+    ALPHAMODE(0.25);  // a quarter of 255 added twice rounds to 128, not 126
+    STARTPOLY(-1);
+    for (const auto& [x, y] : {std::pair{10, 10}, {10, 50}, {50, 50}, {50, 10}})
+        POLYVECTOR(x, y, 0, 0, 0xFFFFFF);
+    ALPHAMODE(1);
+    ENDPOLY();
+    ENDPOLY();
+    EXPECT_EQ(PixelAt(30, 30), (Rgb{128, 128, 128}));
+    ALPHAMODE(0);
+    SHOWSCREEN();
+    EXPECT_TRUE(pPrism->DrawsOffScreen());
 }
 
 TEST_F(Batching, DrawingThatSharesItsStateIsOneDrawCallAndReselectingATextureNone) {

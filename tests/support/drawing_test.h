@@ -32,7 +32,6 @@ protected:
 inline std::vector<unsigned char> FramePixels(int x0, int y0, int x1, int y1) {
     std::vector<unsigned char> rgba(static_cast<std::size_t>((x1 - x0) * (y1 - y0) * 4));
     FinishBatchedDrawing();
-    glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x0, pPrism->Height() - y1, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     return rgba;

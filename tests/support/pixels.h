@@ -19,7 +19,6 @@ inline const Rgb kRed{255, 0, 0};
 inline Rgb PixelAt(int x, int y) {
     FinishBatchedDrawing();
     unsigned char rgba[4];
-    glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, pPrism->Height() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     return {rgba[0], rgba[1], rgba[2]};
