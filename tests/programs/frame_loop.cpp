@@ -60,7 +60,9 @@ void MainGameSub() {
         if (frame == 3) {
             const std::string how = ending != nullptr ? ending : "";
             if (how == "return") {
-                WriteErrorLog(("command line: " + std::string(GETCOMMANDLINE_Str().c_str())).c_str());
+                WriteErrorLog(("command line: " + std::string(GETCOMMANDLINE_Str().c_str()) + ", title " +
+                               SDL_GetWindowTitle(SDL_GL_GetCurrentWindow()))
+                                  .c_str());
                 return;  // the runtime ends the program after MainGameSub
             }
             EndAsAsked(how);
