@@ -10,13 +10,6 @@
 
 namespace {
 
-void PushEvent(Uint32 type, Uint8 window_event = 0) {
-    SDL_Event event{};
-    event.type = type;
-    event.window.event = window_event;
-    SDL_PushEvent(&event);
-}
-
 // Drops blocks of its own: the sanitizer run must fail on them.
 [[gnu::noinline]] void LeakOwnBlocks() {
     [[maybe_unused]] static char* volatile block = nullptr;
@@ -31,8 +24,12 @@ void EndAsAsked(const std::string& ending) {
         PushKey(SDL_SCANCODE_LALT, true);
         PushKey(SDL_SCANCODE_F4, true);
     }
-    if (ending == "close") PushEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
-    if (ending == "quit") PushEvent(SDL_QUIT);
+    if (ending == "close" || ending == "quit") {
+        SDL_Event event{};
+        event.type = ending == "quit" ? SDL_QUIT : SDL_WINDOWEVENT;
+        event.window.event = SDL_WINDOWEVENT_CLOSE;
+        SDL_PushEvent(&event);
+    }
     if (ending == "end") END();
     if (ending == "leak") {
         LeakOwnBlocks();
