@@ -53,6 +53,7 @@ void MainGameSub() {
         WriteErrorLog(("frame " + std::to_string(frame)).c_str());
         // A bar as wide as the frame's number, and a line of text in font 0.
         FILLRECT(0, 0, 10 * frame, 10, 0x00FF00);
+        SETFONT(0);
         PRINT(LitStr("Morvane"), 0, 20);
         if (frame == 3) {
             const std::string how = ending != nullptr ? ending : "";
