@@ -48,12 +48,12 @@ TEST_F(DeviceInput, KeyAndMouseEventsReachTheCommandsAndTapsAreReadOnceInOrder) 
     PushButton(SDL_BUTTON_LEFT, true);
     PushButton(SDL_BUTTON_LEFT, false);
     PushButton(SDL_BUTTON_RIGHT, true);
-    double x, y, b1, b2;
-    MOUSESTATE(x, y, b1, b2);
-    EXPECT_EQ((std::vector<double>{x, y, b1, b2}), (std::vector<double>{120, 120, 1, 1}));
+    std::vector<double> mouse(4);
+    MOUSESTATE(mouse[0], mouse[1], mouse[2], mouse[3]);
+    EXPECT_EQ(mouse, (std::vector<double>{120, 120, 1, 1}));
     PushButton(SDL_BUTTON_RIGHT, false);
-    MOUSESTATE(x, y, b1, b2);
-    EXPECT_EQ((std::vector<double>{x, y, b1, b2}), (std::vector<double>{120, 120, 0, 0}));
+    MOUSESTATE(mouse[0], mouse[1], mouse[2], mouse[3]);
+    EXPECT_EQ(mouse, (std::vector<double>{120, 120, 0, 0}));
 }
 
 TEST_F(DeviceInput, AVirtualJoystickFillsTheJoystickRecord) {
@@ -102,10 +102,7 @@ using DeviceInputDeathTest = DeviceInput;
 TEST_F(DeviceInputDeathTest, ACloseRequestOrEscapeEndsTheProgram) {
     const std::function<void()> ends[] = {
         [] {
-            SDL_Event event{};
-            event.type = SDL_WINDOWEVENT;
-            event.window.event = SDL_WINDOWEVENT_CLOSE;
-            SDL_PushEvent(&event);
+            PushWindowEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
             pPrism->WinMessages();
         },
         [] {

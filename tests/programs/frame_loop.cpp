@@ -24,12 +24,8 @@ void EndAsAsked(const std::string& ending) {
         PushKey(SDL_SCANCODE_LALT, true);
         PushKey(SDL_SCANCODE_F4, true);
     }
-    if (ending == "close" || ending == "quit") {
-        SDL_Event event{};
-        event.type = ending == "quit" ? SDL_QUIT : SDL_WINDOWEVENT;
-        event.window.event = SDL_WINDOWEVENT_CLOSE;
-        SDL_PushEvent(&event);
-    }
+    if (ending == "close") PushWindowEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
+    if (ending == "quit") PushWindowEvent(SDL_QUIT);
     if (ending == "end") END();
     if (ending == "leak") {
         LeakOwnBlocks();
