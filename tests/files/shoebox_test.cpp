@@ -94,7 +94,7 @@ TEST_F(ShoeBox, ALinkAtTheTemporaryPathIsReplacedNotFollowed) {
 TEST_F(ShoeBox, DamagedContainersFailTheLookupSafely) {
     const Bytes good = BuildContainer(Bytes(16, 0), {{"a.txt", PackedText("some text")}}, true);
     const auto size = static_cast<std::int64_t>(good.size());
-    const std::int64_t position = size - 4 - 1 - 8;  // one entry of 1 + 5 + 4 + 4 bytes, the end mark, D
+    const std::int64_t position = size - 4 - 1 - 14 + 6;  // one entry of 1 + 5 + 4 + 4 bytes, the end mark, D
     auto with_int32 = [&](std::int64_t offset, std::int64_t value) {
         Bytes bytes = good, number;
         AppendInt32(number, value);
@@ -103,12 +103,10 @@ TEST_F(ShoeBox, DamagedContainersFailTheLookupSafely) {
     };
     Bytes bad_header = PackedText("some text");
     bad_header[2] = 0x10;  // a million bytes announced for a few stored
-    const Bytes damaged[] = {{1, 2, 3},
-                             with_int32(size - 4, size),
-                             with_int32(size - 4, INT_MIN),
-                             with_int32(position, -1),
-                             with_int32(position + 4, size),
-                             BuildContainer({}, {{"a.txt", bad_header}}, true)};
+    // clang-format off
+    const Bytes damaged[] = {{1, 2, 3}, with_int32(size - 4, size), with_int32(size - 4, INT_MIN),
+        with_int32(position, -1), with_int32(position + 4, size), BuildContainer({}, {{"a.txt", bad_header}}, true)};
+    // clang-format on
     UseContainer(good);
     ASSERT_EQ(Load("a.txt"), "some text");  // the unharmed container works
     for (std::size_t i = 0; i < std::size(damaged); ++i) {
