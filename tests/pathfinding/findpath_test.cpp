@@ -184,6 +184,8 @@ TEST(FindPath, EscHeldDuringALongSearchCutsItShort) {
 
     input->SetKey(kEscape, false);
     EXPECT_EQ(PlannerPath(planner, nullptr), expected.cells);
+    EXPECT_TRUE(planner.run() && planner.run());  // runs after the end keep the path
+    EXPECT_EQ(planner.getPathSize(), expected.cells.size());
     EXPECT_EQ(planner.getPathCost(), expected.cost);
     // A tap before a call is taken at its start and does not cut it short.
     input->SetKey(kEscape, true);
