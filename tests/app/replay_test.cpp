@@ -15,8 +15,6 @@
 
 namespace {
 
-const std::vector<std::string> kEndRecord = {"-End On Line", "0", "0", "0", "0"};
-
 // Runs the driving program with the given environment settings and returns its error log.
 std::vector<std::string> RunDrive(const std::string& settings) {
     DeleteErrorLog();
@@ -36,25 +34,20 @@ std::string FileBytes(const std::string& path) {
     return bytes.str();
 }
 
-bool Has(const std::vector<std::string>& log, const std::string& line) {
-    return std::find(log.begin(), log.end(), line) != log.end();
-}
-
 TEST(Replays, AReplayReachesTheRecordedStateFrameByFrameAndRecordsTheSameFile) {
-    const std::string folder = std::getenv("TMPDIR");  // set by the test main
-    const std::string recording = folder + "/drive.replay";
+    const std::string folder = std::getenv("TMPDIR"), recording = folder + "/drive.replay";
     const std::vector<std::string> recorded = RunDrive("PUSH=script MORVANE_RECORD='" + recording + "'");
     // Esc pressed in frame 40 ends the program at the next frame step, after input that changed the state.
     ASSERT_GE(recorded.size(), 80u);
-    EXPECT_EQ(std::vector<std::string>(recorded.end() - 5, recorded.end()), kEndRecord);
+    EXPECT_EQ(std::vector<std::string>(recorded.end() - 5, recorded.end()),
+              (std::vector<std::string>{"-End On Line", "0", "0", "0", "0"}));
     EXPECT_EQ(recorded[recorded.size() - 6].rfind("frame 41: speed", 0), 0u);
-    const auto count = [&](const char* text) {
-        return std::count_if(recorded.begin(), recorded.end(),
-                             [&](const std::string& line) { return line.find(text) != std::string::npos; });
-    };
-    EXPECT_GT(count(" 1 0 shift"), 5);
-    EXPECT_GT(count(" 0 1 shift"), 5);
-    EXPECT_GT(count("shift 1 "), 2);
+    for (const auto& [text, least] : {std::pair(" 1 0 shift", 5), {" 0 1 shift", 5}, {"shift 1 ", 2}})
+        EXPECT_GT(
+            std::count_if(recorded.begin(), recorded.end(),
+                          [&](const std::string& line) { return line.find(text) != std::string::npos; }),
+            least)
+            << text;
 
     const std::string again = folder + "/again.replay";
     EXPECT_EQ(Replay(recording, "MORVANE_RECORD='" + again + "'"), recorded);
@@ -63,18 +56,17 @@ TEST(Replays, AReplayReachesTheRecordedStateFrameByFrameAndRecordsTheSameFile) {
     // A recording never overwrites the replay it plays; the replay still runs to its end.
     const std::vector<std::string> refused =
         Replay(recording, "MORVANE_RECORD='" + folder + "/./drive.replay'");
-    EXPECT_TRUE(
-        Has(refused, "The recording would overwrite the replay it plays: " + folder + "/./drive.replay"));
     EXPECT_EQ(refused.size(), recorded.size() + 1);
+    EXPECT_EQ(refused.front(),
+              "The recording would overwrite the replay it plays: " + folder + "/./drive.replay");
     EXPECT_EQ(refused.back(), "0");
     EXPECT_EQ(FileBytes(recording), FileBytes(again));
-}
 
-TEST(Replays, AReplayThatCannotBeReadEndsTheProgramAtStartUp) {
-    const std::string file = std::string(std::getenv("TMPDIR")) + "/not.replay";
-    std::ofstream(file, std::ios::binary) << "MVRQ\x01\x00\x00\x00 and more";
-    const std::vector<std::string> log = Replay(file);
-    EXPECT_TRUE(Has(log, "The replay cannot be read: " + file));
+    // A replay that cannot be read ends the program at start-up.
+    std::ofstream(folder + "/not.replay", std::ios::binary) << "MVRQ\x01\x00\x00\x00 and more";
+    const std::vector<std::string> log = Replay(folder + "/not.replay");
+    EXPECT_NE(std::find(log.begin(), log.end(), "The replay cannot be read: " + folder + "/not.replay"),
+              log.end());
     EXPECT_TRUE(std::none_of(log.begin(), log.end(),
                              [](const std::string& line) { return line.starts_with("frame"); }));
 }

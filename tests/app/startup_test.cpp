@@ -5,22 +5,17 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "gfx2d/bitmap_file.h"
 #include "morvane.h"
+#include "platform/reports.h"
+#include "support/bitmap_writer.h"
 #include "support/error_log_lines.h"
 #include "support/test_runtime.h"
 
 namespace {
-
-// The test process's own temporary folder (set by the test main, so read late).
-std::filesystem::path Temp() {
-    return std::getenv("TMPDIR");
-}
 
 // Runs the command (ENDING and the like set in front) and returns its exit code; the error log is kept.
 int RunProgram(const std::string& command) {
@@ -30,30 +25,20 @@ int RunProgram(const std::string& command) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::vector<std::string> ThreeFramesThen(std::vector<std::string> end) {
-    std::vector<std::string> lines = {"OpenGL Software Emulation", "frame 1", "frame 2", "frame 3"};
-    lines.insert(lines.end(), end.begin(), end.end());
-    return lines;
-}
-
 TEST(Program, EveryEndExitsWithCodeZeroAndAFreshLogWithTheEndRecordOnlyWithDebug) {
-    const struct {
-        const char* ending;
-        std::vector<std::string> log;
-    } cases[] = {{"escape", {}},
-                 {"alt+f4", {}},
-                 {"close", {}},
-                 {"quit", {}},
-                 {"end", {}},
-                 {"escape DEBUG=1", {"-End On Line", "0", "0", "0", "0"}},
-                 {"index DEBUG=1", {"-End On Line", "9", "120", "120", "0"}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.ending);
-        EXPECT_EQ(RunProgram(std::string("ENDING=") + c.ending + " '" + FRAME_LOOP_PROGRAM + "'"), 0);
-        EXPECT_EQ(ErrorLogLines(), ThreeFramesThen(c.log));
+    // clang-format off
+    const std::pair<std::string, std::vector<std::string>> cases[] = {{"escape", {}}, {"alt+f4", {}}, {"close", {}},
+        {"quit", {}}, {"end", {}}, {"escape DEBUG=1", {"-End On Line", "0", "0", "0", "0"}},
+        {"index DEBUG=1", {"-End On Line", "9", "120", "120", "0"}},
+        {"return", {"command line: one \"two words\" three, title Frame_loop"}}};
+    // clang-format on
+    for (const auto& [ending, log] : cases) {
+        SCOPED_TRACE(ending);
+        EXPECT_EQ(RunProgram("ENDING=" + ending + " '" + FRAME_LOOP_PROGRAM + "' one 'two words' three"), 0);
+        std::vector<std::string> lines = {"OpenGL Software Emulation", "frame 1", "frame 2", "frame 3"};
+        lines.insert(lines.end(), log.begin(), log.end());
+        EXPECT_EQ(ErrorLogLines(), lines);
     }
-    EXPECT_EQ(RunProgram(std::string("ENDING=return '") + FRAME_LOOP_PROGRAM + "' one 'two words' three"), 0);
-    EXPECT_EQ(ErrorLogLines(), ThreeFramesThen({"command line: one \"two words\" three"}));
 #if defined(__SANITIZE_ADDRESS__)
     // The sanitizer ignores what the GL driver keeps, but a block the program itself drops fails it.
     EXPECT_NE(RunProgram(std::string("ENDING=leak '") + FRAME_LOOP_PROGRAM + "'"), 0);
@@ -76,45 +61,78 @@ bool IsLit(const BitmapFile& shot, int x, int y) {
     return red != 0 || green != 0 || blue != 0;
 }
 
-TEST(Program, FindsItsFontBesideItselfFromAnyFolderElseUsesTheSameBuiltInOne) {
-    const std::optional<BitmapFile> beside = SecondFrameOf(FRAME_LOOP_PROGRAM, Temp() / "elsewhere");
-    std::filesystem::create_directories(Temp() / "alone");
-    std::filesystem::copy_file(FRAME_LOOP_PROGRAM, Temp() / "alone/frame_loop");
-    const std::optional<BitmapFile> built_in =
-        SecondFrameOf((Temp() / "alone/frame_loop").string(), Temp() / "alone");
-    ASSERT_TRUE(built_in && beside);
+// Font 0 is the Smalfont.bmp beside the program, from any folder, else the same font built in.
+TEST(Program, FindsItsFontBesideItselfFromAnyFolderElseUsesTheBuiltInOne) {
+    const std::filesystem::path temp = std::getenv("TMPDIR");
+    const std::optional<BitmapFile> beside = SecondFrameOf(FRAME_LOOP_PROGRAM, temp / "elsewhere");
+    std::filesystem::create_directories(temp / "own");
+    WriteBitmap((temp / "own/Smalfont.bmp").string(), SolidBitmap(128, 256, {255, 255, 255}));
+    std::optional<BitmapFile> built_in, own;
+    for (const auto& [folder, shot] : {std::pair{temp / "alone", &built_in}, {temp / "own", &own}}) {
+        std::filesystem::create_directories(folder);
+        std::filesystem::copy_file(FRAME_LOOP_PROGRAM, folder / "frame_loop");
+        *shot = SecondFrameOf((folder / "frame_loop").string(), folder);
+    }
+    ASSERT_TRUE(built_in && beside && own);
     int inside = 0, beyond = 0;  // "Morvane" printed at (0, 20) in seven 8 x 16 cells, at their middle row
     for (int x = 0; x < 64; ++x)
         (x < 56 ? inside : beyond) += IsLit(*beside, x, 28) ? 1 : 0;
     EXPECT_GT(inside, 5);
     EXPECT_EQ(beyond, 0);
     EXPECT_EQ(built_in->pixels, beside->pixels);
+    EXPECT_NE(own->pixels, beside->pixels);
 }
 
 TEST(Program, ChosenSettingsGiveTheWindowAndScreenSizeAndImpossibleOnesAClearMessage) {
-    const std::optional<BitmapFile> shot = SecondFrameOf(SIZED_WINDOW_PROGRAM, Temp() / "sized", "800 600");
+    const std::optional<BitmapFile> shot = SecondFrameOf(
+        SIZED_WINDOW_PROGRAM, std::filesystem::path(std::getenv("TMPDIR")) / "sized", "800 600");
     ASSERT_TRUE(shot);
     EXPECT_EQ(std::pair(shot->width, shot->height), std::pair(800, 600));
     EXPECT_TRUE(IsLit(*shot, 799, 599));  // the corner of the 2D screen
     EXPECT_FALSE(IsLit(*shot, 789, 589));
     EXPECT_EQ(ErrorLogLines(), (std::vector<std::string>{"OpenGL Software Emulation", "client area 800 x 600",
                                                          "-End On Line", "0", "0", "0", "0"}));
-    for (const auto& [arguments, size] :
-         {std::pair("0 600", "0 x 600"), std::pair("20000 600", "20000 x 600")}) {
+    const std::string refusal = " is not possible: each side takes 1 to 16384 pixels.";
+    for (const auto& [arguments, first_line] : {std::pair("0 600", "The window size 0 x 600" + refusal),
+                                                {"20000 600", "The window size 20000 x 600" + refusal},
+                                                {"1 1", "OpenGL Software Emulation"}}) {
         EXPECT_EQ(RunProgram(std::string("'") + SIZED_WINDOW_PROGRAM + "' " + arguments), 0);
-        EXPECT_EQ(ErrorLogLines().at(0), std::string("The window size ") + size +
-                                             " is not possible: each side takes 1 to 16384 pixels.");
+        EXPECT_EQ(ErrorLogLines().at(0), first_line);
     }
 }
 
-// libmpv and the libraries it brings are loaded only when a video plays.
-TEST(StartUp, AProgramThatShowsAFrameHasNotLoadedLibmpv) {
-    StartTestRuntime();
-    SHOWSCREEN();
-    std::ifstream maps("/proc/self/maps");
-    const std::string mapped{std::istreambuf_iterator<char>(maps), std::istreambuf_iterator<char>()};
-    ASSERT_FALSE(mapped.empty());
-    EXPECT_EQ(mapped.find("libmpv"), std::string::npos);
+// Destroyed by static clean-up, after the orderly end has run.
+struct ReleaseProbe {
+    ~ReleaseProbe() { WriteErrorLog(pPrism == nullptr ? "runtime released" : "runtime kept"); }
+};
+
+// Every end below start-up reaches the orderly end: the end record as the kind of end gives it,
+// and the runtime's objects released before static clean-up.
+TEST(ProgramEndDeathTest, EveryEndBelowStartUpRunsTheOrderlyEnd) {
+    // clang-format off
+    const struct { void (*end)(); const char *error_code, *error_line; } cases[] = {
+        {[] { FatalError(kErrorIndex); }, "9", "9"}, {[] { END(); }, "0", "9"},
+        {[] { RequestProgramEnd(EndRequest::kClose); }, "3", "5"},
+        {[] { RequestProgramEnd(EndRequest::kReplayEnded); }, "0", "9"}};
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.error_code + std::string(c.error_line));
+        DeleteErrorLog();
+        EXPECT_EXIT(
+            {
+                StartTestRuntime();
+                static ReleaseProbe probe;
+                DeleteErrorLog();
+                __QV_DEBUG = 1;
+                dLn(0, 5);
+                Error(3);  // a close keeps this error; the others record their own at line 9
+                dLn(0, 9);
+                c.end();
+            },
+            testing::ExitedWithCode(0), "");
+        EXPECT_EQ(ErrorLogLines(), (std::vector<std::string>{"-End On Line", c.error_code, c.error_line, "9",
+                                                             "0", "runtime released"}));
+    }
 }
 
 }  // namespace

@@ -11,10 +11,7 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes ToBytes(const std::string& text) {
-    return Bytes(text.begin(), text.end());
-}
+constexpr int kOwn = ZtCompression::kModeOwn, kLzo = ZtCompression::kModeLzo;
 
 Bytes Pack(int mode, const Bytes& data) {
     ZtCompression packer(mode);
@@ -23,53 +20,42 @@ Bytes Pack(int mode, const Bytes& data) {
     return Bytes(packer.Output(), packer.Output() + packer.OutputLength());
 }
 
-// Unpacks; the result, or nothing when the block was refused.
+// The unpacked bytes, or nothing when the block was refused.
 std::optional<Bytes> Unpack(int mode, const Bytes& block) {
     ZtCompression unpacker(mode);
     const std::size_t length = unpacker.UnPack(block.data(), block.size());
-    if (!unpacker.Succeeded()) {
-        EXPECT_EQ(length, 0u);
-        return std::nullopt;
-    }
-    EXPECT_EQ(length, unpacker.OutputLength());
+    EXPECT_EQ(length, unpacker.Succeeded() ? unpacker.OutputLength() : 0u);
+    if (!unpacker.Succeeded()) return std::nullopt;
     return Bytes(unpacker.Output(), unpacker.Output() + length);
 }
 
-TEST(OwnMode, PacksTheKnownStreamsAndRefusesTruncatedOnes) {
-    const struct {
-        std::string text;
-        Bytes packed;
-    } cases[] = {
+TEST(Compression, KnownStreamsAndRefusedBlocks) {
+    const std::pair<std::string, Bytes> own[] = {
         {"abcabcabcabc", {0x18, 'a', 'b', 'c', 0x07, 0x03, 0x00}},
         {"", {0x80, 0x00}},
-        {"12345678", {0x00, '1', '2', '3', '4', '5', '6', '7', '8', 0x80, 0x00}}};  // a full last group
-    for (const auto& c : cases) {
-        EXPECT_EQ(Pack(ZtCompression::kModeOwn, ToBytes(c.text)), c.packed) << c.text;
-        EXPECT_EQ(Unpack(ZtCompression::kModeOwn, c.packed), ToBytes(c.text));
+        {"12345678", {0x00, '1', '2', '3', '4', '5', '6', '7', '8', 0x80, 0x00}}};
+    for (const auto& [text, packed] : own) {
+        EXPECT_EQ(Pack(kOwn, Bytes(text.begin(), text.end())), packed) << text;
+        EXPECT_EQ(Unpack(kOwn, packed), Bytes(text.begin(), text.end()));
     }
-    const Bytes& packed = cases[0].packed;
-    for (std::size_t length = 0; length < packed.size(); ++length)
-        EXPECT_FALSE(Unpack(ZtCompression::kModeOwn, Bytes(packed.begin(), packed.begin() + length)));
-}
+    for (std::size_t length = 0; length < own[0].second.size(); ++length)
+        EXPECT_FALSE(Unpack(kOwn, Bytes(own[0].second.begin(), own[0].second.begin() + length)));
 
-TEST(LzoMode, TheBlockStartsWithItsLengthAndWrongOrImpossibleLengthsAreRefused) {
-    const Bytes header = Pack(ZtCompression::kModeLzo, Bytes(0x1234, 'x'));
+    const Bytes header = Pack(kLzo, Bytes(0x1234, 'x'));
     EXPECT_EQ(Bytes(header.begin(), header.begin() + 4), (Bytes{0x34, 0x12, 0, 0}));
-    const Bytes packed = Pack(ZtCompression::kModeLzo, ToBytes("some text, some text, some text"));
-    const struct {
-        std::size_t at;
-        int change;
-    } damages[] = {{0, -1}, {0, +1}, {3, 0x7F}};  // more or less than announced; about 2 GiB announced
-    for (const auto& damage : damages) {
+    const std::string text = "some text, some text, some text";
+    const Bytes packed = Pack(kLzo, Bytes(text.begin(), text.end()));
+    // More or less than announced; about 2 GiB announced.
+    for (const auto& [at, change] : {std::pair{0, -1}, {0, +1}, {3, 0x7F}}) {
         Bytes bad = packed;
-        bad[damage.at] += damage.change;
-        EXPECT_FALSE(Unpack(ZtCompression::kModeLzo, bad)) << damage.at << " " << damage.change;
+        bad[at] += change;
+        EXPECT_FALSE(Unpack(kLzo, bad)) << at << " " << change;
     }
-    EXPECT_FALSE(Unpack(ZtCompression::kModeLzo, {0xE8, 0x03, 0, 0, 0x11, 0, 0}));  // beyond 255 x the stream
-    EXPECT_FALSE(Unpack(ZtCompression::kModeLzo, {1, 0, 0}));                       // no room for the header
+    EXPECT_FALSE(Unpack(kLzo, {0xE8, 0x03, 0, 0, 0x11, 0, 0}));  // beyond 255 x the stream
+    EXPECT_FALSE(Unpack(kLzo, {1, 0, 0}));                       // no room for the header
 }
 
-TEST(BothModes, RoundTrips) {
+TEST(Compression, BothModesRoundTrip) {
     // Random bytes, few symbols (long matches at every distance, past 127 included), runs and zeros.
     std::mt19937 random(1234);
     std::vector<Bytes> samples = {{}, {7}, Bytes(5000, 'a')};
@@ -79,22 +65,18 @@ TEST(BothModes, RoundTrips) {
             noise[i] = static_cast<std::uint8_t>(random());
             symbols[i] = static_cast<std::uint8_t>('a' + random() % 4);
         }
-        samples.push_back(noise);
-        samples.push_back(symbols);
         noise.insert(noise.end(), noise.begin(), noise.end());  // repeated at a long distance
-        samples.push_back(noise);
+        samples.insert(samples.end(), {symbols, noise});
     }
-    for (int mode : {ZtCompression::kModeLzo, ZtCompression::kModeOwn}) {
-        for (const Bytes& data : samples) {
-            SCOPED_TRACE(testing::Message() << "mode " << mode << ", " << data.size() << " bytes");
-            const Bytes packed = Pack(mode, data);
-            EXPECT_EQ(Unpack(mode, packed), data);
-        }
+    for (int mode : {kLzo, kOwn}) {
+        for (const Bytes& data : samples)
+            EXPECT_EQ(Unpack(mode, Pack(mode, data)), data)
+                << "mode " << mode << ", " << data.size() << " bytes";
     }
-    const Bytes repeated = samples[5];  // 200 random bytes twice: a distance with its seventh bit set
-    EXPECT_LT(Pack(ZtCompression::kModeOwn, repeated).size(), 300u);
+    EXPECT_LT(Pack(kOwn, samples[4]).size(),
+              300u);                // 200 random bytes twice: a distance with its seventh bit set
     const Bytes zeros(4 << 20, 0);  // within the expansion limit
-    EXPECT_EQ(Unpack(ZtCompression::kModeLzo, Pack(ZtCompression::kModeLzo, zeros)), zeros);
+    EXPECT_EQ(Unpack(kLzo, Pack(kLzo, zeros)), zeros);
 }
 
 }  // namespace

@@ -20,9 +20,8 @@ inline std::vector<std::uint8_t> PackedText(const std::string& text) {
 }
 
 inline void AppendInt32(std::vector<std::uint8_t>& bytes, std::int64_t value) {
-    const auto bits = static_cast<std::uint32_t>(static_cast<std::int32_t>(value));
     for (int k = 0; k < 4; ++k)
-        bytes.push_back(static_cast<std::uint8_t>(bits >> (8 * k)));
+        bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * k)));
 }
 
 // `leading` bytes, the entries' stored data, the directory ended by a zero
@@ -32,16 +31,14 @@ inline std::vector<std::uint8_t> BuildContainer(const std::vector<std::uint8_t>&
                                                 const std::vector<RawEntry>& entries, bool from_end) {
     std::vector<std::uint8_t> bytes = leading;
     std::vector<std::int64_t> offsets;
+    std::int64_t directory_size = 1;
     for (const RawEntry& entry : entries) {
         offsets.push_back(static_cast<std::int64_t>(bytes.size()));
         bytes.insert(bytes.end(), entry.stored.begin(), entry.stored.end());
+        directory_size += 9 + static_cast<std::int64_t>(entry.name.size());
     }
     const auto directory = static_cast<std::int64_t>(bytes.size());
-    std::int64_t directory_size = 1;
-    for (const RawEntry& entry : entries)
-        directory_size += 9 + static_cast<std::int64_t>(entry.name.size());
-    const std::int64_t total = directory + directory_size + 4;
-    const std::int64_t base = from_end ? total : 0;
+    const std::int64_t base = from_end ? directory + directory_size + 4 : 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         bytes.push_back(static_cast<std::uint8_t>(entries[i].name.size()));
         bytes.insert(bytes.end(), entries[i].name.begin(), entries[i].name.end());

@@ -1,5 +1,5 @@
-// Helpers for the tests of the file layer: a scratch folder that is the
-// current directory during a test, and whole-file reads and writes.
+// Helpers for the tests of the file layer: a scratch folder that is the current
+// directory during a test, and whole-file reads and writes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -37,20 +37,16 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
 inline std::vector<std::string> ExtractedFiles() {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(PrivateTempFolder())) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind("~sbx", 0) == 0) names.push_back(name);
+        if (entry.path().filename().string().starts_with("~sbx")) names.push_back(entry.path().filename());
     }
     return names;
 }
 
-// A fresh folder under the test process's own temporary folder, made the
-// current directory for the test. The containers and the line cache are
-// emptied afterwards so no test sees another's state.
+// A fresh folder, the current directory during the test. The containers and
+// the line cache are emptied afterwards so no test sees another's state.
 class ScratchFolder : public testing::Test {
 protected:
     void SetUp() override {
-        saved_ = std::filesystem::current_path();
-        folder_ = std::filesystem::path(std::getenv("TMPDIR")) / "scratch";
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         std::filesystem::current_path(folder_);
@@ -61,10 +57,9 @@ protected:
         std::filesystem::current_path(saved_);
         std::filesystem::remove_all(folder_);
     }
-
     const std::filesystem::path& Folder() const { return folder_; }
 
 private:
-    std::filesystem::path saved_;
-    std::filesystem::path folder_;
+    const std::filesystem::path saved_ = std::filesystem::current_path();
+    const std::filesystem::path folder_ = std::filesystem::path(std::getenv("TMPDIR")) / "scratch";
 };

@@ -16,37 +16,33 @@ std::string Line(const char* file, double line) {
     return text.c_str();
 }
 
-TEST_F(LineFiles, ReadsLinesOfEitherEndAndRefusesBadLineNumbers) {
+TEST_F(LineFiles, ReadsLinesOfEitherEndRefusesBadLineNumbersAndRewritesOnASwitch) {
     WriteBytes("crlf.txt", "\t\t\r\nword\t \x01\r\nlast");
     WriteBytes("lf.txt", "\t\t\nword\t \x01\nlast");
     for (const char* file : {"crlf.txt", "lf.txt"}) {
         SCOPED_TRACE(file);
-        EXPECT_EQ(Line(file, 0), "NO_DATA");    // only tabs
-        EXPECT_EQ(Line(file, 1.9), "word\t ");  // only bytes below 32 are trimmed
-        EXPECT_EQ(Line(file, 2), "last");       // a last line without its line end
-        EXPECT_EQ(Line(file, 3), "NO_DATA");
-        EXPECT_EQ(Line(file, 65536 + 2), "last");  // taken as 16 bits
+        // A line of tabs has no data, only bytes below 32 are trimmed, the last line has no line end,
+        // and the line number is taken as 16 bits.
+        EXPECT_EQ(Line(file, 0) + "|" + Line(file, 1.9) + "|" + Line(file, 2) + "|" + Line(file, 3) + "|" +
+                      Line(file, 65536 + 2),
+                  "NO_DATA|word\t |last|NO_DATA|last");
     }
     for (double bad : {256.0, -1.0}) {
         __g_error = 0;
         DynStr text("unchanged");
-        EXPECT_EQ(GETFILE("lf.txt", bad, text), 7);
+        EXPECT_EQ(GETFILE("lf.txt", bad, text) + __g_error + PUTFILE("lf.txt", bad, "x"), 21);
         EXPECT_STREQ(text.c_str(), "NO_DATA");
-        EXPECT_EQ(__g_error, 7);
-        EXPECT_EQ(PUTFILE("lf.txt", bad, "x"), 7);
     }
     DynStr text;
     EXPECT_EQ(GETFILE("missing.txt", 0, text), 3);
     EXPECT_STREQ(text.c_str(), "NO_FILE");
     EXPECT_EQ(Line("missing.txt", 0), "NO_DATA");  // the name stays cached
-}
 
-TEST_F(LineFiles, ASwitchOfFileRewritesAChangedFileWithCrLf) {
+    // A switch of file rewrites a changed file with CR LF ends.
     WriteBytes("a.txt", "12.5\none\ntwo\n");  // LF ends; no extra empty line is counted
     WriteBytes("b.txt", "b\n");
     double number = 0;
-    EXPECT_EQ(GETFILE("a.txt", 0, number), 0);
-    EXPECT_EQ(number, 12.5);
+    EXPECT_EQ(GETFILE("a.txt", 0, number) + number, 12.5);
     PUTFILE("a.txt", 0, 2.0);
     PUTFILE("a.txt", 1, 0.25);
     PUTFILE("a.txt", 5, "five");
@@ -60,31 +56,26 @@ TEST_F(LineFiles, ASwitchOfFileRewritesAChangedFileWithCrLf) {
     EXPECT_EQ(Line("b.txt", 0), "changed on disk");  // reloaded on the switch
 
     __g_error = 0;
-    EXPECT_EQ(PUTFILE("new.txt", 1, "one"), 0);
-    EXPECT_EQ(__g_error, 3);
+    EXPECT_EQ(PUTFILE("new.txt", 1, "one") + __g_error, 3);
     g_FastFile.FillBuffer(nullptr);
     EXPECT_EQ(ReadBytes("new.txt"), "\r\none\r\n");
 }
 
-TEST_F(LineFiles, LongLinesAreCutTo1024Characters) {
+TEST_F(LineFiles, LongLinesAreCutAndFilesComeFromTheDataContainerAndGoToDiskAlsoAtTheEnd) {
     std::string many;
     for (int i = 3; i < 300; ++i)
         many += std::to_string(i) + "\n";
     WriteBytes("long.txt", std::string(2000, 'x') + "\r\n" + std::string(1024, 'y') + "\r\nend\n" + many);
-    EXPECT_EQ(Line("long.txt", 255), "255");                 // only the first 256 lines are read
-    EXPECT_EQ(Line("long.txt", 0), std::string(1023, 'x'));  // a string holds 1023
-    EXPECT_EQ(Line("long.txt", 2), "end");
+    // Only the first 256 lines are read, and a string holds 1023 characters.
+    EXPECT_EQ(Line("long.txt", 255) + Line("long.txt", 2), "255end");
+    EXPECT_EQ(Line("long.txt", 0), std::string(1023, 'x'));
     g_FastFile.PutFile("long.txt", 3, std::string(1500, 'z').c_str());
-    g_FastFile.FillBuffer(nullptr);
-    EXPECT_EQ(ReadBytes("long.txt").substr(0, 3 * 1026 + 5), std::string(1024, 'x') + "\r\n" +
-                                                                 std::string(1024, 'y') + "\r\nend\r\n" +
-                                                                 std::string(1024, 'z') + "\r\n");
-}
-
-TEST_F(LineFiles, FilesComeFromTheDataContainerAndGoToDiskAlsoAtTheEnd) {
     WriteBytes("box.sbx", BuildContainer({}, {{"city1.txt", PackedText("row0\r\nrow1\r\n")}}, true));
     SETSHOEBOX("box.sbx", "");
     EXPECT_EQ(Line("city1.txt", 1), "row1");
+    EXPECT_EQ(ReadBytes("long.txt").substr(0, 3 * 1026 + 5), std::string(1024, 'x') + "\r\n" +
+                                                                 std::string(1024, 'y') + "\r\nend\r\n" +
+                                                                 std::string(1024, 'z') + "\r\n");
     const std::string file = (Folder() / "city1.txt").string();
     EXPECT_EXIT(
         {

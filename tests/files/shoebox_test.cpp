@@ -16,7 +16,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 class ShoeBox : public ScratchFolder {
 protected:
-    // Writes the container and names it as the data container.
     void UseContainer(const Bytes& bytes) {
         WriteBytes("box.sbx", bytes);
         SETSHOEBOX("box.sbx", "");
@@ -26,37 +25,23 @@ protected:
         const std::string path = ResolveFileName(name);
         return path.empty() ? "(none)" : ReadBytes(path);
     }
-    static RawEntry Text(const std::string& name, const std::string& text) {
-        return {name, PackedText(text)};
-    }
+    const RawEntry a_ = {"a.txt", PackedText("first")}, b_ = {"b.txt", PackedText("second")};
 };
 
-TEST_F(ShoeBox, FindsEntriesWhateverPrecedesTheContainerWithPositionsFromEitherEnd) {
-    for (bool from_end : {true, false}) {
-        for (std::size_t leading : {0u, 1000u}) {
-            SCOPED_TRACE(testing::Message() << leading << (from_end ? " from the end" : " from the start"));
-            UseContainer(BuildContainer(Bytes(leading, 0xA5),
-                                        {Text("a.txt", "first"), Text("b.txt", "second")}, from_end));
-            EXPECT_EQ(Load("b.txt"), "second");
-            EXPECT_EQ(Load("a.txt"), "first");
-            EXPECT_EQ(Load("c.txt"), "(none)");
-        }
+TEST_F(ShoeBox, FindsEntriesByTheirNamesWhateverPrecedesTheContainer) {
+    for (const auto& [from_end, leading] :
+         {std::pair{true, 0u}, {false, 0u}, {true, 1000u}, {false, 1000u}}) {
+        SCOPED_TRACE(testing::Message() << leading << (from_end ? " from the end" : " from the start"));
+        UseContainer(BuildContainer(Bytes(leading, 0xA5), {a_, b_}, from_end));
+        EXPECT_EQ(Load("b.txt") + Load("a.txt") + Load("c.txt"), "secondfirst(none)");
     }
-}
-
-TEST_F(ShoeBox, NamesMatchWithoutCaseAsTheWholeRequestOrItsLastPart) {
-    UseContainer(BuildContainer({},
-                                {{std::string("\0x.txt", 6), PackedText("hidden")},
-                                 Text("truck1.ddd", "mesh"),
-                                 Text("TRUCK1.DDD", "second"),
-                                 Text("../../escape.txt", "data"),
-                                 {"empty.txt", {}}},
-                                true));
-    const std::pair<const char*, const char*> lookups[] = {
-        {"A\\TRUCK1.DDD", "mesh"}, {"data/Truck1.ddd", "mesh"},
-        {"ruck1.ddd", "(none)"},   {"bigtruck1.ddd", "(none)"},
-        {"x.txt", "(none)"},  // an empty name is skipped
-        {"empty.txt", ""}};
+    // Names match without case, as the whole request or its last part; an empty name is skipped.
+    // clang-format off
+    UseContainer(BuildContainer({}, {{std::string("\0x.txt", 6), PackedText("hidden")}, {"truck1.ddd", PackedText("mesh")},
+        {"TRUCK1.DDD", PackedText("second")}, {"../../escape.txt", PackedText("data")}, {"empty.txt", {}}}, true));
+    const std::pair<const char*, const char*> lookups[] = {{"A\\TRUCK1.DDD", "mesh"}, {"data/Truck1.ddd", "mesh"},
+        {"ruck1.ddd", "(none)"}, {"bigtruck1.ddd", "(none)"}, {"x.txt", "(none)"}, {"empty.txt", ""}};
+    // clang-format on
     for (const auto& [request, contents] : lookups)
         EXPECT_EQ(Load(request), contents) << request;
     const std::string path = ResolveFileName("../../escape.txt");  // stays in the private folder
@@ -65,7 +50,12 @@ TEST_F(ShoeBox, NamesMatchWithoutCaseAsTheWholeRequestOrItsLastPart) {
 }
 
 TEST_F(ShoeBox, OnlyTheLastExtractionStaysOnDiskAndTheDiskComesFirst) {
-    UseContainer(BuildContainer({}, {Text("a.txt", "first"), Text("b.txt", "second")}, true));
+    SETSHOEBOX("missing.sbx", "");
+    EXPECT_EQ(Load("a.txt"), "(none)");
+    const std::string program = ProgramFilePath();  // a program without appended data
+    SETSHOEBOX(program.c_str(), program.c_str());
+    EXPECT_EQ(Load("a.txt"), "(none)");
+    UseContainer(BuildContainer({}, {a_, b_}, true));
     const std::string first = ResolveFileName("a.txt");
     const std::string second = ResolveFileName("b.txt");
     EXPECT_FALSE(std::filesystem::exists(first));
@@ -83,7 +73,7 @@ TEST_F(ShoeBox, OnlyTheLastExtractionStaysOnDiskAndTheDiskComesFirst) {
 }
 
 TEST_F(ShoeBox, ALinkAtTheTemporaryPathIsReplacedNotFollowed) {
-    const Bytes container = BuildContainer({}, {Text("a.txt", "data")}, true);
+    const Bytes container = BuildContainer({}, {{"a.txt", PackedText("data")}}, true);
     UseContainer(container);
     WriteBytes("victim.txt", "untouched");
     // Where a.txt will be extracted: its stored block starts the container.
@@ -101,44 +91,29 @@ TEST_F(ShoeBox, ALinkAtTheTemporaryPathIsReplacedNotFollowed) {
     EXPECT_EQ(ShoeBoxTemporaryName(1, 2, std::string(300, 'n')).size(), 255u);
 }
 
-// Sets the signed 32-bit number at `offset` (negative: from the end).
-Bytes WithInt32(Bytes bytes, std::int64_t offset, std::int64_t value) {
-    Bytes number;
-    AppendInt32(number, value);
-    std::copy(number.begin(), number.end(), bytes.begin() + (offset >= 0 ? offset : bytes.size() + offset));
-    return bytes;
-}
-
 TEST_F(ShoeBox, DamagedContainersFailTheLookupSafely) {
-    const Bytes good = BuildContainer(Bytes(16, 0), {Text("a.txt", "some text to find")}, true);
+    const Bytes good = BuildContainer(Bytes(16, 0), {{"a.txt", PackedText("some text")}}, true);
     const auto size = static_cast<std::int64_t>(good.size());
     const std::int64_t position = size - 4 - 1 - 14 + 6;  // one entry of 1 + 5 + 4 + 4 bytes, the end mark, D
-    const std::int64_t stored_size = position + 4;
-    Bytes bad_header = PackedText("some text to find");
+    auto with_int32 = [&](std::int64_t offset, std::int64_t value) {
+        Bytes bytes = good, number;
+        AppendInt32(number, value);
+        std::copy(number.begin(), number.end(), bytes.begin() + offset);
+        return bytes;
+    };
+    Bytes bad_header = PackedText("some text");
     bad_header[2] = 0x10;  // a million bytes announced for a few stored
-    const std::vector<Bytes> damaged = {{1, 2, 3},
-                                        WithInt32(good, -4, size),
-                                        WithInt32(good, -4, INT_MIN),
-                                        WithInt32(good, position, -1),
-                                        WithInt32(good, stored_size, size),
-                                        BuildContainer({}, {{"a.txt", bad_header}}, true)};
+    // clang-format off
+    const Bytes damaged[] = {{1, 2, 3}, with_int32(size - 4, size), with_int32(size - 4, INT_MIN),
+        with_int32(position, -1), with_int32(position + 4, size), BuildContainer({}, {{"a.txt", bad_header}}, true)};
+    // clang-format on
     UseContainer(good);
-    ASSERT_EQ(Load("a.txt"), "some text to find");  // the unharmed container works
-    for (std::size_t i = 0; i < damaged.size(); ++i) {
+    ASSERT_EQ(Load("a.txt"), "some text");  // the unharmed container works
+    for (std::size_t i = 0; i < std::size(damaged); ++i) {
         UseContainer(damaged[i]);
         EXPECT_EQ(Load("a.txt"), "(none)") << "damage " << i;
         EXPECT_TRUE(ExtractedFiles().empty());
     }
-}
-
-TEST_F(ShoeBox, WithoutAContainerOrAppendedDataNamesResolveFromDiskOnly) {
-    SETSHOEBOX("missing.sbx", "");
-    EXPECT_EQ(Load("a.txt"), "(none)");
-    const std::string program = ProgramFilePath();
-    SETSHOEBOX(program.c_str(), program.c_str());
-    EXPECT_EQ(Load("city1.txt"), "(none)");
-    WriteBytes("city1.txt", "row");
-    EXPECT_EQ(Load("city1.txt"), "row");
 }
 
 }  // namespace

@@ -48,12 +48,12 @@ TEST_F(DeviceInput, KeyAndMouseEventsReachTheCommandsAndTapsAreReadOnceInOrder) 
     PushButton(SDL_BUTTON_LEFT, true);
     PushButton(SDL_BUTTON_LEFT, false);
     PushButton(SDL_BUTTON_RIGHT, true);
-    double x, y, b1, b2;
-    MOUSESTATE(x, y, b1, b2);
-    EXPECT_EQ((std::vector<double>{x, y, b1, b2}), (std::vector<double>{120, 120, 1, 1}));
+    std::vector<double> mouse(4);
+    MOUSESTATE(mouse[0], mouse[1], mouse[2], mouse[3]);
+    EXPECT_EQ(mouse, (std::vector<double>{120, 120, 1, 1}));
     PushButton(SDL_BUTTON_RIGHT, false);
-    MOUSESTATE(x, y, b1, b2);
-    EXPECT_EQ((std::vector<double>{x, y, b1, b2}), (std::vector<double>{120, 120, 0, 0}));
+    MOUSESTATE(mouse[0], mouse[1], mouse[2], mouse[3]);
+    EXPECT_EQ(mouse, (std::vector<double>{120, 120, 0, 0}));
 }
 
 TEST_F(DeviceInput, AVirtualJoystickFillsTheJoystickRecord) {
@@ -74,14 +74,14 @@ TEST_F(DeviceInput, AVirtualJoystickFillsTheJoystickRecord) {
     EXPECT_EQ((std::vector<double>{x, y, b1, b2}), (std::vector<double>{-1, 0, 0, 128}));
     EXPECT_EQ(GETJOYZ(0), 65535);
     EXPECT_EQ(GETDIGIY(0), 1);
+    SDL_JoystickSetVirtualHat(device, 0, SDL_HAT_LEFT);
+    EXPECT_EQ(GETDIGIX(0), -1);
     SDL_JoystickSetVirtualHat(device, 0, SDL_HAT_CENTERED);
     EXPECT_EQ(GETDIGIY(0), 0);
     SDL_JoystickClose(device);
     SDL_JoystickDetachVirtual(index);
 
-    EXPECT_EQ(CentredAxisValue(-16383), 0);
-    EXPECT_EQ(CentredAxisValue(16384), 1);
-    EXPECT_EQ(RangeAxisValue(-32768), 0);
+    EXPECT_EQ(CentredAxisValue(-16383) + CentredAxisValue(16384) * 10 + RangeAxisValue(-32768), 10);
     EXPECT_EQ(PointOfView(SDL_HAT_LEFTUP), 31500u);
 }
 
@@ -102,10 +102,7 @@ using DeviceInputDeathTest = DeviceInput;
 TEST_F(DeviceInputDeathTest, ACloseRequestOrEscapeEndsTheProgram) {
     const std::function<void()> ends[] = {
         [] {
-            SDL_Event event{};
-            event.type = SDL_WINDOWEVENT;
-            event.window.event = SDL_WINDOWEVENT_CLOSE;
-            SDL_PushEvent(&event);
+            PushWindowEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
             pPrism->WinMessages();
         },
         [] {

@@ -10,14 +10,6 @@ program=$1
 source "$(dirname "$0")/real_display.sh"
 prepare_real_display_test
 
-# Stops what a case left running.
-stop_case() {
-    kill -KILL $app $xvfb 2>/dev/null
-    wait $app $xvfb 2>/dev/null
-    app=""
-    xvfb=""
-}
-
 # Runs the program waiting as `wait` says, ends it with `how` (kill-display, or
 # a signal name) and checks the end; sets `problem` to what went wrong.
 end_case() {
@@ -47,7 +39,9 @@ unset SDL_VIDEODRIVER
 failed=0
 for case in "frames kill-display" "keywait kill-display" "frames TERM" "keywait INT" "frames HUP" "keywait HUP"; do
     end_case $case
-    stop_case
+    kill -KILL $app $xvfb 2>/dev/null  # what the case left running
+    wait $app $xvfb 2>/dev/null
+    app="" xvfb=""
     if [ -z "$problem" ]; then
         echo "passed: $case (orderly end after $took_ms ms)"
     else

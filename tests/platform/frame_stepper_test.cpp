@@ -38,25 +38,14 @@ protected:
     Recording() {
         auto input = std::make_unique<ScriptedInput>();
         auto clock = std::make_unique<SteppingClock>(5000.0, 0.001);
+        auto out = std::make_unique<std::ostringstream>();
         input_ = input.get();
         clock_ = clock.get();
-        auto out = std::make_unique<std::ostringstream>();
         file_ = out.get();
         stepper_ =
             std::make_unique<FrameStepper>(std::make_unique<LiveFrames>(std::move(input), std::move(clock)),
                                            std::make_unique<ReplayWriter>(std::move(out)));
     }
-
-    // Plays the input of frame n on the devices, lets time pass and steps.
-    void PlayFrame(int n) {
-        input_->MoveMouse(n * 3 - 7, -n);
-        input_->SetButtons(n % 3 == 1, n % 4 == 0, n == 5);
-        input_->SetKey(static_cast<std::uint8_t>(0x10 + n), true);
-        input_->SetKey(static_cast<std::uint8_t>(0x10 + n - 2), false);
-        clock_->Advance(16.6 + n * 0.37);
-        ASSERT_TRUE(stepper_->Step());
-    }
-
     ScriptedInput* input_;
     SteppingClock* clock_;
     std::ostringstream* file_;
@@ -81,20 +70,23 @@ TEST_F(Recording, TimeAndInputHoldStillWithinAFrame) {
     EXPECT_NEAR(stepper_->Time(), start + 50, 0.01);
     EXPECT_EQ(stepper_->Keys()[0x2A], kKeyDown);
     EXPECT_EQ(stepper_->Keys()[0x1E], kKeyDown);  // down for the frame after it
-    KeyPress press;
-    ASSERT_TRUE(stepper_->TakeKeyPress(press));
-    EXPECT_EQ(press, (KeyPress{0x1E, true}));  // in the order of the codes, with the frame's Shift
-    ASSERT_TRUE(stepper_->TakeKeyPress(press));
-    EXPECT_EQ(press.code, 0x2A);
-    EXPECT_FALSE(stepper_->TakeKeyPress(press));
+    std::vector<KeyPress> presses;                // in the order of the codes, with the frame's Shift
+    for (KeyPress press; stepper_->TakeKeyPress(press);)
+        presses.push_back(press);
+    EXPECT_EQ(presses, (std::vector<KeyPress>{{0x1E, true}, {0x2A, true}}));
     EXPECT_EQ(stepper_->TakeMouse(), (MouseReading{4, -3, true, false, false}));
     EXPECT_EQ(stepper_->TakeMouse(), (MouseReading{0, 0, true, false, false}));  // the movement is given once
 }
 
 TEST_F(Recording, AReplayGivesTheProgramWhatTheRecordingGaveIt) {
     std::vector<Observed> recorded;
-    for (int n = 0; n <= 12; ++n) {
-        PlayFrame(n);
+    for (int n = 0; n <= 12; ++n) {  // the input of frame n played on the devices, time let pass
+        input_->MoveMouse(n * 3 - 7, -n);
+        input_->SetButtons(n % 3 == 1, n % 4 == 0, n == 5);
+        input_->SetKey(static_cast<std::uint8_t>(0x10 + n), true);
+        input_->SetKey(static_cast<std::uint8_t>(0x10 + n - 2), false);
+        clock_->Advance(16.6 + n * 0.37);
+        ASSERT_TRUE(stepper_->Step());
         recorded.push_back(Observe(*stepper_));
     }
 
@@ -126,8 +118,8 @@ TEST(PacedReplay, FramesComeNoSoonerThanTheirRecordedTimeAtTheSpeedAsked) {
         for (double time : times) {
             ASSERT_TRUE(frames.Next().has_value());
             const double due = speed > 0 ? 100.0 + (time - times[0]) / speed : 100.0;
-            EXPECT_GE(real_clock->Now(), due - 0.002);
-            EXPECT_LT(real_clock->Now(), due + 0.5);
+            EXPECT_TRUE(real_clock->Now() >= due - 0.002 && real_clock->Now() < due + 0.5)
+                << real_clock->Now();
         }
         EXPECT_FALSE(frames.Next().has_value());
     }

@@ -30,27 +30,25 @@ Bytes Tga(std::uint8_t has_map, std::uint8_t type, std::uint8_t map_bits, std::u
 }
 
 TEST(ImageHeaders, KindsAndSizesComeFromTheBytes) {
-    struct Case {
+    const struct {
         const char* what;
         Bytes bytes;
         ImageKind kind;
-        int width;  // 0: no size
-        int height;
-    };
-    const Case cases[] = {
+        int width, height;  // 0: no size
+    } cases[] = {
+        // clang-format off
         {"png", Join({kPngStart, {0, 0, 1, 0, 0, 0, 0, 3}}), ImageKind::kPng, 256, 3},
-        {"png without its IHDR",
-         Join(
-             {Bytes(kPngStart.begin(), kPngStart.end() - 4), {'I', 'D', 'A', 'T'}, {0, 0, 1, 0, 0, 0, 0, 3}}),
-         ImageKind::kPng, 0, 0},
+        {"png without its IHDR", Join({Bytes(kPngStart.begin(), kPngStart.end() - 4), {'I', 'D', 'A', 'T'},
+            {0, 0, 1, 0, 0, 0, 0, 3}}), ImageKind::kPng, 0, 0},
         {"png of no width", Join({kPngStart, {0, 0, 0, 0, 0, 0, 0, 3}}), ImageKind::kPng, 0, 0},
         {"jpeg", Join({kJpegStart, kJpegApp0, kJpegTables, kJpegFrame}), ImageKind::kJpeg, 772, 258},
         {"jpeg with fill bytes", Join({kJpegStart, {0xFF, 0xFF}, kJpegFrame}), ImageKind::kJpeg, 772, 258},
         {"jpeg scan before its frame", Join({kJpegStart, kJpegScan, kJpegFrame}), ImageKind::kJpeg, 0, 0},
-        {"jpeg segment past the end", Join({kJpegStart, {0xFF, 0xE0, 0x40, 0}, kJpegFrame}), ImageKind::kJpeg,
-         0, 0},
+        {"jpeg segment past the end", Join({kJpegStart, {0xFF, 0xE0, 0x40, 0}, kJpegFrame}), ImageKind::kJpeg, 0, 0},
+        {"jpeg frame too short for its size", Join({kJpegStart, {0xFF, 0xC0, 0, 4, 8, 1}, {2, 3, 4, 1, 1}}),
+            ImageKind::kJpeg, 0, 0},
         {"jpeg frame cut short", Join({kJpegStart, Bytes(kJpegFrame.begin(), kJpegFrame.end() - 6)}),
-         ImageKind::kJpeg, 0, 0},
+            ImageKind::kJpeg, 0, 0},
         {"tga true colour", Tga(0, 2, 0, 24, 0x20), ImageKind::kTga, 288, 16},
         {"tga colour mapped", Tga(1, 9, 24, 8, 0), ImageKind::kTga, 288, 16},
         {"tga mapped without a map", Tga(0, 1, 0, 8, 0), ImageKind::kUnknown, 0, 0},
@@ -58,32 +56,28 @@ TEST(ImageHeaders, KindsAndSizesComeFromTheBytes) {
         {"tga of an unknown type", Tga(0, 4, 0, 24, 0), ImageKind::kUnknown, 0, 0},
         {"tga interleaved", Tga(0, 2, 0, 24, 0x40), ImageKind::kUnknown, 0, 0},
         {"tga header cut short", Bytes(17, 0), ImageKind::kUnknown, 0, 0},
-        {"bitmap", Join({{'B', 'M'}, Bytes(60, 0)}), ImageKind::kUnknown, 0, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(ImageKindOf(c.bytes), c.kind);
-        const std::optional<std::pair<int, int>> size = ImageHeaderSize(c.bytes, c.kind);
-        EXPECT_EQ(size.value_or(std::pair<int, int>(0, 0)), (std::pair<int, int>(c.width, c.height)));
+        {"bitmap", Join({{'B', 'M'}, Bytes(60, 0)}), ImageKind::kUnknown, 0, 0}};
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(ImageKindOf(c.bytes), c.kind) << c.what;
+        EXPECT_EQ(ImageHeaderSize(c.bytes, c.kind).value_or(std::pair(0, 0)), std::pair(c.width, c.height))
+            << c.what;
     }
 }
 
 TEST(ImageHeaders, DataIsCompleteOnlyWhenItReachesItsEnd) {
     // A 2 x 1 TGA of 24 bits: plain, then as run-length packets (a run of two; one raw pixel and a cut).
     const auto tga = [](std::uint8_t type, Bytes pixels) {
-        Bytes header = {0, 0, type, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0, 24, 0};
-        return Join({header, pixels});
+        return Join({{0, 0, type, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0, 24, 0}, pixels});
     };
-    const Bytes two_pixels(6, 0x40);
-    struct Case {
+    const Bytes png_header = Join({kPngStart, {0, 0, 0, 4, 0, 0, 0, 2, 8, 0, 0, 0, 0}, Bytes(4, 0)});
+    const Bytes png_end = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
+    const struct {
         const char* what;
         Bytes bytes;
         ImageKind kind;
         bool complete;
-    };
-    const Bytes png_header = Join({kPngStart, {0, 0, 0, 4, 0, 0, 0, 2, 8, 0, 0, 0, 0}, Bytes(4, 0)});
-    const Bytes png_end = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
-    const Case cases[] = {
+    } cases[] = {
         {"png", Join({png_header, {0, 0, 0, 1, 'I', 'D', 'A', 'T', 7}, Bytes(4, 0), png_end}),
          ImageKind::kPng, true},
         {"png without IEND", png_header, ImageKind::kPng, false},
@@ -96,17 +90,15 @@ TEST(ImageHeaders, DataIsCompleteOnlyWhenItReachesItsEnd) {
         // An end marker inside a segment before the scan (a thumbnail's) does not count.
         {"jpeg ending before its scan",
          Join({kJpegStart, {0xFF, 0xE1, 0, 4, 0xFF, 0xD9}, kJpegFrame, kJpegScan}), ImageKind::kJpeg, false},
-        {"tga", tga(2, two_pixels), ImageKind::kTga, true},
+        {"tga", tga(2, Bytes(6, 0x40)), ImageKind::kTga, true},
         {"tga a byte short", tga(2, Bytes(5, 0x40)), ImageKind::kTga, false},
         {"tga of one run", tga(10, {0x81, 1, 2, 3}), ImageKind::kTga, true},
         {"tga of raw packets", tga(10, {0x00, 1, 2, 3, 0x00, 4, 5, 6}), ImageKind::kTga, true},
         {"tga of a raw packet cut short", tga(10, {0x01, 1, 2, 3, 4}), ImageKind::kTga, false},
         {"tga of too few packets", tga(10, {0x00, 1, 2, 3}), ImageKind::kTga, false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(ImageIsComplete(c.bytes, c.kind), c.complete);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(ImageIsComplete(c.bytes, c.kind), c.complete) << c.what;
 }
 
 }  // namespace

@@ -5,9 +5,7 @@
 # $work, removed with the Xvfb ($xvfb) and the program ($app) when the test ends.
 prepare_real_display_test() {
     command -v Xvfb >/dev/null && command -v xdotool >/dev/null || exit 77
-    work=$(mktemp -d)
-    xvfb=""
-    app=""
+    work=$(mktemp -d) xvfb="" app=""
     trap 'kill $xvfb $app 2>/dev/null; rm -rf "$work"' EXIT
 }
 
@@ -17,18 +15,12 @@ start_xvfb() {
     number_file=$(mktemp -p "$work")
     Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     xvfb=$!
-    for _ in $(seq 200); do
-        [ -s "$number_file" ] && break
-        sleep 0.05
-    done
-    [ -s "$number_file" ] || { echo "Xvfb did not start"; exit 1; }
+    wait_until 10 test -s "$number_file" || { echo "Xvfb did not start"; exit 1; }
     export DISPLAY=":$(tr -d '\n' < "$number_file")"
 }
 
 # The error log of programs run with TMPDIR=$work, without carriage returns.
-error_log() {
-    { tr -d '\r' < "$work/morvane-$(id -u)/ErrorLog.txt"; } 2>/dev/null
-}
+error_log() { { tr -d '\r' < "$work/morvane-$(id -u)/ErrorLog.txt"; } 2>/dev/null; }
 
 # Waits at most `seconds` until the command succeeds; false if it never does.
 wait_until() {
@@ -43,9 +35,6 @@ wait_until() {
 
 log_has() { error_log | grep -qE "$1"; }
 has_ended() { ! kill -0 "$1" 2>/dev/null; }
-
-# Waits until a line of the error log matches the pattern, at most `seconds`.
+# Waits until a line of the error log matches the pattern, or the process has ended, at most `seconds`.
 wait_for_log_line() { wait_until "$2" log_has "$1"; }
-
-# Waits until the process has ended, at most `seconds`; false if it has not.
 wait_for_end() { wait_until "$2" has_ended "$1"; }

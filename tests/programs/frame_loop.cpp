@@ -10,13 +10,6 @@
 
 namespace {
 
-void PushEvent(Uint32 type, Uint8 window_event = 0) {
-    SDL_Event event{};
-    event.type = type;
-    event.window.event = window_event;
-    SDL_PushEvent(&event);
-}
-
 // Drops blocks of its own: the sanitizer run must fail on them.
 [[gnu::noinline]] void LeakOwnBlocks() {
     [[maybe_unused]] static char* volatile block = nullptr;
@@ -31,8 +24,8 @@ void EndAsAsked(const std::string& ending) {
         PushKey(SDL_SCANCODE_LALT, true);
         PushKey(SDL_SCANCODE_F4, true);
     }
-    if (ending == "close") PushEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
-    if (ending == "quit") PushEvent(SDL_QUIT);
+    if (ending == "close") PushWindowEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
+    if (ending == "quit") PushWindowEvent(SDL_QUIT);
     if (ending == "end") END();
     if (ending == "leak") {
         LeakOwnBlocks();
@@ -56,11 +49,14 @@ void MainGameSub() {
         WriteErrorLog(("frame " + std::to_string(frame)).c_str());
         // A bar as wide as the frame's number, and a line of text in font 0.
         FILLRECT(0, 0, 10 * frame, 10, 0x00FF00);
+        SETFONT(0);
         PRINT(LitStr("Morvane"), 0, 20);
         if (frame == 3) {
             const std::string how = ending != nullptr ? ending : "";
             if (how == "return") {
-                WriteErrorLog(("command line: " + std::string(GETCOMMANDLINE_Str().c_str())).c_str());
+                WriteErrorLog(("command line: " + std::string(GETCOMMANDLINE_Str().c_str()) + ", title " +
+                               SDL_GetWindowTitle(SDL_GL_GetCurrentWindow()))
+                                  .c_str());
                 return;  // the runtime ends the program after MainGameSub
             }
             EndAsAsked(how);

@@ -28,14 +28,6 @@ std::string PlayersLine() {
     return line;
 }
 
-// Takes a message straight from the network object, without serving it, and
-// says whether one was there.
-std::string Take(std::uint32_t id) {
-    char buffer[DynStr::kBufferSize];
-    const bool took = pZtNet->ReceiveMsg(id, buffer, sizeof buffer);
-    return took ? std::string("took 1 ") + buffer : "took 0";
-}
-
 // Draws frames, and nothing else, until `count` flooded messages for the
 // player have arrived or 3000 frames have passed; counts those that came out
 // of their sender's order.
@@ -54,30 +46,26 @@ std::string DrawUntil(std::uint32_t id, int count) {
     return "drawn " + std::to_string(got) + " misordered " + std::to_string(misordered);
 }
 
-std::string HostOrJoin(const std::string& command, std::istringstream& words) {
-    double type = 0;
-    std::string name, address;
-    words >> type >> name >> address;
-    const double result = command == "host" ? NETHOSTGAME(type, name.c_str(), address.c_str(), "")
-                                            : NETJOINGAME(type, name.c_str(), address.c_str(), "");
-    return command + " " + DynStr(result).c_str();
-}
-
-std::string Flood(std::istringstream& words) {
-    std::uint32_t from = 0, to = 0;
-    int count = 0;
-    words >> from >> to >> count;
-    for (int i = 0; i < count; ++i)
-        pZtNet->SendMsg(from, to, "m" + std::to_string(from) + "-" + std::to_string(i), true);
-    return "sent " + std::to_string(count);
-}
-
 std::string Answer(const std::string& line) {
     std::istringstream words(line);
-    std::string command, first;
+    std::string command, first, second;
     words >> command;
-    if (command == "host" || command == "join") return HostOrJoin(command, words);
-    if (command == "flood") return Flood(words);
+    if (command == "host" || command == "join") {
+        double type = 0;
+        words >> type >> first >> second;
+        return command + " " +
+               DynStr(command == "host" ? NETHOSTGAME(type, first.c_str(), second.c_str(), "")
+                                        : NETJOINGAME(type, first.c_str(), second.c_str(), ""))
+                   .c_str();
+    }
+    if (command == "flood") {  // messages from one player to another, numbered in their order
+        std::uint32_t from = 0, to = 0;
+        int count = 0;
+        words >> from >> to >> count;
+        for (int i = 0; i < count; ++i)
+            pZtNet->SendMsg(from, to, "m" + std::to_string(from) + "-" + std::to_string(i), true);
+        return "sent " + std::to_string(count);
+    }
     if (command == "players") return PlayersLine();
     if (command == "hostid") return "hostid " + std::to_string(pZtNet->GetHostID());
     if (command == "state") return "state " + std::to_string(pZtNet->State());
@@ -88,19 +76,21 @@ std::string Answer(const std::string& line) {
     if (command == "destroy")
         return "destroyed " + std::string(DynStr(NETDESTROYPLAYER(first.c_str())).c_str());
     if (command == "recv") return std::string("msg:") + NETGETMSG_Str(first.c_str()).c_str();
-    if (command == "take") return Take(static_cast<std::uint32_t>(std::stoul(first)));
+    char buffer[DynStr::kBufferSize];  // a message straight from the network object, not served
+    if (command == "take")
+        return pZtNet->ReceiveMsg(static_cast<std::uint32_t>(std::stoul(first)), buffer, sizeof buffer)
+                   ? std::string("took 1 ") + buffer
+                   : "took 0";
     if (command == "name") return std::string("name ") + NETPLAYERNAME_Str(first.c_str()).c_str();
     if (command == "playerid") return std::string("playerid ") + NETGETPLAYERID_Str(std::stod(first)).c_str();
     if (command == "drawuntil") {
-        int count = 0;
-        words >> count;
-        return DrawUntil(static_cast<std::uint32_t>(std::stoul(first)), count);
+        words >> second;
+        return DrawUntil(static_cast<std::uint32_t>(std::stoul(first)), std::stoi(second));
     }
     if (command == "send") {
-        std::string to;
-        words >> to;
+        words >> second;
         return std::string("sent ") +
-               DynStr(NETSENDMSG(first.c_str(), to.c_str(), ArgumentsAfter(words).c_str())).c_str();
+               DynStr(NETSENDMSG(first.c_str(), second.c_str(), ArgumentsAfter(words).c_str())).c_str();
     }
     return "unknown " + command;
 }

@@ -15,21 +15,16 @@ namespace {
 
 constexpr int kKeyWaitFrame = 32;
 
-void PushScript(int frame) {
-    PushMotion(frame % 7 - 3, frame % 5 - 2);
-    if (frame == 3) PushButton(SDL_BUTTON_LEFT, true);
-    if (frame == 15) PushButton(SDL_BUTTON_LEFT, false);
-    if (frame == 20) PushButton(SDL_BUTTON_RIGHT, true);
-    if (frame == 28) PushButton(SDL_BUTTON_RIGHT, false);
-    if (frame == 8) PushKey(SDL_SCANCODE_LSHIFT, true);
-    if (frame == 12) PushKey(SDL_SCANCODE_LSHIFT, false);
-    if (frame == kKeyWaitFrame) PushKey(SDL_SCANCODE_K, true);
-    if (frame == kKeyWaitFrame + 1) PushKey(SDL_SCANCODE_K, false);
-    if (frame == 40) PushKey(SDL_SCANCODE_ESCAPE, true);
-}
-
 void PushInput(const std::string& what, int frame) {
-    if (what == "script") PushScript(frame);
+    if (what == "script") {
+        PushMotion(frame % 7 - 3, frame % 5 - 2);
+        if (frame == 3 || frame == 15) PushButton(SDL_BUTTON_LEFT, frame == 3);
+        if (frame == 20 || frame == 28) PushButton(SDL_BUTTON_RIGHT, frame == 20);
+        if (frame == 8 || frame == 12) PushKey(SDL_SCANCODE_LSHIFT, frame == 8);
+        if (frame == kKeyWaitFrame || frame == kKeyWaitFrame + 1)
+            PushKey(SDL_SCANCODE_K, frame == kKeyWaitFrame);
+        if (frame == 40) PushKey(SDL_SCANCODE_ESCAPE, true);
+    }
     if (what == "escape" && frame == 2) {
         PushKey(SDL_SCANCODE_ESCAPE, true);
         PushButton(SDL_BUTTON_LEFT, true);

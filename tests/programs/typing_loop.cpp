@@ -6,15 +6,7 @@
 
 #include "morvane.h"
 
-namespace {
-
 constexpr int kFramesToWait = 300;
-
-std::string Position(double x, double y) {
-    return std::to_string(static_cast<int>(x)) + " " + std::to_string(static_cast<int>(y));
-}
-
-}  // namespace
 
 void MainGameSub() {
     LIMITFPS(10);
@@ -30,7 +22,9 @@ void MainGameSub() {
         WriteErrorLog("no click");
         END();
     }
-    WriteErrorLog(("clicked at " + Position(x, y)).c_str());
+    WriteErrorLog(
+        ("clicked at " + std::to_string(static_cast<int>(x)) + " " + std::to_string(static_cast<int>(y)))
+            .c_str());
 
     DynStr text;
     INPUT(text, 10, 10);

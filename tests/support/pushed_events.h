@@ -28,3 +28,11 @@ inline void PushButton(Uint8 button, bool down) {
     event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
     SDL_PushEvent(&event);
 }
+
+// A window event (a close request), or an event of another type such as SDL_QUIT.
+inline void PushWindowEvent(Uint32 type, Uint8 window_event = 0) {
+    SDL_Event event{};
+    event.type = type;
+    event.window.event = window_event;
+    SDL_PushEvent(&event);
+}
