@@ -194,7 +194,6 @@ TEST(Examples, SoundMusicPlaysTheTuneTheSoundWhereTheMarkerStandsAndStopsTheTune
         "MORVANE_REPLAY_SPEED=1 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE='" + mixed.string() + "'");
     EXPECT_TRUE(IsNear(shots[45], 100, 240, {255, 255, 0}));  // the marker lit, at the left end
     EXPECT_GT(Count(shots[130], kLit, 82, 10, 90, 26), 0);    // "Music: off" has ten characters
-
     // What the disk audio driver wrote, 16-bit stereo at 22050 frames a second: the
     // tune peaks near 3300, the sound near 27500, in the order they were played.
     struct StereoSample {

@@ -338,7 +338,6 @@ TEST_F(Mixing, MusicPlaysToItsEndStartsAgainAtTheFrameStepAndComesFromTheMediaCo
     SHOWSCREEN();
     ASSERT_TRUE(WaitForBursts(mark, 2));
     EXPECT_EQ(Bursts(FramesSince(mark)), (std::vector<std::size_t>{kHalfSecond, kHalfSecond}));
-
     WriteBytes(TempPath("tunes.box"),
                BuildContainer({}, {{"tune.wav", PackedText(tune)}, {"boom.wav", PackedText(tune)}}, true));
     SETSHOEBOX(DynStr(TempPath("tunes.box").c_str()), DynStr(TempPath("tunes.box").c_str()));

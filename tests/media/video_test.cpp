@@ -84,7 +84,6 @@ TEST(Video, PlaysOnceWhateverWasHeldWhenItStartedAndLoopsUntilAKeyIsPressed) {
     EXPECT_GE(frames.back().position, 0.8);  // its last frame is at 29/30 s
     EXPECT_LE(frames.size(), 31u);
     EXPECT_FALSE(wrapped);
-
     frames.clear();
     press_at_wrap = true;
     WriteBytes(TempPath("notes.mp4"), std::string("not a video"));

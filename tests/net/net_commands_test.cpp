@@ -42,7 +42,6 @@ TEST(NetCommands, WithoutASessionAnswerEmptyBadConnectionsFailAndAHostAloneKeeps
     EXPECT_EQ(NETJOINGAME(0, "Race", "127.0.0.1:port", ""), 0);
     EXPECT_EQ(network.State(), ZtNetwork::kPrepared);  // the last: prepared, then failed
     EXPECT_FALSE(network.IsSetup());
-
     double hosted = 0;  // on a port nothing holds, trying others when one was taken meanwhile
     for (int attempt = 0; attempt < 5 && hosted != 1; ++attempt) {
         setenv("MORVANE_NET_PORT", std::to_string(FreeUdpPort()).c_str(), 1);

@@ -51,7 +51,6 @@ public:
         packets.pop_front();
         return DecodeMessage(bytes);
     }
-
     std::unique_ptr<EnetEndpoint> endpoint;
     ENetPeer* peer = nullptr;
     bool connected = false, disconnected = false, all_guaranteed = true;
@@ -113,7 +112,6 @@ TEST(Endpoints, APassSendsItsPacketsInOneDatagramAndAPassOver2MiBArrivesWhole) {
     EXPECT_LE(client.endpoint->DatagramsSent() - client_before, kPasses + kPasses / 10);
     EXPECT_LE(host.endpoint->DatagramsSent() - host_before, kPasses + kPasses / 10);
     EXPECT_TRUE(client.ServeUntil([&] { return client.packets.size() == kSmall; }, &host));
-
     host.answer = nullptr;
     for (std::size_t k = kSmall; k < kSmall + kLarge; ++k)
         client.endpoint->Send(client.peer, numbered(k, 1024), true);
@@ -173,7 +171,6 @@ protected:
         EXPECT_EQ(joiner->Ask("create " + player), "id " + id);
         return joiner;
     }
-
     LoopbackSession peers_;
     std::unique_ptr<PeerProcess> host_;
 };
@@ -204,7 +201,6 @@ TEST_F(Session, AHostAndJoinersShareOnePlayerListAndMessagesUntilTheyLeaveOrTheH
         EXPECT_EQ(peer->Ask("hostid"), "hostid 1");
         EXPECT_EQ(peer->Ask("name 7"), "name NO_DATA");
     }
-
     // To one player, to all but the sender, and between two joiners through the host.
     EXPECT_EQ(bob->Ask("send 2 1 hi Alice"), "sent 1");
     EXPECT_EQ(NextMessage(*host, "1"), "msg:hi Alice");
@@ -215,18 +211,15 @@ TEST_F(Session, AHostAndJoinersShareOnePlayerListAndMessagesUntilTheyLeaveOrTheH
     EXPECT_EQ(NextMessage(*bob, "2"), "msg:for Bob only");
     EXPECT_EQ(carol->Ask("recv 3"), "msg:");  // nothing came back to the sender
     EXPECT_EQ(host->Ask("recv 2"), "msg:");   // another program's player has no queue here
-
     // Guaranteed messages arrive, all and in order, at joiners that only draw frames.
     EXPECT_EQ(host->Ask("flood 1 0 400"), "sent 400");
     EXPECT_EQ(carol->Ask("flood 3 2 300"), "sent 300");
     EXPECT_EQ(carol->Ask("drawuntil 3 400"), "drawn 400 misordered 0");
     EXPECT_EQ(bob->Ask("drawuntil 2 700"), "drawn 700 misordered 0");
-
     EXPECT_EQ(bob->Ask("destroy 2"), "destroyed 0");
     const std::string remaining = "players 2 1=Alice,3=Carol";
     for (PeerProcess* peer : {host, bob.get(), carol.get()})
         EXPECT_EQ(Until(*peer, "players", remaining), remaining);
-
     // A joiner killed leaves the host's list within ENet's time-out; the host
     // ending ends the session for the joiners left, with what was sent to them.
     carol->Kill();
@@ -271,7 +264,6 @@ TEST_F(Session, RefusedJoinsAndBadOrLyingPacketsLeaveTheSessionAsItWas) {
         EXPECT_TRUE(client->ServeUntil([&] { return client->disconnected; }));
     }
     EXPECT_EQ(host->Ask("players"), "players 2 1=Alice,2=Bob");
-
     auto client = connected();
     client->Send(Bytes{'M', 'V'});
     client->Send(TextMessage{2, 1, "not joined"});

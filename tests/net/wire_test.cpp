@@ -106,7 +106,6 @@ TEST(PlayersAndQueues, RefuseWhatIsRepeatedOrOverTheirLimits) {
     EXPECT_TRUE(roster.Add({1, false, "back"}));
     EXPECT_FALSE(roster.Add({PlayerRoster::kMaxPlayers + 1, false, ""}));
     EXPECT_EQ(roster.At(PlayerRoster::kMaxPlayers - 1)->name, "back");
-
     MessageQueues queues;
     queues.AddLocalPlayer(1);
     queues.AddLocalPlayer(2);

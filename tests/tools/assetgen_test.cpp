@@ -114,16 +114,10 @@ Zone ZoneOf(Rgb c) {
 // along that side, for the sides as they lie on the ground.
 Rgb FromSide(const Image& tile, int bit, int depth, int along) {
     const int last = assetgen::kRoadTileSize - 1;
-    switch (bit) {
-        case assetgen::kEdgeTowardLowerY:
-            return tile.At(along, depth);  // the top row
-        case assetgen::kEdgeTowardLowerX:
-            return tile.At(depth, along);
-        case assetgen::kEdgeTowardHigherX:
-            return tile.At(last - depth, along);
-        default:
-            return tile.At(along, last - depth);  // toward higher y: the bottom row
-    }
+    if (bit == assetgen::kEdgeTowardLowerY) return tile.At(along, depth);  // the top row
+    if (bit == assetgen::kEdgeTowardLowerX) return tile.At(depth, along);
+    if (bit == assetgen::kEdgeTowardHigherX) return tile.At(last - depth, along);
+    return tile.At(along, last - depth);  // toward higher y: the bottom row
 }
 
 TEST(RoadTiles, KerbAndVergeLieExactlyOnTheSidesWhoseBitsAreSet) {

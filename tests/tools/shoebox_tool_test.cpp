@@ -28,7 +28,6 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-
     std::ostringstream out_, err_;
 };
 
@@ -70,7 +69,6 @@ TEST_F(ShoeboxTool, PacksListsVerifiesExtractsAndAppendsToAProgram) {
     EXPECT_EQ(FolderContents(), (std::vector<std::string>{"data.sbx", "in", "one", "out"}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("one"), {}), 1);
     EXPECT_EQ(Run({"extract", "data.sbx", "one", "absent.txt"}), 1);
-
     WriteBytes("game", program_bytes);
     chmod("game", 0751);
     WriteBytes("truck1.ddd", "mesh data");
@@ -96,7 +94,6 @@ TEST_F(ShoeboxTool, WrongCommandLinesFailuresAndDamagedContainersLeaveNothingBeh
     }
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_NE(out_.str().find("shoebox append PROGRAM FILE..."), std::string::npos);
-
     WriteBytes("a.txt", "a");
     WriteBytes("A.TXT.bak", "b");
     WriteBytes("old.sbx", "previous contents");
@@ -119,7 +116,6 @@ TEST_F(ShoeboxTool, WrongCommandLinesFailuresAndDamagedContainersLeaveNothingBeh
     EXPECT_EQ(ReadBytes("game"), "program");
     EXPECT_EQ(FolderContents(),
               (std::vector<std::string>{"A.TXT.bak", "a.txt", "game", "old.sbx", "plain.txt"}));
-
     std::vector<std::uint8_t> corrupt = PackedText("a text long enough to be packed");
     corrupt.pop_back();
     WriteBytes("bad.sbx", BuildContainer({}, {{"good.txt", PackedText("fine")}, {"bad.txt", corrupt}}, true));
@@ -135,7 +131,6 @@ TEST_F(ShoeboxTool, WrongCommandLinesFailuresAndDamagedContainersLeaveNothingBeh
     EXPECT_EQ(ReadBytes("out/ok.txt"), "y");
     EXPECT_FALSE(std::filesystem::exists("out/bad.txt"));
     EXPECT_FALSE(std::filesystem::exists("escape.txt"));
-
     double exit_code = -1;
     SHELLCMD(std::string("'" SHOEBOX_PROGRAM "' create c.sbx a.txt >/dev/null").c_str(), 1, 0, exit_code);
     EXPECT_EQ(exit_code, 0);
