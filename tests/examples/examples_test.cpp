@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,7 +12,6 @@
 #include <numeric>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "gfx2d/bitmap_file.h"
@@ -24,41 +22,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A key held down from one frame to another, both included.
 struct HeldKey {
     std::uint8_t code;
-    int first_frame;
-    int last_frame;
+    int first_frame, last_frame;  // both included
 };
 
 constexpr std::uint8_t kUp = 200, kDown = 208, kLeft = 203, kRight = 205, kSpace = 57, kM = 50;
 
-// Writes the replay: `frames` frames, 1/60 s apart, with the keys held as given.
-void WriteScript(const fs::path& path, int frames, const std::vector<HeldKey>& keys) {
-    std::unique_ptr<ReplayWriter> writer = CreateReplayFile(path.string());
-    ASSERT_TRUE(writer);
-    for (int frame = 0; frame < frames; ++frame) {
-        ReplayFrame replay_frame;
-        replay_frame.time = frame * 1000.0 / 60;  // milliseconds
-        for (const HeldKey& key : keys) {
-            if (frame >= key.first_frame && frame <= key.last_frame) replay_frame.keys[key.code] = kKeyDown;
-        }
-        ASSERT_TRUE(writer->Write(replay_frame));
-    }
-}
-
-fs::path TempFolder() {
-    return std::getenv("TMPDIR");
-}
-
-// Plays the program on the script, as fast as it goes unless `environment`
-// ("NAME=value ...") says otherwise, and returns the screenshots of the frames asked for.
+// Plays the program on a replay of `frames` frames, 1/60 s apart, with the keys
+// held as given, as fast as it goes unless `environment` ("NAME=value ...") says
+// otherwise, and returns the screenshots of the frames asked for.
 std::map<int, BitmapFile> Play(const fs::path& program, const std::string& name, int frames,
                                const std::vector<HeldKey>& keys, const std::vector<int>& shot_frames,
                                const std::string& environment = "") {
-    const fs::path folder = TempFolder() / name;
+    const fs::path folder = fs::path(std::getenv("TMPDIR")) / name;
     fs::create_directories(folder / "shots");
-    WriteScript(folder / "script.replay", frames, keys);
+    if (std::unique_ptr<ReplayWriter> writer = CreateReplayFile((folder / "script.replay").string())) {
+        for (int frame = 0; frame < frames; ++frame) {
+            ReplayFrame replay_frame;
+            replay_frame.time = frame * 1000.0 / 60;  // milliseconds
+            for (const HeldKey& key : keys) {
+                if (frame >= key.first_frame && frame <= key.last_frame)
+                    replay_frame.keys[key.code] = kKeyDown;
+            }
+            EXPECT_TRUE(writer->Write(replay_frame));
+        }
+    }
     std::string shot_list;
     for (int frame : shot_frames)
         shot_list += (shot_list.empty() ? "" : ",") + std::to_string(frame);
@@ -71,8 +60,9 @@ std::map<int, BitmapFile> Play(const fs::path& program, const std::string& name,
     for (int frame : shot_frames) {
         std::optional<BitmapFile> shot =
             ReadBitmapFile((folder / "shots" / ("frame-" + std::to_string(frame) + ".bmp")).string());
-        EXPECT_TRUE(shot) << name << " wrote no screenshot of frame " << frame;
-        if (shot) shots.emplace(frame, std::move(*shot));
+        EXPECT_TRUE(shot) << name << " wrote no screenshot of frame " << frame;  // then it reads as black
+        shots.emplace(frame, shot.value_or(BitmapFile{
+                                 640, 480, 24, 640 * 3, {}, std::vector<std::uint8_t>(640 * 480 * 3)}));
     }
     return shots;
 }
@@ -102,11 +92,9 @@ bool IsNear(const BitmapFile& shot, int x, int y, Rgb wanted) {
 
 // How many pixels of the rectangle [x0, x1) x [y0, y1) pass the test.
 int Count(const BitmapFile& shot, const ColourTest& test, int x0 = 0, int y0 = 0, int x1 = -1, int y1 = -1) {
-    if (x1 < 0) x1 = shot.width;
-    if (y1 < 0) y1 = shot.height;
     int count = 0;
-    for (int y = y0; y < y1; ++y) {
-        for (int x = x0; x < x1; ++x)
+    for (int y = y0; y < (y1 < 0 ? shot.height : y1); ++y) {
+        for (int x = x0; x < (x1 < 0 ? shot.width : x1); ++x)
             count += test(PixelOf(shot, x, y)) ? 1 : 0;
     }
     return count;
@@ -127,7 +115,6 @@ TEST(Examples, SpritesMoveByTheArrowsAndABallThatTouchesThePaddleTurnsGreen) {
     // Right for 20 frames, then Left for 20: the paddle goes 120 pixels right and comes back.
     std::map<int, BitmapFile> shots =
         Play(SPRITES_PROGRAM, "sprites", 140, {{kRight, 1, 20}, {kLeft, 21, 40}}, {20, 120});
-    ASSERT_EQ(shots.size(), 2u);
     const ColourTest paddle = Near({40, 90, 230}), ball = Near({230, 40, 40}), hit = Near({40, 200, 60});
     EXPECT_NEAR(EdgeInRow(shots[20], 448, paddle, true), 392, 12);
     EXPECT_NEAR(EdgeInRow(shots[120], 448, paddle, true), 272, 6);
@@ -143,7 +130,6 @@ TEST(Examples, TextInputGreetsTheTypedName) {
     for (const std::uint8_t key : {0x1E, 0x31, 0x31, 0x1E, 0x1C})
         typing.push_back({key, 10 + 2 * int(typing.size()), 10 + 2 * int(typing.size())});
     std::map<int, BitmapFile> shots = Play(TEXT_INPUT_PROGRAM, "text_input", 60, typing, {5, 40});
-    ASSERT_EQ(shots.size(), 2u);
     // The prompt stands from the first frame; the cells are 8 x 16 pixels.
     EXPECT_GT(Count(shots[5], kLit, 20, 20, 20 + 18 * 8, 36), 100);
     // "Hello, anna!" ends in its twelfth cell, and the yellow line under it is as long.
@@ -158,7 +144,6 @@ TEST(Examples, TextInputGreetsTheTypedName) {
 TEST(Examples, BuiltObjectsStopTheBallAtTheWall) {
     std::map<int, BitmapFile> shots =
         Play(BUILT_OBJECTS_PROGRAM, "built_objects", 200, {{kUp, 5, 199}}, {20, 190});
-    ASSERT_EQ(shots.size(), 2u);
     const ColourTest ball = Near({255, 208, 0}), wall = Near({0xC0, 0x20, 0x20}), bar = Near({255, 0, 0});
     for (auto& [frame, shot] : shots) {
         EXPECT_GT(Count(shot, ball), 200) << frame;  // in front of the wall, never through it
@@ -172,7 +157,6 @@ TEST(Examples, BuiltObjectsStopTheBallAtTheWall) {
 
 TEST(Examples, Scene3dShowsTheConvertedHousesAndTheCameraMoves) {
     std::map<int, BitmapFile> shots = Play(SCENE3D_PROGRAM, "scene3d", 100, {{kRight, 30, 60}}, {20, 80});
-    ASSERT_EQ(shots.size(), 2u);
     const ColourTest roof = [](const Rgb& c) { return c.red > 110 && c.green < 60 && c.blue < 60; };
     const ColourTest walls = [](const Rgb& c) {
         return c.red > 140 && c.green > 120 && c.blue > 80 && c.blue < c.red - 20;
@@ -190,70 +174,59 @@ TEST(Examples, Scene3dShowsTheConvertedHousesAndTheCameraMoves) {
 
 // The program alone in an empty folder: the level and the coins come from the container inside it.
 TEST(Examples, TheContainerCarriesTheLevelAndTheCoinsToAFolderOfTheirOwn) {
-    const fs::path alone = TempFolder() / "carried-alone";
+    const fs::path alone = fs::path(std::getenv("TMPDIR")) / "carried-alone";
     fs::create_directories(alone);
     fs::copy_file(CARRIED_DATA_PROGRAM, alone / "program", fs::copy_options::overwrite_existing);
     std::map<int, BitmapFile> shots = Play(alone / "program", "carried", 10, {}, {5});
-    ASSERT_EQ(shots.size(), 1u);
     // Tile (0, 0) is a wall, (3, 1) a coin, (1, 1) floor: 32 pixels a tile.
     EXPECT_TRUE(IsNear(shots[5], 16, 16, {0xA0, 0x50, 0x30}));
     EXPECT_TRUE(IsNear(shots[5], 3 * 32 + 16, 32 + 16, {250, 200, 30}));
     EXPECT_TRUE(IsNear(shots[5], 32 + 16, 32 + 16, {0x30, 0x30, 0x30}));
 }
 
-struct StereoSample {
-    std::int16_t left, right;
-};
-
-// What the disk audio driver wrote: 16-bit stereo at 22050 frames a second.
-std::vector<StereoSample> ReadMixedSound(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::vector<StereoSample> samples;
-    for (StereoSample sample; in.read(reinterpret_cast<char*>(&sample), sizeof sample);)
-        samples.push_back(sample);
-    return samples;
-}
-
-std::size_t AudibleSamples(const std::vector<StereoSample>& sound, std::size_t from, std::size_t to) {
-    return static_cast<std::size_t>(std::count_if(
-        sound.begin() + static_cast<std::ptrdiff_t>(from), sound.begin() + static_cast<std::ptrdiff_t>(to),
-        [](StereoSample s) { return s.left != 0 || s.right != 0; }));
-}
-
 TEST(Examples, SoundMusicPlaysTheTuneTheSoundWhereTheMarkerStandsAndStopsTheTune) {
     // At the recorded pace, so that the sound has time to play: Left takes
     // the marker to the left end, Space plays the sound at frame 40 and M
     // stops the music at frame 80 of 140.
-    const fs::path mixed = TempFolder() / "sound_music.raw";
+    const fs::path mixed = fs::path(std::getenv("TMPDIR")) / "sound_music.raw";
     std::map<int, BitmapFile> shots = Play(
         SOUND_MUSIC_PROGRAM, "sound_music", 140, {{kLeft, 1, 30}, {kSpace, 40, 41}, {kM, 80, 81}}, {45, 130},
         "MORVANE_REPLAY_SPEED=1 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE='" + mixed.string() + "'");
-    ASSERT_EQ(shots.size(), 2u);
     EXPECT_TRUE(IsNear(shots[45], 100, 240, {255, 255, 0}));  // the marker lit, at the left end
     EXPECT_GT(Count(shots[130], kLit, 82, 10, 90, 26), 0);    // "Music: off" has ten characters
-
-    // The tune peaks near 3300, the sound near 27500, in the order they were played.
-    const std::vector<StereoSample> sound = ReadMixedSound(mixed);
+    // What the disk audio driver wrote, 16-bit stereo at 22050 frames a second: the
+    // tune peaks near 3300, the sound near 27500, in the order they were played.
+    struct StereoSample {
+        std::int16_t left, right;
+    };
+    std::vector<StereoSample> sound;
+    std::ifstream in(mixed, std::ios::binary);
+    for (StereoSample sample; in.read(reinterpret_cast<char*>(&sample), sizeof sample);)
+        sound.push_back(sample);
+    const auto audible = [&sound](std::size_t from, std::size_t to) {
+        return std::count_if(sound.begin() + static_cast<std::ptrdiff_t>(from),
+                             sound.begin() + static_cast<std::ptrdiff_t>(to),
+                             [](StereoSample s) { return s.left != 0 || s.right != 0; });
+    };
     const auto loud = [](StereoSample s) { return std::abs(s.left) > 12000; };
     const auto first_loud = std::find_if(sound.begin(), sound.end(), loud);
     ASSERT_NE(first_loud, sound.end()) << "the sound was not heard";
     const std::size_t start = static_cast<std::size_t>(first_loud - sound.begin());
     const std::size_t end =
         static_cast<std::size_t>(std::find_if(sound.rbegin(), sound.rend(), loud).base() - sound.begin());
-    EXPECT_GT(AudibleSamples(sound, 0, start), 22050u / 4);  // the tune from the start
+    EXPECT_GT(audible(0, start), 22050 / 4);  // the tune from the start
     EXPECT_NEAR(static_cast<double>(end - start), 0.25 * 22050, 0.1 * 22050);
     EXPECT_TRUE(std::all_of(first_loud, sound.begin() + static_cast<std::ptrdiff_t>(end),
                             [](StereoSample s) { return std::abs(s.right) < 8000; }));  // panned fully left
     ASSERT_GT(sound.size(), end + 22050);
     // Stopped: the last 60 frames, a second, end in silence.
-    EXPECT_EQ(AudibleSamples(sound, sound.size() - 22050 / 3, sound.size()), 0u);
+    EXPECT_EQ(audible(sound.size() - 22050 / 3, sound.size()), 0);
 }
 
 TEST(Examples, PathFindingDotsAPathAroundTheWallsToTheGoal) {
     // Up, three presses: the goal goes from cell (18, 13) to (18, 10).
     std::map<int, BitmapFile> shots = Play(PATH_FINDING_PROGRAM, "path_finding", 60,
                                            {{kUp, 10, 11}, {kUp, 20, 21}, {kUp, 30, 31}}, {5, 50});
-    ASSERT_EQ(shots.size(), 2u);
     const Rgb wall{0x40, 0x40, 0x40}, goal{255, 0, 0}, dot{255, 255, 0};
     for (const auto& [frame, goal_y] : {std::pair{5, 13}, std::pair{50, 10}}) {
         SCOPED_TRACE(frame);

@@ -1,41 +1,157 @@
-// Sound effects as really mixed, read back from the disk audio driver's file.
+// Wave files read, and sounds and music as really mixed: the disk audio driver writes each mixed buffer to a
+// file, paced in real time. No test depends on that pace: each waits for the mixer's state, then for the
+// file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
+#include <fstream>
 #include <numeric>
-#include <string>
-#include <vector>
 
-#include "media/mixed_output.h"
-#include "media/video_clips.h"
-#include "media/wave_bytes.h"
-#include "support/error_log_lines.h"
+#include "files/container_bytes.h"
+#include "media/audio_drivers.h"
+#include "media/ffmpeg_media.h"
+#include "media/wave_file.h"
+#include "support/program_end.h"
+#include "support/test_runtime.h"
+#include "support/wait_until.h"
 
 namespace {
 
-using namespace mixed_output;
+std::string LittleEndian(std::uint32_t value, int size) {
+    std::string bytes;
+    for (int k = 0; k < size; ++k)
+        bytes.push_back(static_cast<char>(value >> (8 * k)));
+    return bytes;
+}
+
+// A chunk: tag, size, contents and the pad byte of an odd size.
+std::string Chunk(const std::string& tag, const std::string& contents) {
+    return tag + LittleEndian(static_cast<std::uint32_t>(contents.size()), 4) + contents +
+           std::string(contents.size() % 2, '\0');
+}
+
+// A wave file: its format block (`extension` after the first 16 bytes), the chunks before the data, the data.
+std::string Wave(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits, const std::string& data,
+                 const std::string& before_data = "", const std::string& extension = "",
+                 std::uint16_t tag = 1) {
+    const std::uint32_t alignment = channels * bits / 8u;
+    return Chunk("RIFF",
+                 "WAVE" +
+                     Chunk("fmt ", LittleEndian(tag, 2) + LittleEndian(channels, 2) + LittleEndian(rate, 4) +
+                                       LittleEndian(rate * alignment, 4) + LittleEndian(alignment, 2) +
+                                       LittleEndian(bits, 2) + extension) +
+                     before_data + Chunk("data", data));
+}
+
+// `frames` frames of 16-bit samples, one value per channel.
+std::string Samples16(std::size_t frames, std::vector<std::int16_t> frame) {
+    std::string bytes;
+    for (std::size_t i = 0; i < frames * frame.size(); ++i)
+        bytes += LittleEndian(static_cast<std::uint16_t>(frame[i % frame.size()]), 2);
+    return bytes;
+}
+
+// Each file gives the offset and size of its data, or nothing (offset 0) when refused.
+TEST(WaveFile, FindsTheDataPastEveryOtherChunkWithItsPadByteAndRefusesWhatNoPlayBufferCanPlay) {
+    const std::string ten = Samples16(10, {1000, -2000}), list = Chunk("LIST", "INFO"),
+                      listed = Wave(2, 22050, 16, ten, list);
+    const auto extensible = [&](char kind) {  // a format block of the extensible kind: 1 PCM, 3 float
+        return Wave(2, 22050, 16, ten, list,
+                    std::string("\x16\0\x10\0\x03\0\0\0", 8) + kind +
+                        std::string("\0\0\0\0\0\x10\0\x80\0\0\xAA\0\x38\x9B\x71", 15),
+                    0xFFFE);
+    };
+    const auto patched = [&](std::size_t at, std::uint32_t value, int size) {
+        return std::string(listed).replace(at, static_cast<std::size_t>(size), LittleEndian(value, size));
+    };
+    const std::vector<std::tuple<const char*, std::string, std::int64_t, std::uint32_t>> cases = {
+        {"an odd LIST chunk, then fact",
+         Wave(2, 22050, 16, ten, Chunk("LIST", "INFOx") + Chunk("fact", "abcd")), 70, 40},
+        {"17-byte format block", Wave(2, 22050, 16, ten, list, std::string(1, '\0')), 58, 40},
+        {"18-byte format block", Wave(2, 22050, 16, ten, list, std::string(2, '\0')), 58, 40},
+        {"extensible format of PCM samples", extensible(1), 80, 40},
+        {"whole frames only", Wave(2, 22050, 16, ten.substr(0, 39), list), 56, 36},
+        {"float samples", patched(20, 3, 2), 0, 0},
+        {"extensible format of float samples", extensible(3), 0, 0},
+        {"three channels", patched(22, 3, 2), 0, 0},
+        {"no samples per second", patched(24, 0, 4), 0, 0},
+        {"frames of the wrong size", patched(32, 2, 2), 0, 0},
+        {"12-bit samples", patched(34, 12, 2), 0, 0},
+        {"a format block of 14 bytes", patched(16, 14, 4), 0, 0},
+        {"a format block past the end", patched(16, 0xFFFFFFF0, 4), 0, 0},
+        {"a chunk past the end", patched(40, 0x7FFFFFF0, 4), 0, 0},
+        {"data cut short", patched(52, 41, 4), 0, 0},
+        {"less than one frame", patched(52, 3, 4), 0, 0},
+        {"cut within the LIST chunk", listed.substr(0, 43), 0, 0},
+    };
+    for (const auto& [name, bytes, data_offset, data_size] : cases) {
+        SCOPED_TRACE(name);
+        MemoryByteSource source(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        const WaveLayout layout = ReadWaveLayout(source).value_or(WaveLayout{});
+        EXPECT_TRUE(layout.format == (data_offset ? WaveFormat{2, 22050, 4, 16} : WaveFormat{}));
+        EXPECT_EQ(std::tie(layout.data_offset, layout.data_size), std::tie(data_offset, data_size));
+    }
+}
 
 constexpr std::int16_t kLevel = 4000;
 constexpr std::size_t kHalfSecond = 11025;
 
-std::string WriteWave(const std::string& name, const WaveRecipe& recipe) {
-    WriteBytes(TempPath(name), WaveBytes(recipe));
+struct StereoFrame {
+    std::int16_t left, right;
+};
+using Frames = std::vector<StereoFrame>;
+
+// The frames in the mixed file now; none while the device still opens on its thread.
+std::size_t Mark() {
+    std::error_code error;
+    const std::uintmax_t bytes = std::filesystem::file_size(TempPath("mixed.raw"), error);
+    return error ? 0 : static_cast<std::size_t>(bytes) / sizeof(StereoFrame);
+}
+
+Frames FramesSince(std::size_t mark) {
+    std::ifstream file(TempPath("mixed.raw"), std::ios::binary);
+    file.seekg(static_cast<std::streamoff>(mark * sizeof(StereoFrame)));
+    Frames frames;
+    for (StereoFrame frame; file.read(reinterpret_cast<char*>(&frame), sizeof frame);)
+        frames.push_back(frame);
+    return frames;
+}
+
+int SoundsPlaying() {
+    return std::accumulate(DXwav, DXwav + kSoundCount, 0,
+                           [](int n, auto& s) { return n + s.PlayingCount(); });
+}
+
+// Waits until no sound plays and all mixed until then is in the file (past the
+// file's write buffer and one mixer buffer), then gives the output since the mark.
+Frames UntilSilent(std::size_t mark) {
+    EXPECT_TRUE(WaitUntil([] { return SoundsPlaying() == 0; }));
+    const std::size_t written = Mark();
+    EXPECT_TRUE(WaitUntil([written] { return Mark() >= written + 4096 + 256; }));
+    return FramesSince(mark);
+}
+
+// The frames within `within` of `frame` on both sides.
+std::size_t CountFrames(const Frames& frames, StereoFrame frame, int within = 0) {
+    return static_cast<std::size_t>(std::count_if(frames.begin(), frames.end(), [&](const StereoFrame& f) {
+        return std::abs(f.left - frame.left) <= within && std::abs(f.right - frame.right) <= within;
+    }));
+}
+
+std::size_t AudibleFrames(const Frames& frames) {
+    return frames.size() - CountFrames(frames, {0, 0});
+}
+
+std::string Written(const std::string& name, const std::string& bytes) {
+    WriteBytes(TempPath(name), bytes);
     return TempPath(name);
 }
 
-// A stereo sound of one level throughout, so that the output tells how many instances sound at once.
-std::string LevelSound(const std::string& name, std::size_t frames, std::int16_t level = kLevel) {
-    WaveRecipe recipe;
-    recipe.channels = 2;
-    recipe.data = Samples16(frames, {level, level});
-    return WriteWave(name, recipe);
-}
-
-std::vector<StereoFrame> PlayedOnce(int sound, double pan, double volume) {
-    const std::size_t mark = Mark();
-    PLAYSOUND(sound, pan, volume);
-    return UntilSilent(mark);
+// A stereo sound of one level throughout: the output tells how many instances sound at once.
+std::string Level(std::size_t frames, std::int16_t level = kLevel) {
+    return Wave(2, 22050, 16, Samples16(frames, {level, level}));
 }
 
 // Gives the command on the mixer's own thread right after the first mixed buffer
@@ -60,56 +176,76 @@ void RightAfterMixedAt(int level, std::function<void()> command) {
     pDXsnd->SetMixTap(nullptr, nullptr);
 }
 
-class Sound : public testing::Test {
+// The lengths of the runs of sounding frames in the output.
+std::vector<std::size_t> Bursts(const Frames& frames) {
+    std::vector<std::size_t> bursts;
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        if (frames[i].left != 0 && (i == 0 || frames[i - 1].left == 0)) bursts.push_back(0);
+        if (frames[i].left != 0) ++bursts.back();
+    }
+    return bursts;
+}
+
+// Waits until the output since the mark holds `count` bursts and a silent stretch after them.
+bool WaitForBursts(std::size_t mark, std::size_t count) {
+    return WaitUntil([&] {
+        const Frames frames = FramesSince(mark);
+        return frames.size() > 2048 && AudibleFrames({frames.end() - 2048, frames.end()}) == 0 &&
+               Bursts(frames).size() == count;
+    });
+}
+
+class Mixing : public testing::Test {
 protected:
-    void SetUp() override { Start(); }
+    void SetUp() override {
+        if (pPrism == nullptr) {
+            setenv("SDL_AUDIODRIVER", "disk", 1);
+            setenv("SDL_DISKAUDIOFILE", TempPath("mixed.raw").c_str(), 1);
+        }
+        StartTestRuntime();
+    }
     void TearDown() override {
+        STOPMUSIC();
+        SETSHOEBOX(DynStr(""), DynStr(""));
         for (int n = 0; n < kSoundCount; ++n)
             DXwav[n].Load(pDXsnd, "", 1);
     }
 };
 
-TEST_F(Sound, WaveFilesPlayAsRecordedWhateverTheirFormat) {
-    WaveRecipe mono8;
-    mono8.bits_per_sample = 8;
-    mono8.data.assign(2205, 0xC0);
-    WaveRecipe stereo16;
-    stereo16.channels = 2;
-    stereo16.data = Samples16(2205, {1000, -2000});
-    WaveRecipe slow = mono8;
-    slow.samples_per_second = 11025;
-    // Name, file, the frame it plays as, its length and the length's tolerance (0: every frame exact).
-    const std::vector<std::tuple<const char*, WaveRecipe, StereoFrame, std::size_t, std::size_t>> cases = {
-        {"8-bit mono", mono8, {16384, 16384}, 2205, 0},
-        {"16-bit stereo", stereo16, {1000, -2000}, 2205, 0},
-        {"11025 per second: twice the frames, edges blurred by resampling", slow, {16384, 16384}, 4410, 64},
+// Pan turns the other side down in hundredths of a decibel; volume scales both.
+TEST_F(Mixing, WaveFilesPlayAsRecordedWhateverTheirFormatPannedAndScaled) {
+    struct Case {
+        std::string wave;
+        double pan, volume;
+        StereoFrame played;
+        std::size_t frames, tolerance;  // above 0: edges blurred by resampling
+        int within;
     };
-    for (const auto& [name, recipe, played, frames, tolerance] : cases) {
-        SCOPED_TRACE(name);
-        LOADSOUND(DynStr(WriteWave("kind.wav", recipe).c_str()), 1, 1);
-        const std::vector<StereoFrame> output = PlayedOnce(1, 0, 1);
-        EXPECT_NEAR(double(AudibleFrames(output)), double(frames), double(tolerance));
-        if (tolerance == 0) {
-            EXPECT_EQ(CountFrames(output, played, 1), frames);
-        }
+    const std::vector<Case> cases = {
+        {Wave(1, 22050, 8, std::string(2205, '\xC0')), 0, 1, {16384, 16384}, 2205, 0, 1},
+        {Wave(2, 22050, 16, Samples16(2205, {1000, -2000})), 0, 1, {1000, -2000}, 2205, 0, 1},
+        {Wave(1, 11025, 8, std::string(2205, '\xC0')), 0, 1, {16384, 16384}, 4410, 64, 2000},
+        {Level(2000, 16000), -1, 1, {16000, 0}, 2000, 0, 0},
+        {Level(2000, 16000), -5, 1, {16000, 0}, 2000, 0, 0},
+        {Level(2000, 16000), 1, 1, {0, 16000}, 2000, 0, 0},
+        {Level(2000, 16000), 0.5, 1, {51, 16000}, 2000, 0, 0},
+        {Level(2000, 16000), 0, 0.5, {8000, 8000}, 2000, 0, 0},
+        {Level(2000, 16000), 0, 2, {16000, 16000}, 2000, 0, 0},
+        {Level(2000, 16000), -0.25, 0.5, {8000, 450}, 2000, 0, 0},
+        {Level(2000, 16000), 0, 0, {16000, 16000}, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.frames << " frames, pan " << c.pan << ", volume " << c.volume);
+        LOADSOUND(DynStr(Written("kind.wav", c.wave).c_str()), 1, 1);
+        const std::size_t mark = Mark();
+        PLAYSOUND(1, c.pan, c.volume);
+        const Frames output = UntilSilent(mark);
+        EXPECT_NEAR(double(AudibleFrames(output)), double(c.frames), double(c.tolerance));
+        EXPECT_NEAR(double(CountFrames(output, c.played, c.within)), double(c.frames), double(c.tolerance));
     }
 }
 
-TEST_F(Sound, PanTurnsTheOtherSideDownInHundredthsOfADecibelAndVolumeScalesBoth) {
-    const std::vector<std::tuple<double, double, StereoFrame>> cases = {
-        {-1, 1, {16000, 0}},    {-5, 1, {16000, 0}},    {1, 1, {0, 16000}},        {0.5, 1, {51, 16000}},
-        {0, 0.5, {8000, 8000}}, {0, 2, {16000, 16000}}, {-0.25, 0.5, {8000, 450}}, {0, 0, {0, 0}},
-    };
-    LOADSOUND(DynStr(LevelSound("pan.wav", 2000, 16000).c_str()), 2, 1);
-    for (const auto& [pan, volume, played] : cases) {
-        SCOPED_TRACE(testing::Message() << "pan " << pan << ", volume " << volume);
-        const std::vector<StereoFrame> output = PlayedOnce(2, pan, volume);
-        EXPECT_EQ(AudibleFrames(output), volume == 0 ? 0u : 2000u);
-        EXPECT_EQ(CountFrames(output, played), volume == 0 ? output.size() : 2000u);
-    }
-}
-
-TEST_F(Sound, PlayBuffersTakeTurnsCuttingOffTheOldestAndHushStopsThemAll) {
+TEST_F(Mixing, PlayBuffersTakeTurnsCuttingOffTheOldestHushStopsThemAllAndNumbersAreLimited) {
     struct Case {
         const char* name;
         double buffers;
@@ -122,7 +258,7 @@ TEST_F(Sound, PlayBuffersTakeTurnsCuttingOffTheOldestAndHushStopsThemAll) {
         {"a one-buffer sound is not restarted while it plays", 0, 1, false, 1, 1},
         {"HUSH silences every sound", 4, 3, true, 0, 0.5},
     };
-    const std::string sound = LevelSound("turns.wav", kHalfSecond);
+    const std::string sound = Written("turns.wav", Level(kHalfSecond));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         LOADSOUND(DynStr(sound.c_str()), 0, c.buffers);
@@ -130,70 +266,53 @@ TEST_F(Sound, PlayBuffersTakeTurnsCuttingOffTheOldestAndHushStopsThemAll) {
         for (int k = 0; k < c.plays; ++k)
             PLAYSOUND(0, 0, 1);
         RightAfterMixedAt(c.plays * kLevel, [&c] { c.hush ? HUSH() : PLAYSOUND(0, 0, 1); });
-        if (c.hush) {
-            EXPECT_EQ(SoundsPlaying(), 0);
-        }
-        const std::vector<StereoFrame> output = UntilSilent(mark);
+        EXPECT_TRUE(!c.hush || SoundsPlaying() == 0);
+        const Frames output = UntilSilent(mark);
         const auto loudest = std::max_element(output.begin(), output.end(),
                                               [](StereoFrame a, StereoFrame b) { return a.left < b.left; });
         EXPECT_EQ(loudest->left, c.plays * kLevel);  // never more at once than there are buffers
-        const double lengths =
-            std::accumulate(output.begin(), output.end(), 0.0,
-                            [](double sum, const StereoFrame& f) { return sum + f.left; }) /
-            (kLevel * double(kHalfSecond));
-        EXPECT_GE(lengths, c.least);
-        EXPECT_LE(lengths, c.most);
+        const double lengths = std::accumulate(output.begin(), output.end(), 0.0,
+                                               [](double sum, const StereoFrame& f) { return sum + f.left; });
+        EXPECT_GE(lengths / (kLevel * double(kHalfSecond)), c.least);
+        EXPECT_LE(lengths / (kLevel * double(kHalfSecond)), c.most);
     }
-}
-
-// A wave file that cannot be loaded leaves the sound empty, without a word.
-TEST_F(Sound, NumbersAndBufferCountsAreLimitedAndBadFilesAndNegativeNumbersRefused) {
-    const std::string file = LevelSound("count.wav", 100);
+    // Numbers and buffer counts are limited, negative numbers refused; a wave file
+    // that cannot be loaded leaves the sound empty, without a word.
+    const std::string file = Written("count.wav", Level(100));
     for (const auto& [asked, made] : std::vector<std::pair<double, int>>{{-3, 1}, {0, 1}, {2.9, 2}, {9, 4}}) {
         LOADSOUND(DynStr(file.c_str()), 500, asked);
         EXPECT_EQ(DXwav[127].PlayBufferCount(), made) << asked;
     }
     LOADSOUND(DynStr(file.c_str()), -1, 1);
-    EXPECT_EQ(DXwav[0].PlayBufferCount(), 0);
-    LOADSOUND(DynStr(file.c_str()), 0, 1);
+    EXPECT_EQ(DXwav[0].PlayBufferCount(), 4);  // still the four buffers of the last case
     PLAYSOUND(-1, 0, 1);
     EXPECT_EQ(SoundsPlaying(), 0);
-
-    const std::string bytes = ReadBytes(file);
-    WriteBytes(TempPath("cut.wav"), bytes.substr(0, bytes.size() - 2));
     const std::vector<std::string> log = ErrorLogLines();
-    LOADSOUND(DynStr(TempPath("cut.wav").c_str()), 0, 2);
+    LOADSOUND(DynStr(Written("cut.wav", ReadBytes(file).substr(0, 442)).c_str()), 0, 2);  // 2 bytes short
     EXPECT_EQ(DXwav[0].PlayBufferCount(), 0);
     EXPECT_EQ(ErrorLogLines(), log);
 }
 
-// Half a second of a 440 Hz tone at an eighth of full scale, made by ffmpeg in the format its extension
-// names.
-std::string MakeTone(const std::string& name) {
-    const std::string command =
-        "ffmpeg -v error -y -f lavfi -i 'sine=frequency=440:duration=0.5:sample_rate=22050' -ac 1 '" +
-        TempPath(name) + "' < /dev/null";
-    return std::system(command.c_str()) == 0 ? TempPath(name) : std::string();
-}
-
 // Ogg, MP3 and FLAC go through the mixer's decoders: a file they refuse or that
 // is shorter than its headers say fails the load and says why.
-TEST_F(Sound, OggMp3AndFlacPlayForTheirLengthAndACutFileFailsTheLoadSayingWhy) {
+TEST_F(Mixing, OggMp3AndFlacPlayForTheirLengthAndACutFileFailsTheLoadSayingWhy) {
     if (!HaveFfmpeg()) GTEST_SKIP() << "ffmpeg is not installed: no sounds to load";
     for (const std::string format : {"ogg", "mp3", "flac"}) {
         SCOPED_TRACE(format);
-        const std::string good = MakeTone("tone." + format);
-        ASSERT_FALSE(good.empty());
+        // Half a second of a 440 Hz tone at an eighth of full scale.
+        const std::string good = MadeByFfmpeg(
+            "-f lavfi -i 'sine=frequency=440:duration=0.5:sample_rate=22050' -ac 1", "tone." + format);
         LOADSOUND(DynStr(good.c_str()), 1, 2);
-        EXPECT_EQ(DXwav[1].PlayBufferCount(), 2);
-        const std::vector<StereoFrame> output = PlayedOnce(1, 0, 1);
+        ASSERT_EQ(DXwav[1].PlayBufferCount(), 2);
+        const std::size_t mark = Mark();
+        PLAYSOUND(1, 0, 1);
+        const Frames output = UntilSilent(mark);
         EXPECT_NEAR(double(AudibleFrames(output)), 11025, 0.06 * 11025);
         const auto peak = std::max_element(output.begin(), output.end(), [](StereoFrame a, StereoFrame b) {
             return std::abs(a.left) < std::abs(b.left);
         });
         EXPECT_NEAR(std::abs(peak->left), 4096, 600);
         EXPECT_EQ(peak->left, peak->right);
-
         const std::string bytes = ReadBytes(good), bad = TempPath("bad." + format);
         for (const std::string& cut : {bytes.substr(0, bytes.size() * 6 / 10), bytes.substr(0, 40)}) {
             WriteBytes(bad, cut);
@@ -206,42 +325,81 @@ TEST_F(Sound, OggMp3AndFlacPlayForTheirLengthAndACutFileFailsTheLoadSayingWhy) {
     }
 }
 
-// Start-up opens the device on a thread of its own; its first use waits for it.
-TEST(SoundDevice, OpenedInTheBackgroundIsReadyAtItsFirstUse) {
-    EXPECT_EXIT(
-        {
-            SFXSound device;
-            device.CreateInBackground(nullptr);
-            const bool ready = device.IsOpen() && device.Caps().mixer_channels == SFXSound::kMixerChannels &&
-                               device.ReserveChannel() == 0;
-            std::_Exit(ready ? 0 : 1);
-        },
-        testing::ExitedWithCode(0), "");
+// A tune of one level throughout: the output shows where it starts and ends. The
+// music's file, extracted from the media container, stays while it plays; a file
+// that cannot be played gives 3, logged when it is there but is no music.
+TEST_F(Mixing, MusicPlaysToItsEndStartsAgainAtTheFrameStepAndComesFromTheMediaContainer) {
+    const std::string tune = Level(kHalfSecond, 1000);
+    const std::size_t mark = Mark();
+    ASSERT_EQ(PLAYMUSIC(DynStr(Written("tune.wav", tune).c_str())), 0);
+    for (int frame = 0; frame < 3; ++frame)
+        SHOWSCREEN();  // while it plays: no restart
+    ASSERT_TRUE(WaitForBursts(mark, 1));
+    SHOWSCREEN();
+    ASSERT_TRUE(WaitForBursts(mark, 2));
+    EXPECT_EQ(Bursts(FramesSince(mark)), (std::vector<std::size_t>{kHalfSecond, kHalfSecond}));
+    WriteBytes(TempPath("tunes.box"),
+               BuildContainer({}, {{"tune.wav", PackedText(tune)}, {"boom.wav", PackedText(tune)}}, true));
+    SETSHOEBOX(DynStr(TempPath("tunes.box").c_str()), DynStr(TempPath("tunes.box").c_str()));
+    ASSERT_EQ(PLAYMUSIC(DynStr("music/TUNE.WAV")), 0);
+    LOADSOUND(DynStr("boom.wav"), 1, 1);  // from the data container: the music's file stays
+    EXPECT_EQ(ExtractedFiles().size(), 2u);
+    EXPECT_EQ(DXwav[1].PlayBufferCount(), 1);
+    DXwav[1].Load(pDXsnd, "", 1);
+    const std::vector<std::string> log = ErrorLogLines();
+    EXPECT_EQ(PLAYMUSIC(DynStr("missing.wav")), 3);  // the next music command deletes the old file
+    EXPECT_EQ(ExtractedFiles().size(), 1u);
+    EXPECT_EQ(ErrorLogLines(), log);
+    WriteBytes(TempPath("notes.txt"), std::string("not music"));
+    EXPECT_EQ(PLAYMUSIC(DynStr(TempPath("notes.txt").c_str())), 3);
+    ASSERT_EQ(ErrorLogLines().size(), log.size() + 1);
+    EXPECT_EQ(ErrorLogLines().back().rfind("PLAYMUSIC cannot play " + TempPath("notes.txt"), 0), 0u);
 }
 
-// No device, or no SDL_mixer to open: start-up goes on and every sound command
-// is silent; only the missing library is worth a line in the error log.
-void ExpectSilentStart(const char* variable, const char* value, const std::vector<std::string>& log) {
-    EXPECT_EXIT(
-        {
-            setenv(variable, value, 1);
-            StartTestRuntime();
-            LOADSOUND(DynStr(LevelSound("none.wav", 100).c_str()), 1, 1);
-            PLAYSOUND(1, 0, 1);
-            HUSH();
-            const bool silent = pDXsnd->Create(nullptr) == 0 && pDXsnd->GetCaps() == 0 &&
-                                DXwav[1].PlayBufferCount() == 0 && ErrorLogLines() == log;
-            std::_Exit(silent ? 0 : 1);
-        },
-        testing::ExitedWithCode(0), "");
-}
-
-TEST(SoundWithoutDevice, StartsSilentlyAndEverySoundCommandDoesNothing) {
-    ExpectSilentStart("SDL_AUDIODRIVER", "no-such-driver", {"OpenGL Software Emulation"});
-    ExpectSilentStart("MORVANE_MIXER_LIBRARY", "libSDL2_mixer-not-installed.so",
-                      {"OpenGL Software Emulation",
-                       "SDL_mixer is missing: libSDL2_mixer-not-installed.so cannot be "
-                       "opened, sounds and music cannot be played"});
+// The driver is chosen without opening anything: ALSA only with a card's control
+// device, the file and silent drivers never. Start-up opens the device on a thread
+// of its own, and its first use waits for it. With no device, or no SDL_mixer,
+// start-up goes on and every sound command is silent; only the missing library
+// is worth a line in the error log.
+TEST(SoundDevice, ChosenByTheCardsOpenedInTheBackgroundAndSilentWithoutDeviceOrMixer) {
+    const std::filesystem::path folder = TempPath("snd");
+    EXPECT_FALSE(HasSoundCard(folder));  // no folder at all
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "timer");
+    EXPECT_FALSE(HasSoundCard(folder));
+    std::ofstream(folder / "controlC1");
+    EXPECT_TRUE(HasSoundCard(folder));
+    const std::vector<std::string> compiled{"pipewire", "pulseaudio", "alsa", "sndio",
+                                            "dsp",      "disk",       "dummy"};
+    EXPECT_EQ(AudioDriversToTry(compiled, true), "pipewire,pulseaudio,alsa,sndio,dsp");
+    EXPECT_EQ(AudioDriversToTry(compiled, false), "pipewire,pulseaudio,sndio,dsp");
+    EXPECT_EQ(AudioDriversToTry({"alsa", "dummy"}, false), "");
+    ExpectInChildProcess([] {
+        SFXSound device;
+        device.CreateInBackground(nullptr);
+        return device.IsOpen() && device.Caps().mixer_channels == SFXSound::kMixerChannels &&
+               device.ReserveChannel() == 0;
+    });
+    const std::vector<std::string> start{"OpenGL Software Emulation"};
+    const std::string missing =
+        "SDL_mixer is missing: libSDL2_mixer-not-installed.so cannot be opened, sounds "
+        "and music cannot be played";
+    for (const auto& [variable, value, log] :
+         std::vector<std::tuple<const char*, const char*, std::vector<std::string>>>{
+             {"SDL_AUDIODRIVER", "no-such-driver", start},
+             {"MORVANE_MIXER_LIBRARY", "libSDL2_mixer-not-installed.so", {start[0], missing}}}) {
+        ExpectInChildProcess(
+            [&] {
+                setenv(variable, value, 1);
+                StartTestRuntime();
+                LOADSOUND(DynStr(Written("none.wav", Level(100)).c_str()), 1, 1);
+                PLAYSOUND(1, 0, 1);
+                HUSH();
+                return pDXsnd->Create(nullptr) == 0 && pDXsnd->GetCaps() == 0 &&
+                       DXwav[1].PlayBufferCount() == 0 && ErrorLogLines() == log;
+            },
+            variable);
+    }
 }
 
 }  // namespace

@@ -7,38 +7,36 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <memory>
 #include <thread>
 
 #include "net/enet_endpoint.h"
 
 namespace {
 
-using SteadyClock = std::chrono::steady_clock;
-
-int MillisecondsLeft(SteadyClock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now());
+int MillisecondsLeft(std::chrono::steady_clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+}
+
+std::chrono::steady_clock::time_point After(int limit_ms) {
+    return std::chrono::steady_clock::now() + std::chrono::milliseconds(limit_ms);
 }
 
 }  // namespace
 
 PeerProcess::PeerProcess(const std::string& program, const std::vector<std::string>& arguments,
                          const std::vector<std::string>& environment) {
-    // A write to a program that has ended must fail, not end the test.
-    signal(SIGPIPE, SIG_IGN);
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    signal(SIGPIPE, SIG_IGN);  // a write to a program that has ended must fail, not end the test
+    std::vector<char*> argv{const_cast<char*>(program.c_str())}, envp;
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
     for (const std::string& setting : environment)
         envp.push_back(const_cast<char*>(setting.c_str()));
     for (char** setting = environ; *setting != nullptr; ++setting)
         envp.push_back(*setting);
+    argv.push_back(nullptr);
     envp.push_back(nullptr);
-
     int to_child[2], from_child[2];
     if (pipe2(to_child, O_CLOEXEC) != 0 || pipe2(from_child, O_CLOEXEC) != 0) return;
     pid_ = fork();
@@ -65,32 +63,26 @@ void PeerProcess::Tell(const std::string& line) {
     if (input_ >= 0) (void)!write(input_, bytes.data(), bytes.size());
 }
 
-std::string PeerProcess::Ask(const std::string& line) {
-    Tell(line);
-    return NextLine();
-}
-
 std::string PeerProcess::NextLine(int limit_ms) {
-    const auto deadline = SteadyClock::now() + std::chrono::milliseconds(limit_ms);
-    for (;;) {
-        const std::size_t end = pending_.find('\n');
-        if (end != std::string::npos) {
-            std::string line = pending_.substr(0, end);
-            pending_.erase(0, end + 1);
-            return line;
-        }
+    const auto deadline = After(limit_ms);
+    for (std::size_t end; (end = pending_.find('\n')) == std::string::npos;) {
         pollfd output{output_, POLLIN, 0};
-        if (poll(&output, 1, MillisecondsLeft(deadline)) <= 0) return "";
         char bytes[4096];
-        const ssize_t n = read(output_, bytes, sizeof bytes);
-        if (n <= 0) return "";
+        ssize_t n = 0;
+        if (poll(&output, 1, MillisecondsLeft(deadline)) <= 0 ||
+            (n = read(output_, bytes, sizeof bytes)) <= 0)
+            return "";
         pending_.append(bytes, static_cast<std::size_t>(n));
     }
+    const std::size_t end = pending_.find('\n');
+    std::string line = pending_.substr(0, end);
+    pending_.erase(0, end + 1);
+    return line;
 }
 
 std::string PeerProcess::AskUntil(const std::string& line,
                                   const std::function<bool(const std::string&)>& done, int limit_ms) {
-    const auto deadline = SteadyClock::now() + std::chrono::milliseconds(limit_ms);
+    const auto deadline = After(limit_ms);
     std::string answer = Ask(line);
     while (!done(answer) && MillisecondsLeft(deadline) > 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -107,16 +99,12 @@ void PeerProcess::Kill() {
 }
 
 bool PeerProcess::WaitForExit(int limit_ms) {
-    if (pid_ <= 0) return true;
-    const auto deadline = SteadyClock::now() + std::chrono::milliseconds(limit_ms);
-    do {
-        if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
-            pid_ = -1;
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    } while (MillisecondsLeft(deadline) > 0);
-    return false;
+    for (const auto deadline = After(limit_ms); pid_ > 0;
+         std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+        if (waitpid(pid_, nullptr, WNOHANG) == pid_) pid_ = -1;
+        if (pid_ > 0 && MillisecondsLeft(deadline) == 0) return false;
+    }
+    return true;
 }
 
 int FreeUdpPort() {

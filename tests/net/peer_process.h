@@ -19,17 +19,17 @@ public:
     PeerProcess(const PeerProcess&) = delete;
     PeerProcess& operator=(const PeerProcess&) = delete;
 
-    // Sends the line and returns the next line of output ("" when none comes in time).
-    std::string Ask(const std::string& line);
     // Sends a line without waiting for an answer.
     void Tell(const std::string& line);
     // The next line of output; "" when none comes within the limit.
     std::string NextLine(int limit_ms = 30000);
-    // Asks the line again and again until the answer satisfies `done` or the
-    // limit passes; returns the last answer.
+    std::string Ask(const std::string& line) {
+        Tell(line);
+        return NextLine();
+    }
+    // Asks again and again until the answer satisfies `done` or the limit passes; the last answer.
     std::string AskUntil(const std::string& line, const std::function<bool(const std::string&)>& done,
                          int limit_ms = 30000);
-    // Kills the program at once.
     void Kill();
     // Waits for the program to end by itself; true when it did within the limit.
     bool WaitForExit(int limit_ms);
@@ -41,18 +41,14 @@ private:
     std::string pending_;
 };
 
-// A UDP port that nothing on this machine was bound to a moment ago.
-int FreeUdpPort();
-
 // The programs of one test's session: all on a port of their own, and all
 // looking for sessions on loopback alone.
 class LoopbackSession {
 public:
     std::unique_ptr<PeerProcess> Start(const std::string& program = NET_PEER_PROGRAM,
                                        const std::vector<std::string>& arguments = {});
-    // Starts the hosting program on a free port; `hosted` tells whether it got
-    // the port, and another is tried when it was taken meanwhile. Null when
-    // no port could be hosted on.
+    // Starts the hosting program on a free port, trying others while `hosted`
+    // tells that the port was taken meanwhile; null when none could be hosted on.
     std::unique_ptr<PeerProcess> StartHost(const std::function<bool(PeerProcess&)>& hosted,
                                            const std::string& program = NET_PEER_PROGRAM,
                                            const std::vector<std::string>& arguments = {});
@@ -61,3 +57,6 @@ public:
 private:
     int port_ = 0;
 };
+
+// A UDP port that nothing on this machine was bound to a moment ago.
+int FreeUdpPort();

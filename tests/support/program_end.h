@@ -3,12 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "morvane.h"
 #include "support/error_log_lines.h"
+
+// Runs `check` in a child process (a runtime started its own way, or a command
+// that ends the program) and expects it to end normally there after holding.
+inline void ExpectInChildProcess(const std::function<bool()>& check, const std::string& what = "") {
+    EXPECT_EXIT(std::_Exit(check() ? 0 : 1), testing::ExitedWithCode(0), "") << what;
+}
 
 // Runs the commands in a child process with debugging on and expects the
 // program to end normally, leaving the end record with the error's code.

@@ -31,18 +31,15 @@ Image NumberedPixels(int width, int height) {
 }
 
 // What the generator writes, the runtime's own reader reads back pixel for
-// pixel, for every row padding.
-TEST(BitmapWriter, TheRuntimeReadsBackEveryPixelForEveryRowPadding) {
+// pixel, for every row padding; a file is written whole or not at all.
+TEST(BitmapWriter, TheRuntimeReadsBackEveryPixelForEveryRowPaddingAndNoPartIsLeft) {
     for (int width : {1, 2, 3, 4}) {
         SCOPED_TRACE(width);
         const Image image = NumberedPixels(width, 3);
         const std::vector<std::uint8_t> bytes = assetgen::EncodeBitmap(image);
         EXPECT_EQ(bytes.size(), 54u + 3 * static_cast<std::size_t>(assetgen::BitmapRowStride(width)));
         const std::optional<BitmapFile> bitmap = ParseBitmap(bytes);
-        ASSERT_TRUE(bitmap);
-        EXPECT_EQ(bitmap->bits, 24);
-        ASSERT_EQ(bitmap->width, width);
-        ASSERT_EQ(bitmap->height, 3);
+        ASSERT_TRUE(bitmap && bitmap->bits == 24 && bitmap->width == width && bitmap->height == 3);
         for (int y = 0; y < 3; ++y) {
             for (int x = 0; x < width; ++x) {
                 Rgb read{};
@@ -51,59 +48,40 @@ TEST(BitmapWriter, TheRuntimeReadsBackEveryPixelForEveryRowPadding) {
             }
         }
     }
-}
-
-TEST(BitmapWriter, WritesTheFileOrReportsFailureWithoutLeavingAPart) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path();
-    const Image image = NumberedPixels(5, 4);
-    ASSERT_TRUE(assetgen::WriteBitmapFile(folder / "numbers.bmp", image));
+    ASSERT_TRUE(assetgen::WriteBitmapFile(folder / "numbers.bmp", NumberedPixels(5, 4)));
     EXPECT_TRUE(ReadBitmapFile((folder / "numbers.bmp").string()));
     EXPECT_FALSE(std::filesystem::exists(folder / "numbers.bmp.part"));
-
-    EXPECT_FALSE(assetgen::WriteBitmapFile(folder / "no-such-folder" / "numbers.bmp", image));
+    EXPECT_FALSE(assetgen::WriteBitmapFile(folder / "no-such-folder" / "numbers.bmp", NumberedPixels(5, 4)));
     EXPECT_FALSE(std::filesystem::exists(folder / "no-such-folder"));
 }
 
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
 
-// The sheet rendered once for all the font tests.
-const std::optional<Image>& RenderedSheet() {
-    static const std::optional<Image> sheet = assetgen::RenderFontSheet(ASSETGEN_FONT_FILE);
-    return sheet;
-}
-
-const Image& Sheet() {
-    return RenderedSheet().value();
-}
-
-Rgb CellPixel(int code, int x, int y) {
-    return Sheet().At(code % 16 * assetgen::kFontCellWidth + x, code / 16 * assetgen::kFontCellHeight + y);
-}
-
-// Rows of the cell for a code (0 = the cell's top row) that hold ink.
-std::vector<int> InkedRows(int code) {
-    std::vector<int> rows;
-    for (int y = 0; y < assetgen::kFontCellHeight; ++y) {
-        for (int x = 0; x < assetgen::kFontCellWidth; ++x) {
-            if (CellPixel(code, x, y) != kBlack) {
-                rows.push_back(y);
-                break;
+// Pure black and white, ink in the cells of printable codes only, and each
+// cell's right column and bottom row black so that glyphs never touch; glyphs
+// sit in their own cells the right way up: "." low, "'" high, capitals on one
+// baseline. A file that is no font gives no sheet.
+TEST(FontSheet, IsA128SquareOfBlackAndWhiteCellsWithGlyphsTheRightWayUpOnlyForPrintableCodes) {
+    const std::optional<Image> sheet = assetgen::RenderFontSheet(ASSETGEN_FONT_FILE);
+    ASSERT_TRUE(sheet && sheet->Width() == 128 && sheet->Height() == 128);
+    const auto inked_rows = [&](int code) {  // rows of the code's cell (0 = its top row) that hold ink
+        std::vector<int> rows;
+        for (int y = 0; y < assetgen::kFontCellHeight; ++y) {
+            for (int x = 0; x < assetgen::kFontCellWidth; ++x) {
+                if (sheet->At(code % 16 * assetgen::kFontCellWidth + x,
+                              code / 16 * assetgen::kFontCellHeight + y) != kBlack) {
+                    rows.push_back(y);
+                    break;
+                }
             }
         }
-    }
-    return rows;
-}
-
-// Pure black and white, ink in the cells of printable codes only, and each
-// cell's right column and bottom row black so that glyphs never touch.
-TEST(FontSheet, IsA128SquareOfBlackAndWhiteCellsWithInkOnlyForPrintableCodes) {
-    ASSERT_TRUE(RenderedSheet().has_value());
-    ASSERT_EQ(Sheet().Width(), 128);
-    ASSERT_EQ(Sheet().Height(), 128);
+        return rows;
+    };
     for (int y = 0; y < 128; ++y) {
         for (int x = 0; x < 128; ++x) {
-            const Rgb pixel = Sheet().At(x, y);
+            const Rgb pixel = sheet->At(x, y);
             ASSERT_TRUE(pixel == kBlack || pixel == kWhite) << "blurred pixel at " << x << ", " << y;
             const bool border = x % assetgen::kFontCellWidth == assetgen::kFontCellWidth - 1 ||
                                 y % assetgen::kFontCellHeight == assetgen::kFontCellHeight - 1;
@@ -111,41 +89,24 @@ TEST(FontSheet, IsA128SquareOfBlackAndWhiteCellsWithInkOnlyForPrintableCodes) {
         }
     }
     for (int code = 0; code < 128; ++code)
-        EXPECT_EQ(!InkedRows(code).empty(), code > 32 && code < 127) << "code " << code;
-}
-
-// Glyphs sit in their own cells the right way up: "." low, "'" high, capitals on one baseline.
-TEST(FontSheet, GlyphsSitInTheirOwnCellsTheRightWayUp) {
-    ASSERT_TRUE(RenderedSheet().has_value());
-    EXPECT_GE(InkedRows('.').front(), 9);
-    EXPECT_LE(InkedRows('\'').back(), 6);
-    EXPECT_GE(InkedRows('|').size(), 12u);
-    EXPECT_EQ(InkedRows('A').back(), InkedRows('H').back());
-    EXPECT_GT(InkedRows('g').back(), InkedRows('a').back());  // the descender reaches below
-}
-
-TEST(FontSheet, AFileThatIsNoFontGivesNoSheet) {
+        EXPECT_EQ(!inked_rows(code).empty(), code > 32 && code < 127) << "code " << code;
+    EXPECT_GE(inked_rows('.').front(), 9);
+    EXPECT_LE(inked_rows('\'').back(), 6);
+    EXPECT_GE(inked_rows('|').size(), 12u);
+    EXPECT_EQ(inked_rows('A').back(), inked_rows('H').back());
+    EXPECT_GT(inked_rows('g').back(), inked_rows('a').back());  // the descender reaches below
     const std::filesystem::path not_a_font = std::filesystem::temp_directory_path() / "not-a-font.ttf";
     std::ofstream(not_a_font) << "plain text";
     EXPECT_FALSE(assetgen::RenderFontSheet(not_a_font).has_value());
 }
 
-bool IsAsphalt(Rgb c) {
-    return std::max({c.r, c.g, c.b}) < 110 && std::abs(c.r - c.b) < 16 && std::abs(c.g - c.b) < 16;
-}
-bool IsKerb(Rgb c) {
-    return std::min({c.r, c.g, c.b}) >= 110 && std::abs(c.r - c.b) < 30;
-}
-bool IsGrass(Rgb c) {
-    return c.g > c.b + 20 && c.g >= c.r;
-}
-
 enum class Zone { kAsphalt, kKerb, kGrass, kOther };
 
 Zone ZoneOf(Rgb c) {
-    if (IsAsphalt(c)) return Zone::kAsphalt;
-    if (IsKerb(c)) return Zone::kKerb;
-    if (IsGrass(c)) return Zone::kGrass;
+    if (std::max({c.r, c.g, c.b}) < 110 && std::abs(c.r - c.b) < 16 && std::abs(c.g - c.b) < 16)
+        return Zone::kAsphalt;
+    if (std::min({c.r, c.g, c.b}) >= 110 && std::abs(c.r - c.b) < 30) return Zone::kKerb;
+    if (c.g > c.b + 20 && c.g >= c.r) return Zone::kGrass;
     return Zone::kOther;
 }
 
@@ -153,16 +114,10 @@ Zone ZoneOf(Rgb c) {
 // along that side, for the sides as they lie on the ground.
 Rgb FromSide(const Image& tile, int bit, int depth, int along) {
     const int last = assetgen::kRoadTileSize - 1;
-    switch (bit) {
-        case assetgen::kEdgeTowardLowerY:
-            return tile.At(along, depth);  // the top row
-        case assetgen::kEdgeTowardLowerX:
-            return tile.At(depth, along);
-        case assetgen::kEdgeTowardHigherX:
-            return tile.At(last - depth, along);
-        default:
-            return tile.At(along, last - depth);  // toward higher y: the bottom row
-    }
+    if (bit == assetgen::kEdgeTowardLowerY) return tile.At(along, depth);  // the top row
+    if (bit == assetgen::kEdgeTowardLowerX) return tile.At(depth, along);
+    if (bit == assetgen::kEdgeTowardHigherX) return tile.At(last - depth, along);
+    return tile.At(along, last - depth);  // toward higher y: the bottom row
 }
 
 TEST(RoadTiles, KerbAndVergeLieExactlyOnTheSidesWhoseBitsAreSet) {

