@@ -17,26 +17,22 @@ TestRgb Gradient(int x, int y) {
     return {static_cast<std::uint8_t>(10 * x + 1), static_cast<std::uint8_t>(20 * y + 2), 200};
 }
 
-using Rgb = std::array<int, 3>;
-
-Rgb ReadPixel(const BitmapFile& bitmap, int x, int y) {
+std::array<int, 3> ReadPixel(const BitmapFile& bitmap, int x, int y) {
     std::uint8_t r, g, b;
     bitmap.PixelAt(x, y, r, g, b);
     return {r, g, b};
 }
 
-TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrder) {
+TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrderAndItsSizeFromTheHeaders) {
     for (const auto& [bits, top_down] : {std::pair{24, false}, {32, false}, {24, true}}) {
         SCOPED_TRACE(testing::Message() << bits << " bits, top down " << top_down);
         const std::optional<BitmapFile> bitmap =
             ParseBitmap(BitmapBytes({3, 2, bits, top_down, {}, Gradient}));
         ASSERT_TRUE(bitmap);
         EXPECT_EQ(bitmap->stride, 12);
-        for (int y = 0; y < 2; ++y) {
-            for (int x = 0; x < 3; ++x) {  // a top-down file reads upside down
-                const TestRgb c = Gradient(x, top_down ? 1 - y : y);
-                EXPECT_EQ(ReadPixel(*bitmap, x, y), (Rgb{c.red, c.green, c.blue}));
-            }
+        for (int i = 0; i < 6; ++i) {  // a top-down file reads upside down
+            const TestRgb c = Gradient(i % 3, top_down ? 1 - i / 3 : i / 3);
+            EXPECT_EQ(ReadPixel(*bitmap, i % 3, i / 3), (std::array<int, 3>{c.red, c.green, c.blue}));
         }
     }
     // Indices 0 to 3 of a three-colour palette: one beyond it reads black.
@@ -47,7 +43,7 @@ TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrder) {
     ASSERT_TRUE(indexed);
     EXPECT_EQ(indexed->stride, 8);
     EXPECT_EQ((std::array{ReadPixel(*indexed, 0, 0), ReadPixel(*indexed, 3, 2), ReadPixel(*indexed, 2, 1)}),
-              (std::array<Rgb, 3>{{{255, 0, 0}, {0, 255, 0}, {0, 0, 0}}}));
+              (std::array<std::array<int, 3>, 3>{{{255, 0, 0}, {0, 255, 0}, {0, 0, 0}}}));
 }
 
 TEST(BitmapFile, RefusesShortAndLyingFiles) {
@@ -74,9 +70,7 @@ TEST(BitmapFile, RefusesShortAndLyingFiles) {
     EXPECT_FALSE(ParseBitmap(patched({{18, 0x80000000u, 4}})));            // negative width
     EXPECT_FALSE(ParseBitmap(patched({{18, 20000, 4}, {22, 20000, 4}})));  // over 256 MiB
     EXPECT_TRUE(ParseBitmap(patched({{10, 54 + 1000, 4}}, 1000)));
-}
 
-TEST(BitmapFile, SizeComesFromTheHeadersAlone) {
     const std::string path = std::string(std::getenv("TMPDIR")) + "/size.bmp";
     std::vector<std::uint8_t> bytes = BitmapBytes({100, 50, 24, true, {}, Gradient});
     for (const auto& [length, size] : {std::pair{54, std::pair(100, 50)}, {53, std::pair(0, 0)}}) {
@@ -88,39 +82,31 @@ TEST(BitmapFile, SizeComesFromTheHeadersAlone) {
     }
 }
 
-TEST(TexturePixels, MipLevelsWeightRightAndLowerNeighbours) {
-    // A 4 x 4 level whose every channel holds 10 * row + column.
+TEST(TexturePixels, MipLevelsAndNormalMapsWeighTheirNeighbours) {
     RgbaImage image{4, 4, std::vector<std::uint8_t>(4 * 4 * 4)};
     for (std::size_t i = 0; i < image.pixels.size(); ++i)
         image.pixels[i] = static_cast<std::uint8_t>(10 * (i / 16) + i / 4 % 4);
     ShrinkToNextMipLevel(image, 2, 2);
     ASSERT_EQ(image.width, 2);
-    auto value = [&](int row, int column) { return image.pixels[(row * 2 + column) * 4]; };
-    EXPECT_EQ(value(0, 0), (4 * 0 + 2 * 1 + 2 * 21 + 20) / 9);  // right and below: rows 0 and 2
-    EXPECT_EQ(value(0, 1), (2 * 2 + 20) / 3);                   // only below
-    EXPECT_EQ(value(1, 0), (2 * 20 + 21) / 3);                  // only right
-    EXPECT_EQ(value(1, 1), 22);                                 // neither
-}
+    // Each channel of the 4 x 4 level held 10 * row + column; the last row and column have one neighbour.
+    EXPECT_EQ((std::array<int, 4>{image.pixels[0], image.pixels[4], image.pixels[8], image.pixels[12]}),
+              (std::array<int, 4>{(2 * 1 + 2 * 21 + 20) / 9, (2 * 2 + 20) / 3, (2 * 20 + 21) / 3, 22}));
 
-TEST(TexturePixels, NormalMapIsTheSobelSlopeOfTheHeightsWrappingAtTheEdges) {
-    // One raised height (blue) at (1, 1) of a 4 x 4 field; alpha stays.
     std::vector<std::uint8_t> pixels(4 * 4 * 4, 77);
     for (std::size_t i = 2; i < pixels.size(); i += 4)
         pixels[i] = i == (1 * 4 + 1) * 4 + 2 ? 255 : 0;
     build_detail_normalmap(pixels.data(), 4, 4);
     const int gx[4][4] = {{-1, 0, 1, 0}, {-2, 0, 2, 0}, {-1, 0, 1, 0}, {0, 0, 0, 0}};
     const int gy[4][4] = {{1, 2, 1, 0}, {0, 0, 0, 0}, {-1, -2, -1, 0}, {0, 0, 0, 0}};
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 4; ++x) {
-            const double n =
-                1.0 / static_cast<float>(std::sqrt(gx[y][x] * gx[y][x] + gy[y][x] * gy[y][x] + 1));
-            const std::uint8_t* out = &pixels[(y * 4 + x) * 4];
-            EXPECT_EQ((std::array<int, 4>{out[0], out[1], out[2], out[3]}),
-                      (std::array<int, 4>{static_cast<int>((gx[y][x] * n + 1) * 127.5),
-                                          static_cast<int>((gy[y][x] * n + 1) * 127.5),
-                                          static_cast<int>((n + 1) * 127.5), 77}))
-                << x << ", " << y;
-        }
+    for (int i = 0; i < 16; ++i) {  // one raised height at (1, 1); alpha stays
+        const int x = i % 4, y = i / 4;
+        const double n = 1.0 / static_cast<float>(std::sqrt(gx[y][x] * gx[y][x] + gy[y][x] * gy[y][x] + 1));
+        EXPECT_EQ(
+            (std::array<int, 4>{pixels[i * 4], pixels[i * 4 + 1], pixels[i * 4 + 2], pixels[i * 4 + 3]}),
+            (std::array<int, 4>{static_cast<int>((gx[y][x] * n + 1) * 127.5),
+                                static_cast<int>((gy[y][x] * n + 1) * 127.5),
+                                static_cast<int>((n + 1) * 127.5), 77}))
+            << x << ", " << y;
     }
 }
 

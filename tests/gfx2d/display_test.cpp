@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "gfx2d/frame_pacer.h"
-#include "gfx2d/gl_extensions.h"
 #include "morvane.h"
 #include "support/error_log_lines.h"
 #include "support/pixels.h"
@@ -34,9 +33,7 @@ TEST_F(Display, StartsAs640By480WithoutFullScreenAndViewportsMoveTheOrigin) {
     glGetIntegerv(GL_DEPTH_BITS, &depth_bits);
     pPrism->Make2DViewport(0, 0, 0, 0);
     EXPECT_GE(depth_bits, 16);
-    // The offscreen driver renders with Mesa's software rasteriser and offers no 640 x 480 mode.
     EXPECT_EQ(StartupErrorLog(), std::vector<std::string>{"OpenGL Software Emulation"});
-    EXPECT_NE(GLExt::glMultiTexCoord2fARB, nullptr);
     DeleteErrorLog();
     EXPECT_FALSE(pPrism->DoFullscreen());
     EXPECT_FALSE(pPrism->IsFullscreen());
@@ -49,8 +46,7 @@ TEST_F(Display, StartsAs640By480WithoutFullScreenAndViewportsMoveTheOrigin) {
     VIEWPORT(100, 50, 0, 100);  // a zero size is the whole window
     EXPECT_EQ(pPrism->Viewport(), (std::array<std::int16_t, 4>{100, 50, 640, 480}));
 
-    // A square viewport keeps the window's 4:3 aspect: a square of side 2 at
-    // depth 10 before a 60-degree camera spans 240 / (20 tan 30 * 4 / 3) * 2 pixels.
+    // A square viewport keeps the 4:3 aspect: side 2 at depth 10 spans 240 / (20 tan 30 * 4 / 3) * 2.
     VIEWPORT(0, 0, 240, 240);
     pPrism->Make3DViewport(2, 100, 60);
     glDisable(GL_CULL_FACE);
@@ -64,7 +60,7 @@ TEST_F(Display, StartsAs640By480WithoutFullScreenAndViewportsMoveTheOrigin) {
 
 double stamp_seen_by_step = -1;
 
-TEST_F(Display, TheFrameStepPresentsPreparesAndRunsTheStepsGivenIt) {
+TEST_F(Display, TheFrameStepPresentsPreparesRunsTheStepsGivenItAndPacesTheTimers) {
     const long swaps = __hWnd->SwapCount();
     glEnable(GL_BLEND);
     VIEWPORT(10, 10, 20, 20);
@@ -83,9 +79,6 @@ TEST_F(Display, TheFrameStepPresentsPreparesAndRunsTheStepsGivenIt) {
     runtime_.clock->Advance(20);
     SHOWSCREEN();
     EXPECT_NE(stamp_seen_by_step, __g_ThisTime);  // removed steps no longer run
-}
-
-TEST_F(Display, TimersFollowTheFrames) {
     LIMITFPS(10);
     SHOWSCREEN();
     const double first_stamp = __g_ThisTime;
@@ -102,7 +95,6 @@ TEST_F(Display, TimersFollowTheFrames) {
     LIMITFPS(-1);
 }
 
-// Scripted input that notes each presented frame in the error log.
 class FrameNotingInput : public ScriptedInput {
 public:
     void OnFrame() override { WriteErrorLog("presented"); }
@@ -139,21 +131,17 @@ TEST(FramePacing, FramesStartAtTheirSlotsServeEventsAndDropSlotsMissedInAStall) 
         pacer.WaitForNextSlot(clock, [] {});
         return clock.Now();
     };
-    // No limit (0 or less) paces at the smallest interval, 2 ms.
-    for (const auto& [fps, interval] : {std::pair{0, 2.0}, {-5, 2.0}, {60, 1000.0 / 60.0}, {10, 100.0}}) {
-        pacer.SetMaxFps(fps);
-        EXPECT_DOUBLE_EQ(pacer.Interval(), interval) << fps;
-    }
+    pacer.SetMaxFps(-5);
+    EXPECT_DOUBLE_EQ(pacer.Interval(), 2.0);  // no limit paces at the smallest interval
     pacer.SetMaxFps(60);
     const double first_slot = pacer.NextFrameTime();
     next_frame_start();                        // the first wait ends at once: its slot is now
     for (int frame = 1; frame <= 30; ++frame)  // on its slot, no drift
         EXPECT_NEAR(next_frame_start(), first_slot + frame * 1000.0 / 60.0 + 0.005, 0.005) << frame;
     const double slot = pacer.NextFrameTime();
-    clock.Advance(1000);  // the program stalls for a second: the late frame starts at once
+    clock.Advance(1000);  // a stall: the late frame starts at once, the next on the first slot after now
     const double stalled_until = clock.Now(), late_start = next_frame_start();
     EXPECT_NEAR(late_start, stalled_until, 0.01);
-    // The next slot is the first whole interval after now, not one of the missed ones.
     const double next = pacer.NextFrameTime();
     EXPECT_TRUE(next >= late_start && next - late_start < 1000.0 / 60.0);
     EXPECT_NEAR(std::remainder(next - slot, 1000.0 / 60.0), 0, 1e-6);

@@ -20,8 +20,7 @@ class Batching : public DrawingTest {
 protected:
     void SetUp() override {
         DrawingTest::SetUp();
-        // A disc on the key colour; stripes in a texture larger than the image;
-        // noise, and noise with no transparent texel (32 x 16).
+        // A disc on the key colour, stripes in a larger texture, noise, and noise with no key texel.
         const auto disc = [](int x, int y) {
             const bool inside = (x - 16) * (x - 16) + (y - 16) * (y - 16) < 200;
             return inside ? TestRgb{255, 255, 0} : TestRgb{255, 0, 128};
@@ -54,7 +53,6 @@ protected:
     }
 };
 
-// Drawing of its own that moves the 2D projection off whole pixels, or scales it.
 void UnderModelView(const std::function<void()>& transform, const std::function<void()>& draw) {
     FinishBatchedDrawing();
     glMatrixMode(GL_MODELVIEW);
@@ -65,11 +63,7 @@ void UnderModelView(const std::function<void()>& transform, const std::function<
     glPopMatrix();
 }
 
-// Sprites of several textures interleaved with text, rectangles, lines, points
-// and changes of the blend mode, in the window and a viewport; quads on texel
-// centres among quads off them (stretched, zoomed, under a shifted or scaled
-// projection); a texture without a transparent texel, plain, blended and at an
-// alpha below the alpha test's.
+// Every kind of 2D drawing, quads on and off texel centres, and an opaque texture at every alpha.
 void DrawMixedScene() {
     for (int i = 0; i < 40; ++i)
         SPRITE(i % 3 == 0 ? kStripes : (i % 3 == 1 ? kNoise : kDisc), (i * 37) % 600, (i * 53) % 440);
@@ -122,9 +116,6 @@ void DrawMixedScene() {
     glColor4f(1, 1, 1, 1);
 }
 
-// Batching and the shortcuts taken where they cannot change a pixel (nearest
-// filtering on texel centres, no alpha test for opaque textures) leave the
-// picture as the plain path draws it, in fewer draw calls.
 TEST_F(Batching, AMixedSceneLooksTheSameBatchedAndWithShortcuts) {
     const long nearest_calls = DrawCallsFor(DrawMixedScene, &OpenGLPrism::NearestDraws);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -152,8 +143,6 @@ TEST_F(Batching, AMixedSceneLooksTheSameBatchedAndWithShortcuts) {
     EXPECT_TRUE(fast == FramePixels(0, 0, 640, 480)) << "drawn off screen";
 }
 
-// The display moves into the off-screen picture after a frame of sprites
-// covering the screen four times, and the next frame starts as cleared.
 TEST_F(Batching, ManySpritesMoveTheDisplayOffScreenBetweenFrames) {
     for (int i = 0; i < 299; ++i)  // 299 x 32 x 32 pixels: just under once
         SPRITE(kDisc, i % 600, i % 440);
@@ -206,7 +195,6 @@ TEST_F(Batching, DrawingThatSharesItsStateIsOneDrawCallAndReselectingATextureNon
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
 }
 
-// Whatever reads or presents the frame, and 3D drawing, see the drawing batched before them.
 TEST_F(Batching, TheBatchIsDrawnBeforeTheFrameIsReadPresentedOrDrawnIn3D) {
     FILLRECT(0, 0, 32, 32, 0x0000FF);
     GRABSPRITE(30, 0, 0, 32, 32);
@@ -225,7 +213,14 @@ TEST_F(Batching, TheBatchIsDrawnBeforeTheFrameIsReadPresentedOrDrawnIn3D) {
     std::uint8_t r = 0, g = 0, b = 0;
     if (const std::optional<BitmapFile> shot = ReadBitmapFile(path)) shot->PixelAt(10, 10, r, g, b);
     EXPECT_EQ((Rgb{r, g, b}), kRed) << "SAVEBMP";
-    EXPECT_EQ(std::filesystem::file_size(path), 54u + 640 * 480 * 3);
+    pPrism->ChangeSize(642, 481);  // sides rounded up to multiples of 4
+    SAVEBMP(DynStr(path.c_str()));
+    pPrism->ChangeSize(640, 480);
+    int width = 0, height = 0;
+    GetBMPSize(path, width, height);
+    EXPECT_EQ(std::pair(width, height), std::pair(644, 484));
+    EXPECT_EQ(std::filesystem::file_size(path), 54u + 644 * 484 * 3);
+    EXPECT_EQ(pPrism->SaveBMPFile((PrivateTempFolder() + "no/such/folder.bmp").c_str()), 0);
     glClear(GL_COLOR_BUFFER_BIT);
     FILLRECT(0, 0, 10, 10, 0x0000FF);
     X_MAKE3D(1, 100, 45);  // drawn in the 2D projection it was gathered in

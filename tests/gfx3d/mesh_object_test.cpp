@@ -1,33 +1,33 @@
-// Building, packing, triangle lists, frame blends and normals of mesh objects.
+// Building, packing, triangle lists, frame blends, normals, files and collision of mesh objects.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <string>
 
-#include "gfx3d/mesh_test_objects.h"
+#include "gfx3d/scene_fixture.h"
+#include "platform/temp_folder.h"
 
 namespace {
 
 using Us = std::vector<float>;
+using Bytes = std::vector<std::uint8_t>;
 
-TEST(Packing, EachAxisSpansItsBytesFromMinimumToMaximum) {
-    // x runs from -10 to 30, y has the single value 7.5, z runs from 2 to 4.
+TEST(Packing, EachAxisSpansItsBytesAndColoursShareEntriesWrappingAtThe257th) {
     MeshObject mesh = BuiltObject({{{-10, 7.5, 2}, {30, 7.5, 4}, {10, 7.5, 3}}});
     const POLY_FRAME& frame = mesh.frames[0];
     ASSERT_EQ(frame.packed.Count(), 4);  // the strip marker and three vertices
     EXPECT_FLOAT_EQ(frame.scale[0], 40.0f / 255);
     EXPECT_EQ(frame.scale[1], 1.0f);  // a single value: step 1, bytes are x - min
     EXPECT_FLOAT_EQ(frame.offset[1], -7.5f);
-    // x at both ends and the middle (truncated), y at 0.
     EXPECT_EQ((std::array{frame.packed[1].x, frame.packed[2].x, frame.packed[3].x, frame.packed[1].y}),
               (std::array<std::uint8_t, 4>{0, 255, 127, 0}));
     EXPECT_NEAR(UnpackPosition(frame, frame.packed[2]).x, 30, 1e-4);  // decoded within one step
     // All vertices far from the origin: a marker's zero position is held to the bytes' ends.
     mesh = BuiltObject({{{100, -100, 5}, {200, -50, 5}, {150, -75, 5}}});
     EXPECT_EQ(mesh.frames[0].packed[0].x + 256 * mesh.frames[0].packed[0].y, 255 * 256);
-}
 
-TEST(Packing, ColoursShareEntriesMarkersHaveTheirOwnAndThe257thWraps) {
-    MeshObject mesh;
+    mesh = MeshObject();
     UserObjectStart(mesh, kGroupStrip);
     UserObjectAddVertex(mesh, 0, 0, 0, 0, 0, 0x00FF0000);
     UserObjectAddVertex(mesh, 1, 0, 0, 0, 0, 0x00FF0000);
@@ -47,7 +47,7 @@ TEST(Packing, ColoursShareEntriesMarkersHaveTheirOwnAndThe257thWraps) {
               (std::array<std::uint8_t, 3>{255, 0, 1}));
 }
 
-TEST(PrepareTriangles, StripsFansListsAndGroupsFormTheirTriangles) {
+TEST(PrepareTriangles, StripsFansListsGroupsAndVerticesBeforeAnyMarkerFormTheirTriangles) {
     // A strip a b c d e gives (a,b,c), (c,b,d), (c,d,e): every triangle faces the same way.
     // Seven listed vertices make two triangles; the seventh is dropped.
     for (const auto& [kind, count, us] : {std::tuple{kGroupStrip, 5, Us{0, 1, 2, 2, 1, 3, 2, 3, 4}},
@@ -57,19 +57,15 @@ TEST(PrepareTriangles, StripsFansListsAndGroupsFormTheirTriangles) {
         mesh.PrepareTriangles();
         EXPECT_EQ(PreparedUs(mesh), us) << kind;
     }
-    // Two strips of 3 and 4: joined they would make 5 triangles, apart 1 + 2.
-    TestGroup second = NumberedVertices(4);
-    for (TestVertex& p : second)
+    TestGroup strip = NumberedVertices(4);  // two strips of 3 and 4: 1 + 2 triangles, not 5
+    for (TestVertex& p : strip)
         p.u += 10;
-    MeshObject mesh = BuiltObject({NumberedVertices(3), second});
+    MeshObject mesh = BuiltObject({NumberedVertices(3), strip});
     mesh.PrepareTriangles();
     EXPECT_EQ(PreparedUs(mesh), (Us{0, 1, 2, 10, 11, 12, 12, 11, 13}));
     EXPECT_EQ(mesh.work.Count(), 9);  // the work list is frame 0's triangle list
-}
 
-TEST(PrepareTriangles, VerticesBeforeAnyMarkerAreTrianglesAndThoseBeyondTheTextureListsGetZero) {
-    // A hand-made frame of 4 vertices with 3 texture pairs and its scale left at zero.
-    MeshObject mesh;
+    mesh = MeshObject();  // 4 vertices before any marker, 3 texture pairs, the scale left at zero
     mesh.colours.Add(0x00FFFFFF);
     mesh.frames.Add(POLY_FRAME{});
     for (int i = 0; i < 4; ++i)
@@ -90,8 +86,6 @@ TEST(PrepareTriangles, VerticesBeforeAnyMarkerAreTrianglesAndThoseBeyondTheTextu
     EXPECT_EQ(std::pair(mesh.frames[1].prepared[5].u, mesh.frames[1].prepared[5].v), std::pair(0.0f, 0.0f));
 }
 
-// The draw tests choose frames through the commands; here, the pairs that
-// would fall outside the object or come from a weight outside 0 to 1.
 TEST(FrameBlend, PairsStayInTheObjectAndBlendPositionsKeepingTheFirstFramesColour) {
     for (const auto& [count, from, to, t, interpolate, a, b, w] :
          {std::tuple{4, 3, 0, 0.25, true, 3, 2, 0.25f},  // frame 2.25, counting down
@@ -146,9 +140,7 @@ TEST(UserObject, AColourWithTopBitsSetNeverSplitsTheObject) {
 }
 
 TEST(AutoNormals, FollowTheStripWindingKeepValidNormalsAndTangentsFollowTheTexture) {
-    // A square of side 2 in the z = 0 plane as a strip facing +z; u runs along
-    // x and v along y, so the tangent is +x; v is negated when unpacked, so
-    // the binormal comes out as -y.
+    // A square facing +z with u along x and v along y: tangent +x, binormal -y as v is negated.
     const TestGroup square{{0, 0, 0, 0, 0}, {2, 0, 0, 1, 0}, {0, 2, 0, 0, 1}, {2, 2, 0, 1, 1}};
     MeshObject mesh = BuiltObject({square}, kGroupStrip, 1);
     for (int i = 1; i <= 4; ++i)
@@ -176,6 +168,114 @@ TEST(AutoNormals, FollowTheStripWindingKeepValidNormalsAndTangentsFollowTheTextu
         EXPECT_NEAR(Length(entry), 1.0, 1e-5) << i;
         EXPECT_EQ(NormalIndexOfDirection(entry * 3.0), i);
     }
+}
+
+// Offsets in the file of the object below: header, 6 colours and pairs, frame 0, frame 1.
+constexpr std::size_t kFrameCountAt = 12, kColourCountAt = 16, kPairCountAt = 20, kColoursAt = 24;
+constexpr std::size_t kFrame0At = kColoursAt + 6 * 4 + 6 * 8, kRecordsAt = kFrame0At + 28;
+constexpr std::size_t kFrame1At = kRecordsAt + 6 * 5;
+
+// Two frames of a strip of 5 coloured, textured vertices, the second moved and stretched.
+MeshObject TwoFrameObject() {
+    MeshObject mesh;
+    UserObjectStart(mesh, kGroupStrip);
+    for (int i = 0; i < 5; ++i)
+        UserObjectAddVertex(mesh, i * 1.5f, i % 2 ? 1.0f : -1.0f, 0.25f * i, 0.1f * i, 1 - 0.2f * i,
+                            0x000010u * (i + 1));
+    mesh.frames.Add(mesh.frames[0]);
+    for (POLY_NODE& node : mesh.frames[1].raw)
+        node.position[0] = node.position[0] * 2 + 3;
+    UserObjectEnd(mesh, 2);
+    return mesh;
+}
+
+void ExpectEmpty(const MeshObject& mesh) {
+    EXPECT_TRUE(mesh.frames.Empty() && mesh.colours.Empty() && mesh.u.Empty() && mesh.v.Empty());
+    EXPECT_EQ(mesh.normalsValid, 0);
+}
+
+TEST(DddFile, LayoutIsLittleEndianWithoutPaddingAndOnlyVersion102Loads) {
+    const Bytes good = TwoFrameObject().SaveToBytes();
+    ASSERT_EQ(good.size(), kFrame1At + 28 + 6 * 5);
+    EXPECT_EQ(Bytes(good.begin(), good.begin() + 4), (Bytes{0x17, 0xB3, 0xC6, 0x00}));
+    EXPECT_EQ(Bytes(good.begin() + kFrameCountAt, good.begin() + kColoursAt),
+              (Bytes{2, 0, 0, 0, 6, 0, 0, 0, 6, 0, 0, 0}));
+    EXPECT_EQ(good[kFrame0At], 6);
+    EXPECT_EQ(good[kRecordsAt + 5 + 4], 1);  // the first vertex's colour, after the marker's
+    for (double version : {1.0, 1.03, 1.02}) {
+        Bytes bytes = good;
+        std::memcpy(bytes.data() + 4, &version, 8);
+        MeshObject mesh;
+        EXPECT_EQ(mesh.LoadFromBytes(bytes), version == 1.02) << version;
+    }
+}
+
+TEST(DddFile, ShortFilesLyingCountsOrIndicesAndMissingFilesFailAndLeaveTheObjectEmpty) {
+    const Bytes good = TwoFrameObject().SaveToBytes();
+    MeshObject mesh = TwoFrameObject();
+    for (std::size_t length = 0; length < good.size(); ++length) {
+        ASSERT_FALSE(mesh.LoadFromBytes(std::span(good.data(), length))) << length;
+        ExpectEmpty(mesh);
+    }
+    // Counts that lie: negative, huge, more than the bytes hold, past the frame's records.
+    for (const auto& [at, value] :
+         std::initializer_list<std::pair<std::size_t, std::int32_t>>{{kColourCountAt, -5},
+                                                                     {kPairCountAt, 0x40000000},
+                                                                     {kFrameCountAt, 3},
+                                                                     {kFrame0At, 0x7FFFFFFF},
+                                                                     {kFrame1At, 7}}) {
+        Bytes bytes = good;
+        std::memcpy(bytes.data() + at, &value, 4);  // the tests run on little-endian machines
+        EXPECT_FALSE(mesh.LoadFromBytes(bytes)) << at;
+        ExpectEmpty(mesh);
+    }
+    Bytes colour_past_table = good;
+    colour_past_table[kRecordsAt + 5 + 4] = 6;  // the table has entries 0 to 5
+    Bytes normal_past_table = good;
+    normal_past_table[kRecordsAt + 5 + 3] = 162;
+    // 5 texture pairs for frame 0's 6 vertices.
+    Bytes few_pairs(good.begin(), good.begin() + kFrame0At - 8);
+    few_pairs.insert(few_pairs.end(), good.begin() + kFrame0At, good.end());
+    few_pairs[kPairCountAt] = 5;
+    for (const Bytes& bytes : {colour_past_table, normal_past_table, few_pairs}) {
+        EXPECT_FALSE(mesh.LoadFromBytes(bytes));
+        ExpectEmpty(mesh);
+    }
+    normal_past_table[kRecordsAt + 5 + 3] = 161;
+    EXPECT_TRUE(mesh.LoadFromBytes(normal_past_table));
+    EXPECT_TRUE(mesh.LoadFromBytes(MeshObject().SaveToBytes()));  // zero counts load as a valid, empty object
+    EXPECT_FALSE(mesh.Load(PrivateTempFolder() + "no-such-object.ddd"));
+    EXPECT_FALSE(mesh.Load(PrivateTempFolder()));  // a folder, not a file
+    EXPECT_FALSE(TwoFrameObject().Save(PrivateTempFolder() + "no-such-folder/object.ddd"));
+}
+
+const Vec3 kTriangle[3] = {{0, 0, 0}, {0, 4, 0}, {4, 0, 0}};
+
+TEST(SpherePolygon, HitsThroughThePlaneOrAnEdgeAndDegenerateTrianglesByTheirOutline) {
+    EXPECT_TRUE(SpherePolygonCollision(kTriangle, {1, 1, 0}, 0.001));  // centre on the plane, inside
+    EXPECT_TRUE(SpherePolygonCollision(kTriangle, {1, 1, 0.5}, 0.6));
+    EXPECT_FALSE(SpherePolygonCollision(kTriangle, {1, 1, 0.5}, 0.4));
+    // Beyond the hypotenuse x + y = 4: 0.354 from it.
+    EXPECT_TRUE(SpherePolygonCollision(kTriangle, {2.25, 2.25, 0}, 0.5));
+    EXPECT_FALSE(SpherePolygonCollision(kTriangle, {2.25, 2.25, 0}, 0.3));
+    EXPECT_TRUE(SpherePolygonCollision(kTriangle, {-0.3, -0.3, 0.1}, 0.5));  // near a corner
+    EXPECT_TRUE(InsidePolygon({0, 2, 0}, kTriangle));                        // on an edge counts as inside
+    double distance = 0;
+    EXPECT_EQ(ClassifySphere({1, 1, -1.5}, {0, 0, 1}, kTriangle[0], 2, distance), kSphereIntersects);
+    EXPECT_FALSE(EdgeSphereCollision({-1.5, 0, 0}, kTriangle, 1.5));  // the edge test too
+    EXPECT_TRUE(EdgeSphereCollision({-1.4, 0, 0}, kTriangle, 1.5));
+    EXPECT_FALSE(EdgeSphereCollision({0, -1.6, 0}, kTriangle, 1.5));  // the edges end at the corners
+
+    const Vec3 line[3] = {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}};
+    EXPECT_TRUE(SpherePolygonCollision(line, {0.5, 0, 0}, 0.1));
+    EXPECT_TRUE(SpherePolygonCollision(line, {1, 0.5, 0}, 0.6));
+    EXPECT_FALSE(SpherePolygonCollision(line, {1, 5, 0}, 1));
+    EXPECT_FALSE(SpherePolygonCollision(std::span(kTriangle, 2), {1, 0, 0}, 1));
+    const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    MeshObject two = BuiltObject({NumberedVertices(2)});
+    two.PrepareTriangles();
+    EXPECT_FALSE(SphereTouchesFrame(two, 0, identity, {0, 0, 0}, 100));
+    EXPECT_FALSE(SphereTouchesFrame(MeshObject(), 0, identity, {0, 0, 0}, 100));
 }
 
 }  // namespace

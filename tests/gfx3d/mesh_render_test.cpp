@@ -3,7 +3,6 @@
 #include <cstring>
 #include <vector>
 
-#include "gfx3d/mesh_test_objects.h"
 #include "gfx3d/scene_fixture.h"
 
 namespace {

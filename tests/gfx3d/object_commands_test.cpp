@@ -1,6 +1,5 @@
 #include <filesystem>
 
-#include "gfx3d/mesh_test_objects.h"
 #include "gfx3d/scene_fixture.h"
 
 namespace {

@@ -1,12 +1,13 @@
-// A 3D scene for tests that draw: the real runtime, a 90-degree projection
-// from 1 to 100 and a camera at (0, 0, 10) looking at the origin. A point
-// (x, y, 0) then lands on window pixel (320 + 24x, 240 - 24y).
+// Mesh objects built vertex by vertex, and a 3D scene for tests that draw: a 90-degree projection
+// from 1 to 100 and a camera at (0, 0, 10), so that (x, y, 0) lands on pixel (320 + 24x, 240 - 24y).
 #pragma once
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "morvane.h"
 #include "platform/temp_folder.h"
@@ -19,7 +20,6 @@ inline std::string TempPath(const std::string& name) {
     return PrivateTempFolder() + name;
 }
 
-// The window pixel that scene point (x, y, 0) lands on.
 inline int ScreenX(double x) {
     return static_cast<int>(320 + 24 * x);
 }
@@ -43,9 +43,7 @@ protected:
     void TearDown() override { prism3D.FreeObjects(); }
 };
 
-// Builds object n as a square of side 2 * half centred on (x, y, z), facing
-// the camera (counter-clockwise on screen), textured once across from the
-// top left, in one colour.
+// Object n as a square of side 2 * half centred on (x, y, z), facing the camera, textured once across.
 inline void BuildSquare(int n, double x, double y, double z, double half, double colour = 0xFFFFFF) {
     X_OBJSTART(n);
     X_OBJADDVERTEX(x - half, y + half, z, 0, 0, colour);
@@ -53,4 +51,44 @@ inline void BuildSquare(int n, double x, double y, double z, double half, double
     X_OBJADDVERTEX(x + half, y + half, z, 1, 0, colour);
     X_OBJADDVERTEX(x + half, y - half, z, 1, 1, colour);
     X_OBJEND();
+}
+
+struct TestVertex {
+    float x = 0;
+    float y = 0;
+    float z = 0;
+    float u = 0;  // tests tell vertices apart by u, which is stored exactly
+    float v = 0;
+    std::uint32_t colour = 0x00FFFFFF;
+};
+
+using TestGroup = std::vector<TestVertex>;
+
+// One frame with each group opened by a marker of `kind`, packed with the auto-normal mode (0: none).
+inline MeshObject BuiltObject(const std::vector<TestGroup>& groups, int kind = kGroupStrip, int mode = 0) {
+    MeshObject mesh;
+    UserObjectStart(mesh, kind);
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (g > 0) UserObjectNewGroup(mesh, kind);
+        for (const TestVertex& p : groups[g])
+            UserObjectAddVertex(mesh, p.x, p.y, p.z, p.u, p.v, p.colour);
+    }
+    UserObjectEnd(mesh, mode);
+    return mesh;
+}
+
+// n vertices along x whose u is their number in the group.
+inline TestGroup NumberedVertices(int n) {
+    TestGroup group;
+    for (int i = 0; i < n; ++i)
+        group.push_back({static_cast<float>(i), static_cast<float>(i % 2), 0, static_cast<float>(i)});
+    return group;
+}
+
+// The u of each prepared vertex of a frame, in order: which vertices the triangles use.
+inline std::vector<float> PreparedUs(const MeshObject& mesh, int frame = 0) {
+    std::vector<float> us;
+    for (const POLY_NODE& node : mesh.frames[frame].prepared)
+        us.push_back(node.u);
+    return us;
 }

@@ -3,8 +3,10 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "morvane.h"
+#include "platform/temp_folder.h"
 #include "support/drawing_test.h"
 
 namespace {
@@ -12,8 +14,9 @@ namespace {
 constexpr double kWhiteColour = 0xFFFFFF;
 
 using Primitives = DrawingTest;
+using Sprites = DrawingTest;
 
-TEST_F(Primitives, RectanglesPixelsAndLinesHitThePixelsTheyNameInTheirChannels) {
+TEST_F(Primitives, RectanglesPixelsAndLinesHitTheirPixelsAndBlendModesAddOrMultiply) {
     for (const auto& [x1, y1, x2, y2] : std::array<std::array<double, 4>, 3>{
              {{0, 0, 10, 10}, {10, 10, 0, 0}, {10, 0, 0, 10}}}) {  // whichever corners come first
         glClear(GL_COLOR_BUFFER_BIT);
@@ -37,9 +40,7 @@ TEST_F(Primitives, RectanglesPixelsAndLinesHitThePixelsTheyNameInTheirChannels) 
     SETPIXEL(40, 110, -1);
     ExpectPixels({{1, 101, {0x60, 0x40, 0x20}}, {25, 120, kRed}, {40, 110, kWhite}});
     SETPIXEL(1e300, -1e300, 1e300);  // far out of range: narrowed, never undefined
-}
 
-TEST_F(Primitives, BlendModesAddOrMultiplyAtTheirIntensityAndTheKeyColourHasAlphaZero) {
     const auto draw_over = [](double background, double mode, double colour) {
         ALPHAMODE(0);
         FILLRECT(0, 0, 10, 10, background);
@@ -51,7 +52,6 @@ TEST_F(Primitives, BlendModesAddOrMultiplyAtTheirIntensityAndTheKeyColourHasAlph
     float colour[4];
     glGetFloatv(GL_CURRENT_COLOR, colour);  // what sprites are modulated with now
     EXPECT_FLOAT_EQ(colour[0], 0.5f);
-    // The picture times half white, plus half white.
     EXPECT_PRED2(Near, draw_over(0x64, -0.5, kWhiteColour), (Rgb{178, 128, 128}));
     EXPECT_PRED2(Near, draw_over(0x64, 3, 0x000040), (Rgb{164, 0, 0}));   // as 1
     EXPECT_PRED2(Near, draw_over(0x64, -3, 0x000080), (Rgb{178, 0, 0}));  // as -1
@@ -62,8 +62,7 @@ TEST_F(Primitives, BlendModesAddOrMultiplyAtTheirIntensityAndTheKeyColourHasAlph
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
 }
 
-// The square from (10, 10) to (50, 50), wound so that the fan faces the
-// viewer: down the left side, then along the bottom.
+// The square from (10, 10) to (50, 50), wound so that the fan faces the viewer.
 const std::array<std::array<double, 4>, 4> kSquare{
     {{10, 10, 0, 0}, {10, 50, 0, 1}, {50, 50, 1, 1}, {50, 10, 1, 0}}};
 
@@ -74,7 +73,7 @@ void DrawSquare(double sprite, double colour) {
     ENDPOLY();
 }
 
-TEST_F(Primitives, PolygonsAddATriangleFromTheThirdPointAndKeepTheirPoints) {
+TEST_F(Primitives, PolygonsAddTrianglesFromTheThirdPointBlendTheirCornersAndModulateSprites) {
     STARTPOLY(-1);
     for (int point = 0; point < 4; ++point) {  // a triangle from the third point, the lower-left half
         POLYVECTOR(kSquare[point][0], kSquare[point][1], 0, 0, kWhiteColour);
@@ -93,9 +92,8 @@ TEST_F(Primitives, PolygonsAddATriangleFromTheThirdPointAndKeepTheirPoints) {
     EXPECT_PRED2(Near, PixelAt(30, 30), (Rgb{64, 64, 64}));
     ENDPOLY();  // drawn twice
     EXPECT_PRED2(Near, PixelAt(30, 30), (Rgb{128, 128, 128}));
-}
-
-TEST_F(Primitives, PolygonCornersBlendTheirColoursOrModulateASpriteWithTCountedFromTheTop) {
+    ALPHAMODE(0);
+    glClear(GL_COLOR_BUFFER_BIT);
     STARTPOLY(-1);
     for (int point = 0; point < 3; ++point)
         POLYVECTOR(kSquare[point][0], kSquare[point][1], 0, 0,
@@ -127,30 +125,16 @@ TEST_F(Primitives, PolygonCornersBlendTheirColoursOrModulateASpriteWithTCountedF
     }
 }
 
-TEST_F(Primitives, ParticlesScatterMoveAtHalfBrightnessDieOutsideAndWrapTheirPool) {
-    // Records of count, -, life, velocity, acceleration, damping, position and colour.
-    const auto emit = [](OPENGL_PARTICLE particle, std::uint32_t colour = 0x0000FF) {
-        pPrism->Particles(particle, colour);
-    };
+TEST_F(Primitives, ParticlesMoveAtHalfBrightnessDieOutsideAndWrapTheirPool) {
+    const auto emit = [](OPENGL_PARTICLE particle) { pPrism->Particles(particle, 0x0000FF); };
     const auto frame = [] {
         glClear(GL_COLOR_BUFFER_BIT);
         pPrism->DrawParticles();
     };
     const OPENGL_PARTICLE dead{OpenGLPrism::kParticles, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    emit(dead);
-    LIMITFPS(10);  // 100 ms per frame: at most 100 pixels at a speed of 1
-    emit({300, 0, 1000, 1, 1, 0, 0, 1, 1, 320, 240, 1, 1, 1}, 0);
-    frame();
-    const int reach = 100 + 12;  // the speed and the size of a particle
-    EXPECT_EQ(LitPixels(0, 0, 640, 480), LitPixels(320 - reach, 240 - reach, 320 + reach, 240 + reach));
-    for (const auto& [x0, y0, x1, y1] : std::array<std::array<int, 4>, 4>{
-             {{0, 0, 300, 480}, {340, 0, 640, 480}, {0, 0, 640, 220}, {0, 260, 640, 480}}})
-        EXPECT_GT(LitPixels(x0, y0, x1, y1), 0) << x0 << ", " << y0;  // in every direction
-
     LIMITFPS(1000);
     emit(dead);
-    emit({1, 0, 1000, 0, 0, 10, 0, -2, 1, 15, 100, 0, 0,
-          0});  // swings out past the left edge, then back to x = 15
+    emit({1, 0, 1000, 0, 0, 10, 0, -2, 1, 15, 100, 0, 0, 0});  // out past the left edge, back to x = 15
     frame();
     EXPECT_PRED2(Near, PixelAt(15, 100), (Rgb{128, 0, 0}));
     frame();
@@ -167,6 +151,92 @@ TEST_F(Primitives, ParticlesScatterMoveAtHalfBrightnessDieOutsideAndWrapTheirPoo
     EXPECT_PRED2(Near, PixelAt(200, 100), (Rgb{128, 0, 0}));
     emit(dead);
     LIMITFPS(0);
+}
+
+TestBitmap TopRed(int size, bool top_down = false) {
+    return {size, size, 24, top_down, {}, [size](int, int y) {
+                const std::uint8_t gb = y < size / 2 ? 0 : 255;
+                return TestRgb{255, gb, gb};
+            }};
+}
+
+TEST_F(Sprites, CoverTheirImageZoomAndRotateAboutTheCentreWithoutTheKeyColour) {
+    LoadBitmapSprite(1, SolidBitmap(32, 32, {255, 0, 0}));
+    SPRITE(1, 0, 0);
+    SPRITE(1, 100.9, 50);
+    ExpectPixels({{0, 0, kRed}, {31, 31, kRed}, {32, 31, kBlack}, {31, 32, kBlack}});
+    ExpectPixels({{100, 50, kRed}, {99, 50, kBlack}});
+    LoadBitmapSprite(2, SolidBitmap(100, 50, {0, 0, 255}));
+    LoadBitmapSprite(3, SolidBitmap(1, 1, {0, 255, 0}));
+    EXPECT_EQ(SpriteSize(2), std::pair(100, 50));
+    for (const auto& [slot, width] : {std::pair{2, 128}, {1, 32}, {3, 1}}) {  // on a power-of-two texture
+        pPrism->SetTexture3D(slot, -1, 0);
+        GLint size = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size);
+        EXPECT_EQ(size, width);
+    }
+    SPRITE(2, 0, 100);  // only the image part of the texture is drawn
+    EXPECT_EQ(CountInRow(110, 0, 200, Rgb{0, 0, 255}), 100);
+
+    LoadBitmapSprite(5, TopRed(8));
+    LoadBitmapSprite(6, TopRed(8, true));
+    LoadBitmapSprite(4, {3, 1, 24, false, {}, [](int x, int) {
+                             return x == 0 ? TestRgb{255, 0, 128} : TestRgb{255, 0, 127};
+                         }});
+    SPRITE(5, 200, 0);
+    SPRITE(6, 220, 0);
+    STRETCHSPRITE(4, 200, 100, 30, 10);  // ten pixels a texel
+    ExpectPixels(
+        {{203, 1, kRed}, {223, 1, kWhite}, {223, 6, kRed}, {202, 105, kBlack}, {215, 105, {255, 0, 127}}});
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    SPRITE(700, 0, 0);  // unloaded or out of range: nothing
+    SPRITE(-1, 0, 0);
+    STRETCHSPRITE(1e9, 0, 0, 50, 50);
+    EXPECT_EQ(LitPixels(0, 0, 60, 60), 0);
+    const std::string image = PrivateTempFolder() + "sprite1.bmp";
+    EXPECT_FALSE(pPrism->LoadSprite(4095, image.c_str(), 0, false));
+    EXPECT_FALSE(pPrism->LoadSprite(9, (PrivateTempFolder() + "missing.bmp").c_str(), 0, false));
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    ZOOMSPRITE(1, 100, 100, 2, 2);
+    ZOOMSPRITE(1, 300, 100, -2, -2);
+    ExpectPixels({{84, 84, kRed}, {147, 147, kRed}, {83, 84, kBlack}, {148, 147, kBlack}});
+    ExpectPixels({{284, 84, kRed}, {347, 147, kRed}, {283, 84, kBlack}, {348, 147, kBlack}});
+    LoadBitmapSprite(10, TopRed(20));
+    ROTOSPRITE(10, 100, 300, 90);          // counter-clockwise: the top goes to the left
+    ROTOZOOMSPRITE(10, 200, 300, -90, 1);  // as 270: the top goes to the right
+    ROTOZOOMSPRITE(10, 300, 300, 0, 0);    // a zoom of 0 draws at the normal size
+    ExpectPixels({{103, 310, kRed}, {116, 310, kWhite}, {216, 310, kRed}, {203, 310, kWhite}});
+    EXPECT_EQ(CountInRow(315, 280, 340, kWhite), 20);
+    GRABSPRITE(12, 300, 300, 20, 20);
+    SPRITE(12, 400, 300);
+    ExpectPixels({{405, 302, kRed}, {405, 317, kWhite}, {421, 302, kBlack}});
+}
+
+TEST_F(Sprites, CollisionOfOpaquePixelsAndOfClosedBoxes) {
+    LoadBitmapSprite(13, SolidBitmap(10, 10, {1, 1, 1}));
+    // Only the top rows of 14 are opaque: sprites overlapping in its bottom rows do not collide.
+    LoadBitmapSprite(14, {10, 10, 24, false, {}, [](int, int y) {
+                              return y < 3 ? TestRgb{1, 1, 1} : TestRgb{255, 0, 128};
+                          }});
+    // The second sprite and its place against the first at (0, 0): touching is no collision.
+    const int sprites[6][5] = {{13, 13, 9, 9, 1},  {13, 13, 10, 0, 0}, {13, 13, 0, 10, 0},
+                               {13, 700, 0, 0, 0}, {14, 13, 0, 2, 1},  {14, 13, 0, 3, 0}};
+    for (const auto& [first, second, x, y, expected] : sprites)
+        EXPECT_EQ(SPRCOLL(first, 0, 0, second, x, y), expected)
+            << first << ", " << second << " at " << x << ", " << y;
+    // Boxes as x, y, width, height; a negative size reaches back from the corner.
+    const double boxes[4][9] = {{0, 0, 10, 10, 10, 10, 5, 5, 1},
+                                {0, 0, 10, 10, 11, 0, 5, 5, 0},
+                                {10, 10, -10, -10, 11, 0, 5, 5, 0},
+                                {10, 10, -10, -10, 2, 3, 1, 1, 1}};
+    for (const auto& [x1, y1, w1, h1, x2, y2, w2, h2, expected] : boxes) {
+        double result = -1;
+        BOXCOLL(result, x1, y1, w1, h1, x2, y2, w2, h2);
+        EXPECT_EQ(result, expected) << x1 << ", " << y1 << ", " << w1 << ", " << h1 << " with " << x2 << ", "
+                                    << y2;
+    }
 }
 
 }  // namespace
