@@ -1,8 +1,9 @@
-// The city map: level rows read into tile codes, road edge masks, the shipped
-// level, and what the map holds at a point.
+// The city map: level rows read into tile codes and road edge masks, the shipped level, and
+// what the map and a truck's footprint hold.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,7 +15,7 @@
 namespace game_test {
 namespace {
 
-TEST(CityMap, RowCharactersGiveTileCodesAndEverythingElseIsRoad) {
+TEST(CityMap, RowsAndLevelFilesGiveTileCodesAndAMissingFileReadsItsMarkers) {
     DIM(city, kCityTiles, kCityTiles);
     ReadLevelRow(DynStr("# ASLa.sl\t#"), 3);
     const double expected[] = {16, 0, 55, 50, 56, 0, 0, 0, 0, 0, 16};
@@ -29,16 +30,12 @@ TEST(CityMap, RowCharactersGiveTileCodesAndEverythingElseIsRoad) {
     LoadCityRows(rows);
     EXPECT_EQ(Tiles({{10, 10}, {10, 9}, {9, 10}, {11, 10}, {10, 11}, {9, 9}}),
               (std::vector<double>{16, 8, 4, 2, 1, 0}));
-}
 
-TEST(CityMap, LevelFilesAreReadFromTheCurrentFolderAndAMissingOneReadsItsMarkers) {
     char* previous = getcwd(nullptr, 0);
     ASSERT_EQ(chdir(std::getenv("TMPDIR")), 0);
     std::ofstream("city5.txt", std::ios::binary) << "#a?S\r\n L\nA";  // a last line without its end
     LoadLevel(5);
-    // (1, 0) is road ("a" is lower case) with grass toward x - 1 and a building
-    // toward y + 1; (2, 0) road beside the shop floor; (0, 1) road with grass
-    // above, a building right and a tree below.
+    // Lower-case "a" is road; "?" is road beside the shop floor; (0, 1) road among grass, a building, a tree.
     EXPECT_EQ(Tiles({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {1, 1}, {0, 1}, {0, 2}, {39, 39}}),
               (std::vector<double>{16, 2 + 8, 4, 50, 56, 1 + 4 + 8, 55, 0}));
     LoadLevel(8);
@@ -72,14 +69,9 @@ TEST(CityAtPoint, PointsOffTheMapAndTileCodes) {
     city(0, 0) = city(39, 0) = 16;
     const double nan = std::numeric_limits<double>::quiet_NaN();
     // Bounds are tested before truncating to tile 0.
-    for (const auto& [x, y, result] : std::initializer_list<std::array<double, 3>>{{-0.1, 5, 1},
-                                                                                   {5, -0.1, 1},
-                                                                                   {0, 0, 2},
-                                                                                   {279.9, 5, 2},
-                                                                                   {280, 5, 1},
-                                                                                   {5, 280, 1},
-                                                                                   {7, 5, 0},
-                                                                                   {nan, 5, 1}})
+    const double points[8][3] = {{-0.1, 5, 1}, {5, -0.1, 1}, {0, 0, 2}, {279.9, 5, 2},
+                                 {280, 5, 1},  {5, 280, 1},  {7, 5, 0}, {nan, 5, 1}};
+    for (const auto& [x, y, result] : points)
         EXPECT_EQ(CityAtPoint(x, y), result) << x << ", " << y;
     for (const auto& [code, result] : {std::pair{15, 0}, {16, 2}, {50, 4}, {51, 0}, {54, 0}, {55, 2}}) {
         city(2, 3) = code;
@@ -87,6 +79,40 @@ TEST(CityAtPoint, PointsOffTheMapAndTileCodes) {
     }
     ForgetTable(city);
     EXPECT_EQ(CityAtPoint(5, 5), 1);  // no map at all
+}
+
+void OneSegment(NumArray& t, double front, double rear, double x, double y, double h) {
+    DIM(t, 1, 5);
+    SetSegment(t, 0, front, rear, x, y, h);
+}
+
+TEST(GetCityCollision, AFootprintSamplesItsOwnTilesOffTheMapSetsTheOutsideBitAndCodesCombine) {
+    BuildGameTruck();
+    DIM(city, kCityTiles, kCityTiles);
+    // Tiles next to those under the footprint, (3..5, 4), do not count.
+    city(2, 4) = city(6, 4) = city(4, 3) = city(4, 5) = 16;
+    EXPECT_EQ(GetCityCollision(truck), 0);
+    city(5, 4) = 16;  // reached by the trailer only
+    EXPECT_EQ(GetCityCollision(truck), 2);
+    city(5, 4) = 0;
+    city(3, 4) = 50;  // reached by the cab's front corners only
+    EXPECT_EQ(GetCityCollision(truck), 4);
+    city(3, 4) = 0;
+    NumArray t;
+    // One side at x = -0.5; the front corners exactly on the far edge, and just inside it.
+    for (const auto& [x, heading, code] : {std::array{0.5, 90.0, 1.0}, {278.5, 0, 1}, {278.4, 0, 0}}) {
+        OneSegment(t, 1, 0, x, 30, heading);
+        EXPECT_EQ(GetCityCollision(t), code) << x;
+    }
+
+    OneSegment(t, 5, 0, 10.5, 14, 0);  // corners on tiles (1, 1), (1, 2), (2, 1), (2, 2)
+    city(1, 1) = 16;
+    city(2, 2) = 50;
+    EXPECT_EQ(GetCityCollision(t), 6);   // grass and a shop floor
+    OneSegment(t, 3, 0, 0.5, 10.5, 90);  // one side off the map, the other on tiles (0, 1) and (0, 2)
+    city(0, 1) = 16;
+    city(0, 2) = 50;
+    EXPECT_EQ(GetCityCollision(t), 7);
 }
 
 }  // namespace

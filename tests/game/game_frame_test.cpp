@@ -1,5 +1,4 @@
-// One frame of the game at a time on the real runtime: the mouse and buttons
-// scripted, the frame time from the stepping clock, the picture read back.
+// One frame of the game at a time on the real runtime, with scripted input and the stepping clock.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -65,7 +64,7 @@ protected:
     NumArray start_;
 };
 
-TEST_F(GameFrame, TheMouseSteersAndTheButtonsDriveWithinTheLimits) {
+TEST_F(GameFrame, TheMouseSteersTheButtonsDriveWithinTheLimitsBadMovesRollBackAndTheTextShowsSpeedAndDamage) {
     DriveWith(100, false, false);  // the mouse's x before it is first moved: the wheels start turned
     EXPECT_DOUBLE_EQ(delta, -4.4);
     EXPECT_EQ(std::pair(vel(0), vel(1)), std::pair(0.0, 0.0));
@@ -89,9 +88,7 @@ TEST_F(GameFrame, TheMouseSteersAndTheButtonsDriveWithinTheLimits) {
         DriveWith(x, true, false);
         EXPECT_NEAR(vel(1), yaw, 1e-4) << "mouse x " << x;
     }
-}
 
-TEST_F(GameFrame, AMoveOffTheMapOrAJackknifeIsRolledBackWithDamage) {
     DIM(city, kCityTiles, kCityTiles);
     // Off the map, a jackknife past 90 degrees, and a move onto grass, which is kept.
     for (const auto& [segment, column, value, kept] :
@@ -113,9 +110,7 @@ TEST_F(GameFrame, AMoveOffTheMapOrAJackknifeIsRolledBackWithDamage) {
         EXPECT_EQ(std::tuple(damage, vel(0), vel(1)),
                   kept ? std::tuple(1.0, 3.0, 7.0) : std::tuple(1.25, 1.5, 7.0));
     }
-}
 
-TEST_F(GameFrame, TheHeadUpTextShowsSpeedTimesTwentyAndDamageAsItsText) {
     for (const auto& [speed, damage_now, speed_text, damage_text] :
          {std::tuple{0.0, 0.0, "Speed: 0.0", "Damage: 0%"},
           {4, 100.0 / 360, "Speed: 80.0", "Damage: 0.2777777778%"}}) {
@@ -132,7 +127,7 @@ TEST_F(GameFrame, TheHeadUpTextShowsSpeedTimesTwentyAndDamageAsItsText) {
     }
 }
 
-TEST_F(GameFrame, LeftShiftSwitchesToTheFarViewForTheFramesItIsHeld) {
+TEST_F(GameFrame, FarAndNearViewsCityTilesWithinTheRadiusTheCabTheArrowAndTheParkedTrucks) {
     const auto matrices = [] {
         std::vector<double> m(32);
         glGetDoublev(GL_PROJECTION_MATRIX, m.data());
@@ -152,9 +147,7 @@ TEST_F(GameFrame, LeftShiftSwitchesToTheFarViewForTheFramesItIsHeld) {
             EXPECT_NEAR(seen[k], expected[k], 1e-9)
                 << (shift != 0 ? "far" : "near") << " view, element " << k;
     }
-}
 
-TEST_F(GameFrame, TheCityIsDrawnUpToTheRadiusWithKerbsOnTheMaskedSidesAndShopsStanding) {
     // A ground tile of each mask: grass on the named side, road opposite and in the middle.
     for (const auto& [mask, x, y] :
          {std::array{1.0, 3.5, 0.3}, {2, 0.3, 3.5}, {4, 6.7, 3.5}, {8, 3.5, 6.7}}) {
@@ -191,9 +184,7 @@ TEST_F(GameFrame, TheCityIsDrawnUpToTheRadiusWithKerbsOnTheMaskedSidesAndShopsSt
         glReadPixels(sx, 479 - sy, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth[static_cast<std::size_t>(i)]);
     }
     EXPECT_LT(depth[0], depth[1]);
-}
 
-TEST_F(GameFrame, TheCabStandsOnItsPointTheArrowTurnsWithTheSteeringAndTwoTrucksAreParked) {
     for (double i = 0; i < 2; ++i)
         truck(i, 2) = truck(i, 2) + 200;  // the game's own truck out of sight
     LookDownAt(35, 40, 40);
@@ -207,8 +198,7 @@ TEST_F(GameFrame, TheCabStandsOnItsPointTheArrowTurnsWithTheSteeringAndTwoTrucks
     }
     EXPECT_EQ(FramePixels(0, 0, 640, 480), drawn);
 
-    // The cab facing +y, its trailer out of sight: the arrow's tip 3.3 from the cab along its
-    // heading turned by 24 degrees a step; the cabin ahead of its point, nothing beside or behind.
+    // The cab facing +y: the arrow's tip 3.3 ahead turned 24 degrees a step; nothing beside or behind.
     SetSegment(truck, 0, 1.75, -0.3, 100, 100, 90);
     LookDownAt(100, 100, 40);
     DrawTruck(0);
