@@ -214,7 +214,7 @@ TEST_F(Batching, TheBatchIsDrawnBeforeTheFrameIsReadPresentedOrDrawnIn3D) {
     if (const std::optional<BitmapFile> shot = ReadBitmapFile(path)) shot->PixelAt(10, 10, r, g, b);
     EXPECT_EQ((Rgb{r, g, b}), kRed) << "SAVEBMP";
     pPrism->ChangeSize(642, 481);  // sides rounded up to multiples of 4
-    SAVEBMP(DynStr(path.c_str()));
+    EXPECT_EQ(pPrism->SaveBMPFile(path.c_str()), 1);
     pPrism->ChangeSize(640, 480);
     int width = 0, height = 0;
     GetBMPSize(path, width, height);
