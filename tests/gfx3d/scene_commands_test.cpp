@@ -52,16 +52,14 @@ TEST(Transforms, LookingStraightDownLeavesTheZeroSideAndUpAndAnInverseUndoesScal
     ExpectNear(InverseTransformPoint(flat, {1, 2, 3}), {1, 2, 0});
 }
 
-TEST_F(Scene, TheWorldProjectsToTheWindow) {
-    // Depth of eye distance 10 between planes 1 and 100: (1 + (101 * 10 - 200) / 990) / 2.
+TEST_F(Scene, TheWorldProjectsToTheWindowAndTheCameraResetsTheTransformAndKeepsTheSignedCullMode) {
+    // Depth at eye distance 10 between planes 1 and 100.
     const float depth = 0.5f * (1 + 810.0f / 990.0f);
     for (const auto& [x, y, sx, sy] :
          {std::array{0.0, 0.0, 320.0, 240.0}, {5, 5, 440, 120}, {-2.5, -5, 260, 360}})
         ExpectNear(OnScreen(x, y, 0), {static_cast<float>(sx), static_cast<float>(sy), depth}, 1e-3);
     EXPECT_EQ(OnScreen(3, 0, 10).x, -1);  // in the camera's plane: left as it was
-}
 
-TEST_F(Scene, TheCameraResetsTheTransformAndLeavesTheChosenCullModeWhichTakesTheSignOfTheNumber) {
     X_CULLMODE(0.5);  // mode 1
     X_MOVEMENT(5, 6, 7);
     X_ROTATION(30, 0, 1, 0);
@@ -89,7 +87,7 @@ TEST_F(Scene, TheCameraResetsTheTransformAndLeavesTheChosenCullModeWhichTakesThe
     }
 }
 
-TEST_F(Scene, AVertexIsScaledThenRotatedInOrderThenMovedWithAtMostSixteenRotations) {
+TEST_F(Scene, AVertexIsScaledRotatedAtMostSixteenTimesAndMovedAndSpotLightsAreNumberedModuloEight) {
     X_SCALING(2, 2, 2);
     X_MOVEMENT(10, 0, 0);
     X_ROTATION(90, 0, 0, 1);  // (2, 0, 0) -> (0, 2, 0)
@@ -108,9 +106,7 @@ TEST_F(Scene, AVertexIsScaledThenRotatedInOrderThenMovedWithAtMostSixteenRotatio
                {std::cos(160 * std::numbers::pi / 180), std::sin(160 * std::numbers::pi / 180), 0});
     X_SCALING(1, 1, 1);
     EXPECT_EQ(prism3D.rotationCount, 0);
-}
 
-TEST_F(Scene, SpotLightsAreNumberedModuloEightAndCutOffZeroSwitchesThemOff) {
     glLoadIdentity();
     X_SPOT_LT(9, 0x0000FF, 1, 2, 3, 0, 0, -1, 30);
     EXPECT_TRUE(glIsEnabled(GL_LIGHT1) && glIsEnabled(GL_LIGHTING));
@@ -127,9 +123,7 @@ TEST_F(Scene, SpotLightsAreNumberedModuloEightAndCutOffZeroSwitchesThemOff) {
     EXPECT_FALSE(glIsEnabled(GL_LIGHT1));
 }
 
-// A billboard of a 64 x 32 image (red above white) at scale 1/16 stands on its
-// point, 2 units wide and 1 tall, facing the camera from any side: seen from
-// 10 units away it covers the same pixels.
+// A 64 x 32 image at scale 1/16 stands on its point, 2 wide and 1 tall, facing the camera from any side.
 TEST_F(Scene, ABillboardFacesTheCameraAtTheSpritesSize) {
     LoadBitmapSprite(40, {64, 32, 24, false, {}, [](int, int y) {
                               return y < 16 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255};

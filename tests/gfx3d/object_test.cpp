@@ -1,6 +1,8 @@
+// Mesh objects through the commands: built, saved, loaded, drawn and collided with.
 #include <SDL.h>
 
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "gfx3d/scene_fixture.h"
@@ -11,9 +13,9 @@ const Rgb kGreen{0, 255, 0};
 const Rgb kBlue{0, 0, 255};
 
 using MeshRender = Scene;
+using ObjectCommands = Scene;
 
 TEST_F(MeshRender, ATexturedSquareCoversItsPixelsWithTheImageUpright) {
-    // Quadrants from the top left: red, blue; green, white.
     const std::string path = TempPath("quadrants.bmp");
     WriteBitmap(path, {64, 64, 24, false, {}, [](int x, int y) {
                            if (y < 32) return x < 32 ? TestRgb{255, 0, 0} : TestRgb{0, 0, 255};
@@ -23,8 +25,7 @@ TEST_F(MeshRender, ATexturedSquareCoversItsPixelsWithTheImageUpright) {
     BuildSquare(1, 0, 0, 0, 5);  // pixels 200 to 440 across, 120 to 360 down
     X_SETTEXTURE(20, -1);
     X_DRAWOBJ(1, 0);
-    // Pixels a texel and a half (6 pixels) inside each quadrant's corners: closer, the
-    // filtering mixes in the neighbouring texels.
+    // A texel and a half inside each quadrant's corners, away from the filtering's mixing.
     ExpectPixels(
         {{206, 126, kRed}, {314, 234, kRed}, {434, 126, kBlue}, {206, 354, kGreen}, {326, 246, kWhite}});
     ExpectPixels({{198, 240, kBlack}, {442, 240, kBlack}, {320, 118, kBlack}, {320, 362, kBlack}});
@@ -38,9 +39,7 @@ TEST_F(MeshRender, ATexturedSquareCoversItsPixelsWithTheImageUpright) {
 TEST_F(MeshRender, VertexColoursAreDrawnOnlyWhenTheObjectHasSomeAndEmptyObjectsDrawNothing) {
     BuildSquare(1, 0, 0, 0, 2, 0x0000FF);
     BuildSquare(2, 0, 0, 0, 2, -1);  // -1 is no marker: it is stored as white
-    EXPECT_EQ(prism3D.objects[1].usesVertexColours, 1);
-    EXPECT_EQ(prism3D.objects[2].usesVertexColours, 0);
-    X_DRAWOBJ(1, 0);  // the display list
+    X_DRAWOBJ(1, 0);                 // the display list
     EXPECT_EQ(PixelAt(320, 240), kRed);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     X_DRAWANIM(1, 0, 0, 0.5, 0);  // vertex arrays
@@ -64,8 +63,7 @@ TEST_F(MeshRender, VertexColoursAreDrawnOnlyWhenTheObjectHasSomeAndEmptyObjectsD
     EXPECT_EQ(CountInRow(240, 0, 640, kBlack), 640);
 }
 
-// Object n loaded from a file whose frame f is a square of side 1.8 centred
-// on (centres[f], 0, 0): it covers the whole number nearest its centre alone.
+// Object n loaded from a file whose frame f is a square of side 1.8 centred on (centres[f], 0, 0).
 void LoadMovingSquare(int n, const std::vector<float>& centres) {
     MeshObject mesh;
     UserObjectStart(mesh, kGroupStrip);
@@ -80,7 +78,6 @@ void LoadMovingSquare(int n, const std::vector<float>& centres) {
     const std::string path = TempPath("moving.ddd");
     ASSERT_TRUE(mesh.Save(path));
     X_LOADOBJ(path.c_str(), n);
-    ASSERT_EQ(prism3D.objects[static_cast<std::size_t>(n)].frames.Count(), static_cast<int>(centres.size()));
 }
 
 // The centres, among -6 to 6, where a square is drawn.
@@ -149,20 +146,14 @@ TEST_F(MeshRender, ALongerFrameGetsAVertexBufferLargeEnoughForItFreedWithTheObje
     EXPECT_TRUE(buffer != 0 && !is_buffer(buffer));
 }
 
-bool HasExtension(const char* name) {
-    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    return extensions != nullptr && std::strstr(extensions, name) != nullptr;
-}
-
 TEST_F(MeshRender, TheBumpLightShadesThroughTheNormalMapAndTheTexture) {
-    if (!HasExtension("GL_EXT_texture_env_dot3")) GTEST_SKIP() << "no dot3 texture combiner";
-    // The normal map straight out of the surface.
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    if (!std::strstr(extensions, "GL_EXT_texture_env_dot3")) GTEST_SKIP() << "no dot3 texture combiner";
     LoadBitmapSprite(60, SolidBitmap(64, 64, {128, 128, 255}));
     LoadBitmapSprite(61, SolidBitmap(64, 64, {255, 0, 0}));
     BuildSquare(1, 0, 0, 0, 5);
     X_SETTEXTURE(61, 60);
-    // The bump light is placed in eye coordinates: here far behind the
-    // camera, so it shines straight onto the whole square.
+    // A normal map straight out of the surface, lit from far behind the camera (eye coordinates).
     X_SPOT_LT(-1, 0xFFFFFF, 0, 0, 990, 0, 0, 0, 1);
     X_DRAWOBJ(1, 0);
     EXPECT_TRUE(PixelAt(320, 240)[0] >= 250 && PixelAt(320, 240)[1] <= 2);
@@ -176,6 +167,107 @@ TEST_F(MeshRender, TheBumpLightShadesThroughTheNormalMapAndTheTexture) {
     GLint mode = 0;
     glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
     EXPECT_EQ(mode, GL_MODULATE);
+}
+
+TEST_F(ObjectCommands, ASavedObjectLoadsReadyToDrawABadOneEmptiesTheSlotAndAMissingOneNothing) {
+    BuildSquare(1, 0, 0, 0, 2, 0x0000FF);
+    const std::string path = TempPath("square.ddd");
+    X_SAVEOBJ(path.c_str(), 1);
+    X_LOADOBJ(path.c_str(), 2);
+    const MeshObjectX& loaded = prism3D.objects[2];
+    // Everything the file holds is the same: the packed frames, colours and texture coordinates.
+    EXPECT_EQ(loaded.SaveToBytes(), prism3D.objects[1].SaveToBytes());
+    EXPECT_NE(loaded.displayList, 0u);
+    EXPECT_GT(loaded.frames[0].maxRadius, 2.8f);
+    X_DRAWOBJ(2, 0);
+    EXPECT_EQ(PixelAt(320, 240), kRed);
+
+    BuildSquare(3, 0, 0, 0, 2);  // a missing file changes nothing, a bad one empties the slot
+    X_LOADOBJ(TempPath("nowhere.ddd").c_str(), 3);
+    EXPECT_EQ(prism3D.objects[3].frames.Count(), 1);
+    EXPECT_NE(prism3D.objects[3].displayList, 0u);
+
+    std::vector<std::uint8_t> bytes = BuiltObject({NumberedVertices(4)}).SaveToBytes();
+    bytes[4] ^= 1;  // the version is no longer exactly 1.02
+    WriteBytes(TempPath("bad.ddd"), bytes);
+    const GLuint list = prism3D.objects[3].displayList;
+    X_LOADOBJ(TempPath("bad.ddd").c_str(), 3);
+    EXPECT_TRUE(prism3D.objects[3].frames.Empty());
+    EXPECT_EQ(prism3D.objects[3].displayList, 0u);
+    EXPECT_FALSE(glIsList(list));
+    glClear(GL_COLOR_BUFFER_BIT);
+    X_DRAWOBJ(3, 0);
+    EXPECT_EQ(PixelAt(320, 240), kBlack);
+}
+
+TEST_F(ObjectCommands, ObjectNumbersOutsideTheSlotsAreRefusedAndBuildingNeedsAStartAndThreeEntries) {
+    BuildSquare(1, 0, 0, 0, 2);
+    const std::string path = TempPath("refused.ddd");
+    X_SAVEOBJ(path.c_str(), 4095);
+    X_SAVEOBJ(path.c_str(), -1);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    X_SAVEOBJ(path.c_str(), 1);
+    X_LOADOBJ(path.c_str(), 4095);
+    EXPECT_EQ(X_COLLISION(4095, 0, 100, 0, 0, 0), 0);
+    EXPECT_EQ(X_COLLISION(1, 0, 100, 0, 0, 0), 1);
+
+    X_DRAWANIM(4095, 0, 0, 0.5, 0);
+    X_OBJSTART(4095);  // no build starts, so the vertices go nowhere
+    X_OBJADDVERTEX(1, 2, 3, 0, 0, 0);
+    X_OBJNEWGROUP();
+    X_OBJEND();
+    EXPECT_EQ(prism3D.buildSlot, -1);
+
+    BuildSquare(4, 0, 0, 0, 2);
+    X_OBJSTART(4);
+    X_OBJADDVERTEX(1, 2, 3, 0, 0, 0);
+    X_OBJEND();  // a marker and one vertex: the slot ends empty
+    EXPECT_TRUE(prism3D.objects[4].frames.Empty() && prism3D.objects[4].displayList == 0);
+
+    // A second start abandons the first object unpacked.
+    X_OBJSTART(5);
+    X_OBJADDVERTEX(1, 2, 3, 0, 0, 0);
+    BuildSquare(6, 0, 0, 0, 2);
+    EXPECT_EQ(prism3D.objects[5].frames[0].raw.Count(), 2);
+    EXPECT_TRUE(prism3D.objects[5].frames[0].packed.Empty());
+    EXPECT_EQ(prism3D.objects[6].frames[0].packed.Count(), 5);
+}
+
+TEST_F(ObjectCommands,
+       NewGroupsAreSeparateStripsTheAutoNormalModeIsUsedAndSpheresCollideWhereTheObjectIsDrawn) {
+    // Two strips meeting at a ridge along x = 0, each with its own ridge vertices.
+    auto build = [](int n, double mode) {
+        X_AUTONORMALS(mode);
+        X_OBJSTART(n);
+        const int xs[4] = {-2, 0, 0, 2};
+        for (int i = 0; i < 4; ++i) {
+            if (i == 2) X_OBJNEWGROUP();
+            const int x = xs[i];
+            for (int z : {0, 2})
+                X_OBJADDVERTEX(x, x == 0 ? 1 : 0, z, 0, 0, 0xFFFFFF);
+        }
+        X_OBJEND();
+    };
+    build(1, 2);
+    build(2, 1);
+    build(3, 0);
+    // Packed entry 3 is the first strip's ridge vertex: shared by both slopes, or its own slope.
+    EXPECT_NEAR(NormalTableEntry(prism3D.objects[1].frames[0].packed[3].normal).x, 0, 1e-6);
+    EXPECT_LT(NormalTableEntry(prism3D.objects[2].frames[0].packed[3].normal).x, -0.2);
+    EXPECT_EQ(prism3D.objects[3].normalsValid, 0);
+
+    X_AUTONORMALS(2);
+    X_CAMERA(10, 8, 12, 0, 0, 0);  // any camera: the sphere and the object meet in the same space
+    BuildSquare(1, 0, 0, 0, 2);    // in the plane z = 0
+    X_MOVEMENT(100, 0, 0);
+    EXPECT_EQ(X_COLLISION(1, 0, 0.5, 100.5, 0.5, 0.4), 1);
+    EXPECT_EQ(X_COLLISION(1, 0, 0.5, 100.5, 0.5, 0.5), 0);  // exactly the radius from the plane
+    EXPECT_EQ(X_COLLISION(1, 0, 0.5, 102.3, 0, 0.1), 1);    // beyond an edge, within reach of it
+    EXPECT_EQ(X_COLLISION(1, 0, 0.5, 0.5, 0.5, 0), 0);      // where the object would be unmoved
+    EXPECT_EQ(X_COLLISION(1, 1, 0.5, 100.5, 0.5, 0), 0);    // no frame 1
+    X_SCALING(2, 2, 2);
+    X_MOVEMENT(100, 0, 0);
+    EXPECT_EQ(X_COLLISION(1, 0, 0.5, 103.5, 0, 0.1), 1);
 }
 
 }  // namespace
