@@ -169,13 +169,13 @@ TEST_F(MeshRender, TheBumpLightShadesThroughTheNormalMapAndTheTexture) {
     EXPECT_EQ(mode, GL_MODULATE);
 }
 
-TEST_F(ObjectCommands, ASavedObjectLoadsReadyToDrawABadOneEmptiesTheSlotAndAMissingOneNothing) {
+TEST_F(ObjectCommands,
+       SavedObjectsLoadReadyToDrawBadOnesEmptyTheSlotNumbersOutsideAreRefusedAndBuildingNeedsAStart) {
     BuildSquare(1, 0, 0, 0, 2, 0x0000FF);
     const std::string path = TempPath("square.ddd");
     X_SAVEOBJ(path.c_str(), 1);
     X_LOADOBJ(path.c_str(), 2);
     const MeshObjectX& loaded = prism3D.objects[2];
-    // Everything the file holds is the same: the packed frames, colours and texture coordinates.
     EXPECT_EQ(loaded.SaveToBytes(), prism3D.objects[1].SaveToBytes());
     EXPECT_NE(loaded.displayList, 0u);
     EXPECT_GT(loaded.frames[0].maxRadius, 2.8f);
@@ -198,15 +198,11 @@ TEST_F(ObjectCommands, ASavedObjectLoadsReadyToDrawABadOneEmptiesTheSlotAndAMiss
     glClear(GL_COLOR_BUFFER_BIT);
     X_DRAWOBJ(3, 0);
     EXPECT_EQ(PixelAt(320, 240), kBlack);
-}
 
-TEST_F(ObjectCommands, ObjectNumbersOutsideTheSlotsAreRefusedAndBuildingNeedsAStartAndThreeEntries) {
-    BuildSquare(1, 0, 0, 0, 2);
-    const std::string path = TempPath("refused.ddd");
-    X_SAVEOBJ(path.c_str(), 4095);
-    X_SAVEOBJ(path.c_str(), -1);
-    EXPECT_FALSE(std::filesystem::exists(path));
-    X_SAVEOBJ(path.c_str(), 1);
+    const std::string refused = TempPath("refused.ddd");
+    X_SAVEOBJ(refused.c_str(), 4095);
+    X_SAVEOBJ(refused.c_str(), -1);
+    EXPECT_FALSE(std::filesystem::exists(refused));
     X_LOADOBJ(path.c_str(), 4095);
     EXPECT_EQ(X_COLLISION(4095, 0, 100, 0, 0, 0), 0);
     EXPECT_EQ(X_COLLISION(1, 0, 100, 0, 0, 0), 1);
