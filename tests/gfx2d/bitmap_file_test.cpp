@@ -23,7 +23,7 @@ std::array<int, 3> ReadPixel(const BitmapFile& bitmap, int x, int y) {
     return {r, g, b};
 }
 
-TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrderAndItsSizeFromTheHeaders) {
+TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrderItsSizeFromTheHeadersAndRefusesShortAndLyingFiles) {
     for (const auto& [bits, top_down] : {std::pair{24, false}, {32, false}, {24, true}}) {
         SCOPED_TRACE(testing::Message() << bits << " bits, top down " << top_down);
         const std::optional<BitmapFile> bitmap =
@@ -44,9 +44,7 @@ TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrderAndItsSizeFromTheHeaders) {
     EXPECT_EQ(indexed->stride, 8);
     EXPECT_EQ((std::array{ReadPixel(*indexed, 0, 0), ReadPixel(*indexed, 3, 2), ReadPixel(*indexed, 2, 1)}),
               (std::array<std::array<int, 3>, 3>{{{255, 0, 0}, {0, 255, 0}, {0, 0, 0}}}));
-}
 
-TEST(BitmapFile, RefusesShortAndLyingFiles) {
     const std::vector<std::uint8_t> good = BitmapBytes({4, 4, 24, false, {}, Gradient});
     ASSERT_TRUE(ParseBitmap(good));
     EXPECT_FALSE(ParseBitmap(std::span(good).first(good.size() - 1)));

@@ -167,7 +167,7 @@ TEST_F(Batching, ManySpritesMoveTheDisplayOffScreenBetweenFrames) {
     EXPECT_TRUE(pPrism->DrawsOffScreen());
 }
 
-TEST_F(Batching, DrawingThatSharesItsStateIsOneDrawCallAndReselectingATextureNone) {
+TEST_F(Batching, DrawingThatSharesItsStateIsOneDrawCallAndIsDrawnBeforeTheFrameIsReadPresentedOrDrawnIn3D) {
     EXPECT_EQ(DrawCallsFor([] {
                   for (int i = 0; i < 250; ++i) {
                       SPRITE(kDisc, i, i % 400);
@@ -193,9 +193,7 @@ TEST_F(Batching, DrawingThatSharesItsStateIsOneDrawCallAndReselectingATextureNon
     pPrism->FinishBatch();  // as code that uses OpenGL itself does first
     pPrism->SetTexture3D(kDisc, -1, 0);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-}
 
-TEST_F(Batching, TheBatchIsDrawnBeforeTheFrameIsReadPresentedOrDrawnIn3D) {
     FILLRECT(0, 0, 32, 32, 0x0000FF);
     GRABSPRITE(30, 0, 0, 32, 32);
     glClear(GL_COLOR_BUFFER_BIT);

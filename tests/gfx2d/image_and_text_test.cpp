@@ -50,7 +50,7 @@ protected:
 
 using Images = Text;
 
-TEST_F(Images, EveryFormatDrawsWithItsAlphaOrTheColourKeyFromFilesContainersAndFonts) {
+TEST_F(Images, EveryFormatDrawsWithItsAlphaOrTheColourKeyAndBrokenFilesLeaveTheSpriteWithoutTexture) {
     for (const auto& c : std::initializer_list<std::pair<TestFormat, const char*>>{
              {TestFormat::kPng, "pattern.png"},
              {TestFormat::kPngWithAlpha, "pattern_alpha.png"},
@@ -80,9 +80,7 @@ TEST_F(Images, EveryFormatDrawsWithItsAlphaOrTheColourKeyFromFilesContainersAndF
     SETSHOEBOX("", "");
     SPRITE(11, 0, 0);
     ExpectPixels({{0, 0, kRed}, {3, 1, {255, 255, 0}}});
-}
 
-TEST_F(Images, BrokenFilesLeaveTheSpriteWithoutTextureAndSayWhy) {
     const std::string good_png = WrittenImage("good.png", kPattern, TestFormat::kPngWithAlpha);
     std::vector<std::uint8_t> cut_png = ReadBytes(good_png);
     cut_png.resize(cut_png.size() * 2 / 3);
@@ -110,7 +108,7 @@ Rgb CellColour(int code) {
     return {2 * code, 255 - code, 7};
 }
 
-TEST_F(Text, CellsFollowTheSheetLayoutAndFontNumbersStayWithinTheFonts) {
+TEST_F(Text, CellsFollowTheSheetLayoutFontNumbersStayWithinTheFontsAndInputEditsUntilEnter) {
     PRINT(DynStr("W"), 0, 0);  // start-up loaded font 0
     EXPECT_GT(LitPixels(0, 0, 8, 16), 0);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -142,9 +140,7 @@ TEST_F(Text, CellsFollowTheSheetLayoutAndFontNumbersStayWithinTheFonts) {
     double width = -1, height = -1;
     GETFONTSIZE(width, height);
     EXPECT_EQ(width + height, 0);
-}
 
-TEST_F(Text, InputEditsTheTextUntilEnter) {
     // Typed before the first frame: Backspace on "", 4 2 Backspace . 5 Enter, then h e l l o Enter.
     for (const std::uint8_t key :
          {0x0E, 0x05, 0x03, 0x0E, 0x34, 0x06, 0x1C, 0x23, 0x12, 0x26, 0x26, 0x18, 0x1C}) {

@@ -169,8 +169,7 @@ TEST_F(MeshRender, TheBumpLightShadesThroughTheNormalMapAndTheTexture) {
     EXPECT_EQ(mode, GL_MODULATE);
 }
 
-TEST_F(ObjectCommands,
-       SavedObjectsLoadReadyToDrawBadOnesEmptyTheSlotNumbersOutsideAreRefusedAndBuildingNeedsAStart) {
+TEST_F(ObjectCommands, SavedObjectsLoadBadOnesEmptyTheSlotOutsideNumbersAreRefusedBuildsNeedAStart) {
     BuildSquare(1, 0, 0, 0, 2, 0x0000FF);
     const std::string path = TempPath("square.ddd");
     X_SAVEOBJ(path.c_str(), 1);
@@ -229,8 +228,7 @@ TEST_F(ObjectCommands,
     EXPECT_EQ(prism3D.objects[6].frames[0].packed.Count(), 5);
 }
 
-TEST_F(ObjectCommands,
-       NewGroupsAreSeparateStripsTheAutoNormalModeIsUsedAndSpheresCollideWhereTheObjectIsDrawn) {
+TEST_F(ObjectCommands, NewGroupsAreSeparateStripsAutoNormalsApplyAndSpheresCollideWhereItIsDrawn) {
     // Two strips meeting at a ridge along x = 0, each with its own ridge vertices.
     auto build = [](int n, double mode) {
         X_AUTONORMALS(mode);
