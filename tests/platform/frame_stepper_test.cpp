@@ -1,5 +1,4 @@
-// Stepping a run frame by frame: what the program reads while it is recorded,
-// and that a replay gives it the same.
+// Stepping a run frame by frame: what the program reads while recorded, and that a replay gives it the same.
 #include "platform/frame_stepper.h"
 
 #include <gtest/gtest.h>
@@ -9,10 +8,7 @@
 
 #include "platform/scripted_input.h"
 
-namespace {
-
-// What the program observed in one frame: the clock twice, the keys and their
-// presses, and the mouse read twice.
+// What the program observed in one frame: the clock twice, the keys and their presses, the mouse twice.
 struct Observed {
     double time_first, time_second;
     KeyStates keys;
@@ -21,7 +17,7 @@ struct Observed {
     bool operator==(const Observed&) const = default;
 };
 
-Observed Observe(FrameStepper& stepper) {
+static Observed Observe(FrameStepper& stepper) {
     Observed seen;
     seen.time_first = stepper.Time();
     seen.keys = stepper.Keys();
@@ -33,49 +29,39 @@ Observed Observe(FrameStepper& stepper) {
     return seen;
 }
 
-class Recording : public testing::Test {
-protected:
-    Recording() {
-        auto input = std::make_unique<ScriptedInput>();
-        auto clock = std::make_unique<SteppingClock>(5000.0, 0.001);
-        auto out = std::make_unique<std::ostringstream>();
-        input_ = input.get();
-        clock_ = clock.get();
-        file_ = out.get();
-        stepper_ =
-            std::make_unique<FrameStepper>(std::make_unique<LiveFrames>(std::move(input), std::move(clock)),
-                                           std::make_unique<ReplayWriter>(std::move(out)));
-    }
-    ScriptedInput* input_;
-    SteppingClock* clock_;
-    std::ostringstream* file_;
-    std::unique_ptr<FrameStepper> stepper_;
+struct Recording : testing::Test {
+    ScriptedInput* input_ = new ScriptedInput;
+    SteppingClock* clock_ = new SteppingClock(5000.0, 0.001);
+    std::ostringstream* file_ = new std::ostringstream;
+    FrameStepper stepper_{std::make_unique<LiveFrames>(std::unique_ptr<ScriptedInput>(input_),
+                                                       std::unique_ptr<SteppingClock>(clock_)),
+                          std::make_unique<ReplayWriter>(std::unique_ptr<std::ostringstream>(file_))};
 };
 
 TEST_F(Recording, TimeAndInputHoldStillWithinAFrame) {
-    ASSERT_TRUE(stepper_->Step());
-    const double start = stepper_->Time();
+    ASSERT_TRUE(stepper_.Step());
+    const double start = stepper_.Time();
     clock_->Advance(50);
     input_->MoveMouse(4, -3);
     input_->SetButtons(true, false);
     input_->SetKey(0x2A, true);
     input_->SetKey(0x1E, true);
-    input_->SetKey(0x1E, false);         // a tap within the frame
-    EXPECT_EQ(stepper_->Time(), start);  // the devices are read as a frame starts, not later
-    EXPECT_EQ(stepper_->Keys()[0x2A], 0);
-    EXPECT_FALSE(stepper_->TakeMouse().left);
+    input_->SetKey(0x1E, false);        // a tap within the frame
+    EXPECT_EQ(stepper_.Time(), start);  // the devices are read as a frame starts, not later
+    EXPECT_EQ(stepper_.Keys()[0x2A], 0);
+    EXPECT_FALSE(stepper_.TakeMouse().left);
 
-    ASSERT_TRUE(stepper_->Step());
+    ASSERT_TRUE(stepper_.Step());
     clock_->Advance(5);
-    EXPECT_NEAR(stepper_->Time(), start + 50, 0.01);
-    EXPECT_EQ(stepper_->Keys()[0x2A], kKeyDown);
-    EXPECT_EQ(stepper_->Keys()[0x1E], kKeyDown);  // down for the frame after it
-    std::vector<KeyPress> presses;                // in the order of the codes, with the frame's Shift
-    for (KeyPress press; stepper_->TakeKeyPress(press);)
+    EXPECT_NEAR(stepper_.Time(), start + 50, 0.01);
+    EXPECT_EQ(stepper_.Keys()[0x2A], kKeyDown);
+    EXPECT_EQ(stepper_.Keys()[0x1E], kKeyDown);  // down for the frame after it
+    std::vector<KeyPress> presses;               // in the order of the codes, with the frame's Shift
+    for (KeyPress press; stepper_.TakeKeyPress(press);)
         presses.push_back(press);
     EXPECT_EQ(presses, (std::vector<KeyPress>{{0x1E, true}, {0x2A, true}}));
-    EXPECT_EQ(stepper_->TakeMouse(), (MouseReading{4, -3, true, false, false}));
-    EXPECT_EQ(stepper_->TakeMouse(), (MouseReading{0, 0, true, false, false}));  // the movement is given once
+    EXPECT_EQ(stepper_.TakeMouse(), (MouseReading{4, -3, true, false, false}));
+    EXPECT_EQ(stepper_.TakeMouse(), (MouseReading{0, 0, true, false, false}));  // the movement is given once
 }
 
 TEST_F(Recording, AReplayGivesTheProgramWhatTheRecordingGaveIt) {
@@ -86,8 +72,8 @@ TEST_F(Recording, AReplayGivesTheProgramWhatTheRecordingGaveIt) {
         input_->SetKey(static_cast<std::uint8_t>(0x10 + n), true);
         input_->SetKey(static_cast<std::uint8_t>(0x10 + n - 2), false);
         clock_->Advance(16.6 + n * 0.37);
-        ASSERT_TRUE(stepper_->Step());
-        recorded.push_back(Observe(*stepper_));
+        ASSERT_TRUE(stepper_.Step());
+        recorded.push_back(Observe(stepper_));
     }
 
     auto reader = std::make_unique<ReplayReader>(std::make_unique<std::istringstream>(file_->str()));
@@ -101,9 +87,8 @@ TEST_F(Recording, AReplayGivesTheProgramWhatTheRecordingGaveIt) {
 }
 
 TEST(PacedReplay, FramesComeNoSoonerThanTheirRecordedTimeAtTheSpeedAsked) {
-    auto out = std::make_unique<std::ostringstream>();
-    std::ostringstream* bytes = out.get();
-    ReplayWriter writer(std::move(out));
+    auto* bytes = new std::ostringstream;
+    ReplayWriter writer{std::unique_ptr<std::ostringstream>(bytes)};
     const std::vector<double> times = {7000, 7100, 7100, 7400};
     for (double time : times)
         writer.Write(ReplayFrame{time, {}, {}});
@@ -124,5 +109,3 @@ TEST(PacedReplay, FramesComeNoSoonerThanTheirRecordedTimeAtTheSpeedAsked) {
         EXPECT_FALSE(frames.Next().has_value());
     }
 }
-
-}  // namespace
