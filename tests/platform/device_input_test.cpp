@@ -2,8 +2,6 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "morvane.h"
 #include "platform/joysticks.h"
 #include "platform/key_codes.h"
@@ -30,10 +28,9 @@ TEST_F(DeviceInput, KeyAndMouseEventsReachTheCommandsAndTapsAreReadOnceInOrder) 
     EXPECT_STREQ(INKEY_Str().c_str(), "G");
     PushKey(SDL_SCANCODE_G, false);
     PushKey(SDL_SCANCODE_LSHIFT, false);
-    for (SDL_Scancode key :
-         {SDL_SCANCODE_H, SDL_SCANCODE_E, SDL_SCANCODE_L, SDL_SCANCODE_L, SDL_SCANCODE_O}) {
-        PushKey(key, true);
-        PushKey(key, false);
+    for (char letter : std::string("hello")) {
+        PushKey(SDL_GetScancodeFromKey(letter), true);
+        PushKey(SDL_GetScancodeFromKey(letter), false);
     }
     std::string typed;
     for (int poll = 0; poll < 6; ++poll)
@@ -96,17 +93,10 @@ TEST(KeyCodes, FollowTheSetOneScanCodes) {
 
 using DeviceInputDeathTest = DeviceInput;
 TEST_F(DeviceInputDeathTest, ACloseRequestOrEscapeEndsTheProgram) {
-    const std::function<void()> ends[] = {
-        [] {
-            PushWindowEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
-            pPrism->WinMessages();
-        },
-        [] {
-            PushKey(SDL_SCANCODE_ESCAPE, true);  // a tap, read by the program's own key test first
-            PushKey(SDL_SCANCODE_ESCAPE, false);
-            KEY(42);
-            SHOWSCREEN();
-        }};
-    for (const auto& end : ends)
-        EXPECT_EXIT(end(), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT((PushWindowEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE), pPrism->WinMessages()),
+                testing::ExitedWithCode(0), "");
+    // A tap of Esc, read by the program's own key test first.
+    EXPECT_EXIT(
+        (PushKey(SDL_SCANCODE_ESCAPE, true), PushKey(SDL_SCANCODE_ESCAPE, false), KEY(42), SHOWSCREEN()),
+        testing::ExitedWithCode(0), "");
 }
