@@ -3,11 +3,7 @@
 // and has not loaded libmpv and its libraries, which only a video needs.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <string>
-
-#include "morvane.h"
+#include "files/files_test_support.h"
 #include "platform/heap.h"
 #include "support/address_sanitizer.h"
 #include "support/test_runtime.h"
@@ -37,8 +33,7 @@ TEST(FrameMemory, ALongRunOfFramesKeepsToTheMemoryOfItsFirstFramesWithoutLibmpv)
         SHOWSCREEN();
         if (frame == 199) settled = ResidentMemoryBytes();
     }
-    std::ifstream maps("/proc/self/maps");
-    const std::string mapped{std::istreambuf_iterator<char>(maps), std::istreambuf_iterator<char>()};
+    const std::string mapped = ReadBytes("/proc/self/maps");
     EXPECT_TRUE(!mapped.empty() && mapped.find("libmpv") == std::string::npos);
     ASSERT_GT(settled, 0u);
     EXPECT_LT(ResidentMemoryBytes(), settled + (8u << 20));

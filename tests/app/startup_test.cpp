@@ -1,13 +1,12 @@
-// Whole programs on the runtime, run as a person would start them, ending in
-// every way a program ends.
+// Whole programs on the runtime, run as a person would start them, ending in every way a program ends,
+// and a run recorded and replayed to the same state frame by frame, whatever the live input says.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
-#include <string>
-#include <vector>
 
+#include "files/files_test_support.h"
 #include "gfx2d/bitmap_file.h"
 #include "morvane.h"
 #include "platform/reports.h"
@@ -15,10 +14,8 @@
 #include "support/error_log_lines.h"
 #include "support/test_runtime.h"
 
-namespace {
-
 // Runs the command (ENDING and the like set in front) and returns its exit code; the error log is kept.
-int RunProgram(const std::string& command) {
+static int RunProgram(const std::string& command) {
     DeleteErrorLog();
     WriteErrorLog("left by an earlier run");
     const int status = std::system((command + " > /dev/null 2>&1").c_str());
@@ -46,8 +43,9 @@ TEST(Program, EveryEndExitsWithCodeZeroAndAFreshLogWithTheEndRecordOnlyWithDebug
 }
 
 // A screenshot of the program's second frame, run from `folder`.
-std::optional<BitmapFile> SecondFrameOf(const std::string& program, const std::filesystem::path& folder,
-                                        const std::string& arguments = "") {
+static std::optional<BitmapFile> SecondFrameOf(const std::string& program,
+                                               const std::filesystem::path& folder,
+                                               const std::string& arguments = "") {
     std::filesystem::create_directories(folder / "shots");
     if (RunProgram("cd '" + folder.string() + "' && MORVANE_SHOTS='" + (folder / "shots").string() +
                    "' MORVANE_SHOT_FRAMES=2 ENDING=close '" + program + "' " + arguments) != 0)
@@ -55,14 +53,14 @@ std::optional<BitmapFile> SecondFrameOf(const std::string& program, const std::f
     return ReadBitmapFile((folder / "shots/frame-2.bmp").string());
 }
 
-bool IsLit(const BitmapFile& shot, int x, int y) {
+static bool IsLit(const BitmapFile& shot, int x, int y) {
     std::uint8_t red, green, blue;
     shot.PixelAt(x, y, red, green, blue);
     return red != 0 || green != 0 || blue != 0;
 }
 
 // Font 0 is the Smalfont.bmp beside the program, from any folder, else the same font built in.
-TEST(Program, FindsItsFontBesideItselfFromAnyFolderElseUsesTheBuiltInOne) {
+TEST(Program, FindsItsFontBesideItselfElseBuiltInAndTakesItsChosenWindowSize) {
     const std::filesystem::path temp = std::getenv("TMPDIR");
     const std::optional<BitmapFile> beside = SecondFrameOf(FRAME_LOOP_PROGRAM, temp / "elsewhere");
     std::filesystem::create_directories(temp / "own");
@@ -74,18 +72,15 @@ TEST(Program, FindsItsFontBesideItselfFromAnyFolderElseUsesTheBuiltInOne) {
         *shot = SecondFrameOf((folder / "frame_loop").string(), folder);
     }
     ASSERT_TRUE(built_in && beside && own);
-    int inside = 0, beyond = 0;  // "Morvane" printed at (0, 20) in seven 8 x 16 cells, at their middle row
+    int lit[2] = {0, 0};  // "Morvane" printed at (0, 20) in seven 8 x 16 cells: their middle row, and beyond
     for (int x = 0; x < 64; ++x)
-        (x < 56 ? inside : beyond) += IsLit(*beside, x, 28) ? 1 : 0;
-    EXPECT_GT(inside, 5);
-    EXPECT_EQ(beyond, 0);
+        lit[x >= 56] += IsLit(*beside, x, 28);
+    EXPECT_TRUE(lit[0] > 5 && lit[1] == 0) << lit[0] << " " << lit[1];
     EXPECT_EQ(built_in->pixels, beside->pixels);
     EXPECT_NE(own->pixels, beside->pixels);
-}
 
-TEST(Program, ChosenSettingsGiveTheWindowAndScreenSizeAndImpossibleOnesAClearMessage) {
-    const std::optional<BitmapFile> shot = SecondFrameOf(
-        SIZED_WINDOW_PROGRAM, std::filesystem::path(std::getenv("TMPDIR")) / "sized", "800 600");
+    // Chosen settings give the window and screen size; impossible ones a clear message.
+    const std::optional<BitmapFile> shot = SecondFrameOf(SIZED_WINDOW_PROGRAM, temp / "sized", "800 600");
     ASSERT_TRUE(shot);
     EXPECT_EQ(std::pair(shot->width, shot->height), std::pair(800, 600));
     EXPECT_TRUE(IsLit(*shot, 799, 599));  // the corner of the 2D screen
@@ -106,8 +101,7 @@ struct ReleaseProbe {
     ~ReleaseProbe() { WriteErrorLog(pPrism == nullptr ? "runtime released" : "runtime kept"); }
 };
 
-// Every end below start-up reaches the orderly end: the end record as the kind of end gives it,
-// and the runtime's objects released before static clean-up.
+// The end record as the kind of end gives it, and the runtime released before static clean-up.
 TEST(ProgramEndDeathTest, EveryEndBelowStartUpRunsTheOrderlyEnd) {
     // clang-format off
     const struct { void (*end)(); const char *error_code, *error_line; } cases[] = {
@@ -135,4 +129,44 @@ TEST(ProgramEndDeathTest, EveryEndBelowStartUpRunsTheOrderlyEnd) {
     }
 }
 
-}  // namespace
+TEST(Replays, AReplayReachesTheRecordedStateFrameByFrameAndRecordsTheSameFile) {
+    const std::string folder = std::getenv("TMPDIR"), recording = folder + "/drive.replay";
+    const auto drive = [](const std::string& settings) {
+        EXPECT_EQ(RunProgram(settings + " '" + TIMED_DRIVE_PROGRAM + "'"), 0) << settings;
+        return ErrorLogLines();
+    };
+    // The program presses Esc and a button itself: the replay must not see them.
+    const auto replay = [&](const std::string& file, const std::string& more = "") {
+        return drive("PUSH=escape MORVANE_REPLAY_SPEED=0 MORVANE_REPLAY='" + file + "' " + more);
+    };
+    const std::vector<std::string> recorded = drive("PUSH=script MORVANE_RECORD='" + recording + "'");
+    // Esc pressed in frame 40 ends the program at the next frame step, after input that changed the state.
+    ASSERT_GE(recorded.size(), 80u);
+    EXPECT_EQ(std::vector<std::string>(recorded.end() - 5, recorded.end()),
+              (std::vector<std::string>{"-End On Line", "0", "0", "0", "0"}));
+    EXPECT_EQ(recorded[recorded.size() - 6].rfind("frame 41: speed", 0), 0u);
+    for (const auto& [text, least] : {std::pair(" 1 0 shift", 5), {" 0 1 shift", 5}, {"shift 1 ", 2}})
+        EXPECT_GT(
+            std::ranges::count_if(recorded, [&](auto& line) { return line.find(text) != std::string::npos; }),
+            least)
+            << text;
+
+    const std::string again = folder + "/again.replay";
+    EXPECT_EQ(replay(recording, "MORVANE_RECORD='" + again + "'"), recorded);
+    EXPECT_EQ(ReadBytes(again), ReadBytes(recording));
+
+    // A recording never overwrites the replay it plays; the replay still runs to its end.
+    const std::vector<std::string> refused =
+        replay(recording, "MORVANE_RECORD='" + folder + "/./drive.replay'");
+    EXPECT_EQ(refused.size(), recorded.size() + 1);
+    EXPECT_EQ(refused.front(),
+              "The recording would overwrite the replay it plays: " + folder + "/./drive.replay");
+    EXPECT_EQ(refused.back(), "0");
+    EXPECT_EQ(ReadBytes(recording), ReadBytes(again));
+
+    // A replay that cannot be read ends the program at start-up.
+    std::ofstream(folder + "/not.replay", std::ios::binary) << "MVRQ\x01\x00\x00\x00 and more";
+    const std::vector<std::string> log = replay(folder + "/not.replay");
+    EXPECT_NE(std::ranges::find(log, "The replay cannot be read: " + folder + "/not.replay"), log.end());
+    EXPECT_TRUE(std::ranges::none_of(log, [](auto& line) { return line.starts_with("frame"); }));
+}

@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <optional>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace {
-
 using Bytes = std::vector<std::uint8_t>;
 constexpr int kOwn = ZtCompression::kModeOwn, kLzo = ZtCompression::kModeLzo;
 
@@ -20,14 +17,15 @@ Bytes Pack(int mode, const Bytes& data) {
     return Bytes(packer.Output(), packer.Output() + packer.OutputLength());
 }
 
-// The unpacked bytes, or nothing when the block was refused.
+// Nothing when the block was refused.
 std::optional<Bytes> Unpack(int mode, const Bytes& block) {
     ZtCompression unpacker(mode);
     const std::size_t length = unpacker.UnPack(block.data(), block.size());
     EXPECT_EQ(length, unpacker.Succeeded() ? unpacker.OutputLength() : 0u);
-    if (!unpacker.Succeeded()) return std::nullopt;
-    return Bytes(unpacker.Output(), unpacker.Output() + length);
+    return unpacker.Succeeded() ? std::optional(Bytes(unpacker.Output(), unpacker.Output() + length))
+                                : std::nullopt;
 }
+}  // namespace
 
 TEST(Compression, KnownStreamsAndRefusedBlocks) {
     const std::pair<std::string, Bytes> own[] = {
@@ -68,15 +66,11 @@ TEST(Compression, BothModesRoundTrip) {
         noise.insert(noise.end(), noise.begin(), noise.end());  // repeated at a long distance
         samples.insert(samples.end(), {symbols, noise});
     }
-    for (int mode : {kLzo, kOwn}) {
+    samples.push_back(Bytes(4 << 20, 0));  // within the expansion limit
+    for (int mode : {kLzo, kOwn})
         for (const Bytes& data : samples)
             EXPECT_EQ(Unpack(mode, Pack(mode, data)), data)
                 << "mode " << mode << ", " << data.size() << " bytes";
-    }
-    EXPECT_LT(Pack(kOwn, samples[4]).size(),
-              300u);                // 200 random bytes twice: a distance with its seventh bit set
-    const Bytes zeros(4 << 20, 0);  // within the expansion limit
-    EXPECT_EQ(Unpack(kLzo, Pack(kLzo, zeros)), zeros);
+    // 200 random bytes twice: a distance with its seventh bit set.
+    EXPECT_LT(Pack(kOwn, samples[4]).size(), 300u);
 }
-
-}  // namespace

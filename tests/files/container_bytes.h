@@ -1,7 +1,6 @@
 // Containers built byte by byte, for tests of the container reader.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,7 +15,7 @@ struct RawEntry {
 inline std::vector<std::uint8_t> PackedText(const std::string& text) {
     ZtCompression packer(ZtCompression::kModeLzo);
     packer.Pack(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-    return std::vector<std::uint8_t>(packer.Output(), packer.Output() + packer.OutputLength());
+    return {packer.Output(), packer.Output() + packer.OutputLength()};
 }
 
 inline void AppendInt32(std::vector<std::uint8_t>& bytes, std::int64_t value) {
@@ -24,9 +23,8 @@ inline void AppendInt32(std::vector<std::uint8_t>& bytes, std::int64_t value) {
         bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * k)));
 }
 
-// `leading` bytes, the entries' stored data, the directory ended by a zero
-// length byte, and D. With from_end every position is counted back from the
-// end (D < 0); otherwise from the start of the file.
+// `leading` bytes, the entries' stored data, the directory ended by a zero length
+// byte, and D. With from_end every position counts back from the end (D < 0).
 inline std::vector<std::uint8_t> BuildContainer(const std::vector<std::uint8_t>& leading,
                                                 const std::vector<RawEntry>& entries, bool from_end) {
     std::vector<std::uint8_t> bytes = leading;

@@ -4,17 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <string>
-#include <vector>
 
 #include "files/dialog_window.h"
 #include "files/program_containers.h"
 #include "files_test_support.h"
 #include "platform/program_path.h"
 #include "support/test_runtime.h"
-
-namespace {
 
 using FileCommands = ScratchFolder;
 
@@ -64,22 +59,20 @@ TEST_F(FileCommands, ShellCommandsAndTheProgramFileAsBothContainers) {
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(program).parent_path());
 }
 
-// A stand-in for the desktop's dialog program on PATH: it records its arguments, one a line, and answers.
-void InstallDialog(const std::string& name, const std::string& answer, int exit_code) {
-    WriteBytes("bin/" + name,
-               "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > arguments\nprintf '%s\\n' '" +
-                   answer + "'\nexit " + std::to_string(exit_code) + "\n");
-    chmod(("bin/" + name).c_str(), 0755);
-}
-
-bool WindowShown() {
+static bool WindowShown() {
     return (SDL_GetWindowFlags(SDL_GL_GetCurrentWindow()) & SDL_WINDOW_SHOWN) != 0;
 }
 
 TEST_F(FileCommands, DialogFilterPairsBecomeChoicesACancelGivesNoFileAndTheWindowComesBack) {
     const std::string saved_path = std::getenv("PATH");
-    std::filesystem::create_directory("bin");
-    setenv("PATH", (Folder() / "bin").c_str(), 1);
+    setenv("PATH", Folder().c_str(), 1);
+    // A stand-in for the desktop's dialog program: it records its arguments, one a line, and answers.
+    const auto InstallDialog = [](const std::string& name, const std::string& answer, int exit_code) {
+        WriteBytes(
+            name, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > arguments\nprintf '%s\\n' '" +
+                      answer + "'\nexit " + std::to_string(exit_code) + "\n");
+        chmod(name.c_str(), 0755);
+    };
     EXPECT_STREQ(FILEREQUEST_Str(1, "All|*.*").c_str(), "NO_FILE");  // no dialog program at all
     InstallDialog("kdialog", "/home/player/out.txt", 0);
     EXPECT_STREQ(FILEREQUEST_Str(0, "Text|*.txt|Pictures|*.bmp;*.png").c_str(), "/home/player/out.txt");
@@ -98,9 +91,7 @@ TEST_F(FileCommands, DialogFilterPairsBecomeChoicesACancelGivesNoFileAndTheWindo
     ASSERT_TRUE(WindowShown());
     EXPECT_FALSE(RunWithWindowHidden(WindowShown));
     EXPECT_TRUE(WindowShown());
-    int width = 0, height = 0;
-    __hWnd->ClientSize(width, height);
-    EXPECT_EQ(std::pair(width, height), std::pair(640, 480));
+    std::pair<int, int> size;
+    __hWnd->ClientSize(size.first, size.second);
+    EXPECT_EQ(size, std::pair(640, 480));
 }
-
-}  // namespace

@@ -1,5 +1,4 @@
-// Helpers for the tests of the file layer: a scratch folder that is the current
-// directory during a test, and whole-file reads and writes.
+// The file layer's tests: a scratch folder that is the current directory, and whole-file reads and writes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -30,20 +29,19 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<std:
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 // The files extracted from containers that are now on disk.
 inline std::vector<std::string> ExtractedFiles() {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(PrivateTempFolder())) {
+    for (const auto& entry : std::filesystem::directory_iterator(PrivateTempFolder()))
         if (entry.path().filename().string().starts_with("~sbx")) names.push_back(entry.path().filename());
-    }
     return names;
 }
 
-// A fresh folder, the current directory during the test. The containers and
-// the line cache are emptied afterwards so no test sees another's state.
+// A fresh folder, the current directory during the test; the containers and the
+// line cache are emptied afterwards so no test sees another's state.
 class ScratchFolder : public testing::Test {
 protected:
     void SetUp() override {

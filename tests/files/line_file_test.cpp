@@ -1,16 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "container_bytes.h"
 #include "files_test_support.h"
 #include "support/error_log_lines.h"
 
-namespace {
-
 using LineFiles = ScratchFolder;
 
-std::string Line(const char* file, double line) {
+static std::string Line(const char* file, double line) {
     DynStr text;
     GETFILE(file, line, text);
     return text.c_str();
@@ -85,5 +81,3 @@ TEST_F(LineFiles, LongLinesAreCutAndFilesComeFromTheDataContainerAndGoToDiskAlso
         testing::ExitedWithCode(0), "");
     EXPECT_EQ(ReadBytes(file), "changed\r\nrow1\r\n");
 }
-
-}  // namespace

@@ -2,15 +2,11 @@
 #include <sys/stat.h>
 
 #include <climits>
-#include <string>
-#include <vector>
 
 #include "container_bytes.h"
 #include "files/shoebox_directory.h"
 #include "files_test_support.h"
 #include "platform/program_path.h"
-
-namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -20,7 +16,7 @@ protected:
         WriteBytes("box.sbx", bytes);
         SETSHOEBOX("box.sbx", "");
     }
-    // The contents of the file the name resolves to; "(none)" when it resolves nowhere.
+    // "(none)" when the name resolves nowhere.
     std::string Load(const char* name) {
         const std::string path = ResolveFileName(name);
         return path.empty() ? "(none)" : ReadBytes(path);
@@ -115,5 +111,3 @@ TEST_F(ShoeBox, DamagedContainersFailTheLookupSafely) {
         EXPECT_TRUE(ExtractedFiles().empty());
     }
 }
-
-}  // namespace

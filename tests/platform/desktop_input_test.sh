@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# A person's input on a real X display (Xvfb) with xdotool, at the game's 10
-# frames a second: a click, a word typed briskly and a tap of Esc, each within
-# a frame, all reach the program. Exit 77 (skipped) without Xvfb.
+# A person's input on a real X display (xdotool) at 10 frames a second: a click,
+# a word typed briskly and a tap of Esc, each within a frame, all reach the program.
 set -u
 program=$1
 source "$(dirname "$0")/real_display.sh"

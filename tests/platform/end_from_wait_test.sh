@@ -1,17 +1,14 @@
 #!/usr/bin/env bash
-# A program on a real X display (Xvfb), waiting in its frame pacing or in
-# KEYWAIT, ends in order when its display goes away or a signal asks it to:
-# within 2 seconds (END_LIMIT_SECONDS) it writes the end record, exits with
-# code 0, and its line cache reaches the disk. Exit 77 (skipped) without Xvfb.
+# A program on a real X display waiting in its frame pacing or in KEYWAIT ends in
+# order when its display goes away or a signal asks it to: within END_LIMIT_SECONDS
+# (2) it writes the end record, exits with 0, and its line cache reaches the disk.
 set -u
-# Job control: the program starts with SIGINT as a person's shell leaves it, not ignored.
-set -m
+set -m  # job control: SIGINT left as a person's shell leaves it, not ignored
 program=$1
 source "$(dirname "$0")/real_display.sh"
 prepare_real_display_test
 
-# Runs the program waiting as `wait` says, ends it with `how` (kill-display, or
-# a signal name) and checks the end; sets `problem` to what went wrong.
+# Runs the program waiting as $1 says, ends it with $2 (kill-display or a signal); sets `problem`.
 end_case() {
     local wait=$1 how=$2
     problem=""
@@ -42,12 +39,9 @@ for case in "frames kill-display" "keywait kill-display" "frames TERM" "keywait 
     kill -KILL $app $xvfb 2>/dev/null  # what the case left running
     wait $app $xvfb 2>/dev/null
     app="" xvfb=""
-    if [ -z "$problem" ]; then
-        echo "passed: $case (orderly end after $took_ms ms)"
-    else
-        echo "FAILED: $case: $problem"
-        cat "$work/output"
-        failed=$((failed + 1))
-    fi
+    [ -z "$problem" ] && echo "passed: $case (orderly end after $took_ms ms)" && continue
+    echo "FAILED: $case: $problem"
+    cat "$work/output"
+    failed=$((failed + 1))
 done
 [ "$failed" -eq 0 ]

@@ -3,13 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
-namespace {
-
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes Join(std::initializer_list<Bytes> parts) {
+static Bytes Join(std::initializer_list<Bytes> parts) {
     Bytes all;
     for (const Bytes& part : parts)
         all.insert(all.end(), part.begin(), part.end());
@@ -24,8 +20,8 @@ const Bytes kJpegFrame = {0xFF, 0xC0, 0, 11, 8, 0x01, 0x02, 0x03, 0x04, 1, 1, 0x
 const Bytes kJpegScan = {0xFF, 0xDA, 0, 2, 0x12, 0xFF, 0x00, 0x34};
 const Bytes kJpegEnd = {0xFF, 0xD9};
 
-Bytes Tga(std::uint8_t has_map, std::uint8_t type, std::uint8_t map_bits, std::uint8_t depth,
-          std::uint8_t descriptor) {
+static Bytes Tga(std::uint8_t has_map, std::uint8_t type, std::uint8_t map_bits, std::uint8_t depth,
+                 std::uint8_t descriptor) {
     return {0, has_map, type, 0, 0, 0, 1, map_bits, 0, 0, 0, 0, 0x20, 0x01, 0x10, 0, depth, descriptor};
 }
 
@@ -100,5 +96,3 @@ TEST(ImageHeaders, DataIsCompleteOnlyWhenItReachesItsEnd) {
     for (const auto& c : cases)
         EXPECT_EQ(ImageIsComplete(c.bytes, c.kind), c.complete) << c.what;
 }
-
-}  // namespace

@@ -1,24 +1,18 @@
-// The process's own resources: its heap between frames, its private temporary
-// folder, and its messages below a started runtime.
+// The process's own resources: its heap between frames, its private temporary folder, its messages.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <string>
 #include <vector>
 
 #include "platform/heap.h"
 #include "platform/reports.h"
 #include "platform/temp_folder.h"
 #include "support/address_sanitizer.h"
-
-namespace {
 
 TEST(Heap, FramesAfterTheFirstReuseItsPages) {
     if (kUnderAddressSanitizer) GTEST_SKIP() << "the sanitizer's allocator is not the C library's heap";
@@ -40,7 +34,7 @@ TEST(Heap, FramesAfterTheFirstReuseItsPages) {
     EXPECT_GT(ResidentMemoryBytes(), std::size_t{32} << 20);
 }
 
-mode_t Permissions(const std::filesystem::path& path) {
+static mode_t Permissions(const std::filesystem::path& path) {
     struct stat info {};
     EXPECT_EQ(lstat(path.c_str(), &info), 0);
     return info.st_mode & 0777;
@@ -68,7 +62,6 @@ TEST(TempFolder, IsAPrivateFolderUnderTmpdirAndNeverALinkOrAFile) {
     setenv("TMPDIR", saved.c_str(), 1);
 }
 
-// Below a started runtime, messages go to the standard error and an end request still ends the process.
 TEST(PlatformReportsDeathTest, WithoutStartUpMessagesGoToStandardErrorAndAnEndRequestExits) {
     EXPECT_EXIT(
         {
@@ -77,5 +70,3 @@ TEST(PlatformReportsDeathTest, WithoutStartUpMessagesGoToStandardErrorAndAnEndRe
         },
         testing::ExitedWithCode(0), "the recording stopped");
 }
-
-}  // namespace

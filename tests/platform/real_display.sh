@@ -1,5 +1,5 @@
-# Helpers of the tests on a real X display, sourced by them: a private Xvfb,
-# and waits (each with a generous limit) for what a program writes to its log.
+# Sourced by the tests on a real X display: a private Xvfb, and waits (each with
+# a generous limit) for what a program writes to its log.
 
 # Exits 77 (skipped) without Xvfb and xdotool; otherwise makes a private folder,
 # $work, removed with the Xvfb ($xvfb) and the program ($app) when the test ends.
@@ -22,19 +22,15 @@ start_xvfb() {
 # The error log of programs run with TMPDIR=$work, without carriage returns.
 error_log() { { tr -d '\r' < "$work/morvane-$(id -u)/ErrorLog.txt"; } 2>/dev/null; }
 
-# Waits at most `seconds` until the command succeeds; false if it never does.
+# Waits at most `seconds` ($1) until the command succeeds; false if it never does.
 wait_until() {
-    local seconds=$1
-    shift
-    for _ in $(seq $((seconds * 20))); do
-        "$@" && return 0
+    for _ in $(seq $(($1 * 20))); do
+        "${@:2}" && return 0
         sleep 0.05
     done
     return 1
 }
-
 log_has() { error_log | grep -qE "$1"; }
 has_ended() { ! kill -0 "$1" 2>/dev/null; }
-# Waits until a line of the error log matches the pattern, or the process has ended, at most `seconds`.
 wait_for_log_line() { wait_until "$2" log_has "$1"; }
 wait_for_end() { wait_until "$2" has_ended "$1"; }

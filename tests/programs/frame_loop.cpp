@@ -1,5 +1,4 @@
-// A program on the runtime for the start-up tests: it logs each frame, prints
-// a line, and at the third frame ends the way the ENDING variable names.
+// For the start-up tests: logs each frame, prints a line, and at the third frame ends as ENDING says.
 #include <SDL.h>
 
 #include <cstdlib>
@@ -8,29 +7,20 @@
 #include "morvane.h"
 #include "support/pushed_events.h"
 
-namespace {
-
 // Drops blocks of its own: the sanitizer run must fail on them.
-[[gnu::noinline]] void LeakOwnBlocks() {
+[[gnu::noinline]] static void LeakOwnBlocks() {
     [[maybe_unused]] static char* volatile block = nullptr;
-    for (int i = 0; i < 4; ++i)
-        block = new char[4096];
-    block = nullptr;
+    for (int i = 0; i < 5; ++i)
+        block = i < 4 ? new char[4096] : nullptr;
 }
 
-void EndAsAsked(const std::string& ending) {
+static void EndAsAsked(const std::string& ending) {
     if (ending == "escape") PushKey(SDL_SCANCODE_ESCAPE, true);
-    if (ending == "alt+f4") {
-        PushKey(SDL_SCANCODE_LALT, true);
-        PushKey(SDL_SCANCODE_F4, true);
-    }
+    if (ending == "alt+f4") PushKey(SDL_SCANCODE_LALT, true), PushKey(SDL_SCANCODE_F4, true);
     if (ending == "close") PushWindowEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
     if (ending == "quit") PushWindowEvent(SDL_QUIT);
-    if (ending == "end") END();
-    if (ending == "leak") {
-        LeakOwnBlocks();
-        END();
-    }
+    if (ending == "leak") LeakOwnBlocks();
+    if (ending == "end" || ending == "leak") END();
     if (ending == "index") {
         NumArray a;
         DIM(a, 2);
@@ -39,10 +29,8 @@ void EndAsAsked(const std::string& ending) {
     }
 }
 
-}  // namespace
-
 void MainGameSub() {
-    const char* ending = std::getenv("ENDING");
+    const std::string how = std::getenv("ENDING") != nullptr ? std::getenv("ENDING") : "";
     __QV_DEBUG = std::getenv("DEBUG") != nullptr ? 1 : 0;
     LIMITFPS(60);
     for (int frame = 1;; ++frame) {
@@ -52,7 +40,6 @@ void MainGameSub() {
         SETFONT(0);
         PRINT(LitStr("Morvane"), 0, 20);
         if (frame == 3) {
-            const std::string how = ending != nullptr ? ending : "";
             if (how == "return") {
                 WriteErrorLog(("command line: " + std::string(GETCOMMANDLINE_Str().c_str()) + ", title " +
                                SDL_GetWindowTitle(SDL_GL_GetCurrentWindow()))

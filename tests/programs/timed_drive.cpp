@@ -1,21 +1,17 @@
-// A program for the replay tests: it drives a position from the mouse and the
-// frame time as the game does and logs its state each frame. PUSH names the
-// input it gives itself: "script" (buttons, movement, Shift, a key for KEYWAIT,
-// then Esc) or "escape" (Esc and a button at once, which a replay must not see).
+// For the replay tests: drives a position from the mouse and the frame time as the game does and logs
+// its state each frame. PUSH names the input it gives itself: "script" (buttons, movement, Shift, a key
+// for KEYWAIT, then Esc) or "escape" (Esc and a button at once, which a replay must not see).
 #include <SDL.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "morvane.h"
 #include "support/pushed_events.h"
 
-namespace {
+static constexpr int kKeyWaitFrame = 32;
 
-constexpr int kKeyWaitFrame = 32;
-
-void PushInput(const std::string& what, int frame) {
+static void PushInput(const std::string& what, int frame) {
     if (what == "script") {
         PushMotion(frame % 7 - 3, frame % 5 - 2);
         if (frame == 3 || frame == 15) PushButton(SDL_BUTTON_LEFT, frame == 3);
@@ -31,17 +27,14 @@ void PushInput(const std::string& what, int frame) {
     }
 }
 
-void Log(const char* format, auto... values) {
+static void Log(const char* format, auto... values) {
     char line[512];
     std::snprintf(line, sizeof line, format, values...);
     WriteErrorLog(line);
 }
 
-}  // namespace
-
 void MainGameSub() {
-    const char* push = std::getenv("PUSH");
-    const std::string what = push != nullptr ? push : "";
+    const std::string what = std::getenv("PUSH") != nullptr ? std::getenv("PUSH") : "";
     __QV_DEBUG = 1;
     LIMITFPS(100);
     double mx, my, b1, b2;

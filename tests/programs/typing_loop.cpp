@@ -1,7 +1,6 @@
-// A program for the desktop input test, at the game's 10 frames a second: it
-// logs its first frame, waits for a click and logs where the mouse is, logs
-// the line INPUT edits, then runs frames testing a key until Esc ends it. The
-// click and the last frames give up after 30 seconds.
+// For the desktop input test, at 10 frames a second: logs its first frame, waits for a click and logs
+// where the mouse is, logs the line INPUT edits, then runs frames testing a key until Esc ends it.
+// The click and the last frames give up after 30 seconds.
 #include <string>
 
 #include "morvane.h"
@@ -18,10 +17,7 @@ void MainGameSub() {
         SHOWSCREEN();
         if (frame == 0) WriteErrorLog("waiting for a click");
     }
-    if (b1 == 0) {
-        WriteErrorLog("no click");
-        END();
-    }
+    if (b1 == 0) WriteErrorLog("no click"), END();
     WriteErrorLog(
         ("clicked at " + std::to_string(static_cast<int>(x)) + " " + std::to_string(static_cast<int>(y)))
             .c_str());

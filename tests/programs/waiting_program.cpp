@@ -1,6 +1,5 @@
-// A program for the tests of ends from a wait: it puts a line into KEPT_FILE
-// (written only as the program ends), logs "waiting" and waits as WAIT names:
-// "frames" at one a second, testing a key in each; "keywait" in KEYWAIT.
+// For the tests of ends from a wait: puts a line into KEPT_FILE (written only as the program ends),
+// logs "waiting" and waits as WAIT names: "frames" at one a second testing a key; "keywait" in KEYWAIT.
 #include <cstdlib>
 #include <string>
 

@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,8 +15,7 @@
 #include "support/pixels.h"
 #include "support/test_runtime.h"
 
-// Each case starts on a cleared frame in the full-window 2D projection,
-// drawing opaque, with no background surface.
+// Each case starts on a cleared frame in the full-window 2D projection, drawing opaque, with no background.
 class DrawingTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -37,7 +37,7 @@ inline std::vector<unsigned char> FramePixels(int x0, int y0, int x1, int y1) {
     return rgba;
 }
 
-// How many pixels of the rectangle from (x0, y0) to (x1 - 1, y1 - 1) are not black.
+// How many pixels of that rectangle are not black.
 inline int LitPixels(int x0, int y0, int x1, int y1) {
     const std::vector<unsigned char> rgba = FramePixels(x0, y0, x1, y1);
     int lit = 0;
@@ -46,32 +46,29 @@ inline int LitPixels(int x0, int y0, int x1, int y1) {
     return lit;
 }
 
-// Writes the bitmap to a file and loads it into a sprite slot, as LOADSPRITE
-// does once the name is resolved.
+// Loads the bitmap into a sprite slot through a file, as LOADSPRITE does once the name is resolved.
 inline void LoadBitmapSprite(int slot, const TestBitmap& bitmap) {
     const std::string path = PrivateTempFolder() + "sprite" + std::to_string(slot) + ".bmp";
     WriteBitmap(path, bitmap);
     ASSERT_TRUE(pPrism->LoadSprite(slot, path.c_str(), OpenGLPrism::kSpriteKey, false));
 }
 
-// The width and height of a sprite's image.
 inline std::pair<int, int> SpriteSize(int slot) {
-    int width = -1, height = -1;
-    pPrism->GetSpriteSize(slot, width, height);
-    return {width, height};
+    std::pair<int, int> size{-1, -1};
+    pPrism->GetSpriteSize(slot, size.first, size.second);
+    return size;
 }
 
 // The columns and rows of tiles of a surface (0: the background).
 inline std::pair<int, int> SurfaceGrid(int surface) {
-    int columns = -1, rows = -1;
-    pPrism->GetSurfaceGrid(surface, columns, rows);
-    return {columns, rows};
+    std::pair<int, int> grid{-1, -1};
+    pPrism->GetSurfaceGrid(surface, grid.first, grid.second);
+    return grid;
 }
 
 // Whether every channel is within one step of the expected value (for EXPECT_PRED2).
 inline bool Near(const Rgb& actual, const Rgb& expected) {
-    for (int i = 0; i < 3; ++i) {
-        if (actual[i] < expected[i] - 1 || actual[i] > expected[i] + 1) return false;
-    }
+    for (int i = 0; i < 3; ++i)
+        if (std::abs(actual[i] - expected[i]) > 1) return false;
     return true;
 }

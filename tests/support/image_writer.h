@@ -6,6 +6,7 @@
 #include <SDL_image.h>
 
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,8 +18,7 @@ struct TestRgba {
 };
 
 struct TestImage {
-    int width = 1;
-    int height = 1;
+    int width = 1, height = 1;
     // The pixel at column x of row y from the top.
     std::function<TestRgba(int x, int y)> pixel = [](int, int) { return TestRgba{0, 0, 0, 255}; };
 };
@@ -36,9 +36,8 @@ inline std::vector<std::uint8_t> TgaBytes(const TestImage& image, int bits, bool
     out.push_back(static_cast<std::uint8_t>(bits));
     out.push_back(static_cast<std::uint8_t>((top_down ? 0x20 : 0) | (bits == 32 ? 8 : 0)));
     for (int row = 0; row < image.height; ++row) {
-        const int y = top_down ? row : image.height - 1 - row;
         for (int x = 0; x < image.width; ++x) {
-            const TestRgba c = image.pixel(x, y);
+            const TestRgba c = image.pixel(x, top_down ? row : image.height - 1 - row);
             out.insert(out.end(), {c.blue, c.green, c.red});
             if (bits == 32) out.push_back(c.alpha);
         }
@@ -48,21 +47,17 @@ inline std::vector<std::uint8_t> TgaBytes(const TestImage& image, int bits, bool
 
 // Saves through an SDL surface of 24 or 32 bits; false when SDL2_image cannot.
 inline bool SaveWithSdlImage(const std::string& path, const TestImage& image, TestFormat format) {
-    const bool alpha = HasAlpha(format);
+    const int channels = HasAlpha(format) ? 4 : 3;
     SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormat(0, image.width, image.height, alpha ? 32 : 24,
-                                       alpha ? SDL_PIXELFORMAT_RGBA32 : SDL_PIXELFORMAT_RGB24);
+        SDL_CreateRGBSurfaceWithFormat(0, image.width, image.height, channels * 8,
+                                       channels == 4 ? SDL_PIXELFORMAT_RGBA32 : SDL_PIXELFORMAT_RGB24);
     if (surface == nullptr) return false;
     for (int y = 0; y < image.height; ++y) {
-        auto* row =
-            static_cast<std::uint8_t*>(surface->pixels) + static_cast<std::size_t>(y) * surface->pitch;
         for (int x = 0; x < image.width; ++x) {
             const TestRgba c = image.pixel(x, y);
-            std::uint8_t* p = row + static_cast<std::size_t>(x) * (alpha ? 4 : 3);
-            p[0] = c.red;
-            p[1] = c.green;
-            p[2] = c.blue;
-            if (alpha) p[3] = c.alpha;
+            const std::uint8_t rgba[4] = {c.red, c.green, c.blue, c.alpha};
+            std::memcpy(static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch + x * channels, rgba,
+                        static_cast<std::size_t>(channels));
         }
     }
     const int result = format == TestFormat::kJpeg ? IMG_SaveJPG(surface, path.c_str(), 100)
@@ -73,17 +68,9 @@ inline bool SaveWithSdlImage(const std::string& path, const TestImage& image, Te
 
 // Writes the image in the format; false when it cannot be written.
 inline bool WriteImage(const std::string& path, const TestImage& image, TestFormat format) {
-    switch (format) {
-        case TestFormat::kTga24:
-            WriteBytes(path, TgaBytes(image, 24, true));
-            return true;
-        case TestFormat::kTga32:
-            WriteBytes(path, TgaBytes(image, 32, true));
-            return true;
-        case TestFormat::kTga24BottomUp:
-            WriteBytes(path, TgaBytes(image, 24, false));
-            return true;
-        default:
-            return SaveWithSdlImage(path, image, format);
-    }
+    if (format == TestFormat::kPng || format == TestFormat::kPngWithAlpha || format == TestFormat::kJpeg)
+        return SaveWithSdlImage(path, image, format);
+    WriteBytes(path,
+               TgaBytes(image, format == TestFormat::kTga32 ? 32 : 24, format != TestFormat::kTga24BottomUp));
+    return true;
 }

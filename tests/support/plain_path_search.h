@@ -1,8 +1,7 @@
-// The path search written plainly, for comparison: one state per cell, a cost
-// grid of floats built up front, and the open list as an array sorted by key
-// from the largest at the front to the smallest at the back, where a new node
-// goes in front of every node of equal key and a node is found by searching
-// from the back. Slow, and simple enough to check by reading.
+// The path search written plainly, slow and simple enough to check by reading:
+// a cost grid of floats built up front, one state per cell, and the open list
+// sorted from the largest key at the front to the smallest at the back, where
+// a new node goes before every node of equal key and nodes are found from the back.
 #pragma once
 
 #include <algorithm>
@@ -26,33 +25,26 @@ struct PlainPath {
 
 inline PlainPath PlainPathSearch(const PlainRequest& r) {
     const int n = r.width * r.height;
-    constexpr float kWall = -1;
-    std::vector<float> cost(n);
+    std::vector<float> cost(n, -1);  // -1: a wall
     float largest = 0;
     for (int i = 0; i < n; ++i) {
         const float v = static_cast<float>(r.map[i]);
-        const bool passable = v > 0 && v <= std::numeric_limits<float>::max();
-        cost[i] = passable ? v : kWall;
-        if (passable) largest = std::max(largest, v);
+        if (v > 0 && v <= std::numeric_limits<float>::max()) cost[i] = v;
+        largest = std::max(largest, cost[i]);
     }
-    for (float& c : cost) {
+    for (float& c : cost)
         if (c > 0) c /= largest;
-    }
-
     enum State : char { kNew, kOpen, kClosed };
     std::vector<State> state(n, kNew);
     std::vector<float> g(n, 0), f(n, 0);
-    std::vector<int> parent(n, -1);
-    std::vector<int> open;
+    std::vector<int> parent(n, -1), open;
     const auto insert = [&](int cell) {
         open.insert(std::partition_point(open.begin(), open.end(), [&](int o) { return f[o] > f[cell]; }),
                     cell);
         state[cell] = kOpen;
     };
-    const int start = r.start_x + r.width * r.start_y;
     const int goal = r.goal_x + r.width * r.goal_y;
-    insert(start);
-
+    insert(r.start_x + r.width * r.start_y);
     // dx, dy and whether the step is diagonal, in the order they are looked at.
     const int steps[8][3] = {{-1, -1, 1}, {0, -1, 0}, {1, -1, 1}, {1, 0, 0},
                              {-1, 0, 0},  {-1, 1, 1}, {0, 1, 0},  {1, 1, 1}};
@@ -66,23 +58,18 @@ inline PlainPath PlainPathSearch(const PlainRequest& r) {
             result.cost = g[goal];
             return result;
         }
-        const int x = cell % r.width;
-        const int y = cell / r.width;
         for (const auto& [dx, dy, diagonal] : steps) {
-            const int nx = x + dx;
-            const int ny = y + dy;
-            if ((diagonal && !r.diagonal_moves) || nx < 0 || ny < 0 || nx >= r.width || ny >= r.height)
+            const int nx = cell % r.width + dx, ny = cell / r.width + dy, next = nx + r.width * ny;
+            if ((diagonal && !r.diagonal_moves) || nx < 0 || ny < 0 || nx >= r.width || ny >= r.height ||
+                cost[next] < 0)
                 continue;
-            const int next = nx + r.width * ny;
-            if (cost[next] == kWall) continue;
             const float new_g = g[cell] + cost[next] * (diagonal ? 1.4142136f : 1.0f);
-            const int h = std::abs(r.goal_x - nx) + std::abs(r.goal_y - ny);
-            const float new_f = new_g + r.weight * (static_cast<float>(h) - new_g);
             if (state[next] != kNew && !(new_g < g[next])) continue;
             if (state[next] == kOpen) open.erase(std::find(open.rbegin(), open.rend(), next).base() - 1);
+            const int h = std::abs(r.goal_x - nx) + std::abs(r.goal_y - ny);
             parent[next] = cell;
             g[next] = new_g;
-            f[next] = new_f;
+            f[next] = new_g + r.weight * (static_cast<float>(h) - new_g);
             insert(next);
         }
         state[cell] = kClosed;

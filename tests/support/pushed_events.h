@@ -1,5 +1,4 @@
-// Input events a test (or a test program) pushes into SDL's queue, as a
-// person's keyboard and mouse would deliver them.
+// Input events pushed into SDL's queue, as a person's keyboard and mouse would deliver them.
 #pragma once
 
 #include <SDL.h>
@@ -8,16 +7,13 @@ inline void PushKey(SDL_Scancode scancode, bool down) {
     SDL_Event event{};
     event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
     event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.scancode = scancode;
-    event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
+    event.key.keysym = {scancode, SDL_GetKeyFromScancode(scancode), 0, 0};
     SDL_PushEvent(&event);
 }
 
 inline void PushMotion(int dx, int dy) {
     SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.xrel = dx;
-    event.motion.yrel = dy;
+    event.motion = {SDL_MOUSEMOTION, 0, 0, 0, 0, 0, 0, dx, dy};
     SDL_PushEvent(&event);
 }
 

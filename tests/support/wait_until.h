@@ -5,8 +5,7 @@
 #include <functional>
 #include <thread>
 
-// Polls the condition every 2 ms; false when it still does not hold after a
-// limit far beyond any test's need.
+// Polls every 2 ms; false when the condition still fails after a limit far beyond any test's need.
 inline bool WaitUntil(const std::function<bool()>& condition,
                       std::chrono::seconds limit = std::chrono::seconds(30)) {
     for (const auto end = std::chrono::steady_clock::now() + limit; !condition();) {

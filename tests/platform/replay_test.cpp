@@ -1,15 +1,14 @@
-// The replay file: its layout, and a damaged file gives its sound frames and
-// then ends.
-#include "platform/replay_file.h"
-
+// Replays: the file's layout, a damaged file giving its sound frames and then ending, what the program
+// reads within a recorded frame, and replayed frames paced in time.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <limits>
 #include <sstream>
-#include <string>
-#include <vector>
+
+#include "platform/frame_stepper.h"
+#include "platform/replay_file.h"
+#include "platform/scripted_input.h"
 
 namespace {
 
@@ -24,9 +23,8 @@ ReplayFrame Frame(double time, int dx, int dy, std::vector<int> keys_down, bool 
 }
 
 std::string Written(const std::vector<ReplayFrame>& frames) {
-    auto out = std::make_unique<std::ostringstream>();
-    std::ostringstream* text = out.get();
-    ReplayWriter writer(std::move(out));
+    auto* text = new std::ostringstream;
+    ReplayWriter writer{std::unique_ptr<std::ostringstream>(text)};
     for (const ReplayFrame& frame : frames)
         EXPECT_TRUE(writer.Write(frame));
     return text->str();
@@ -105,19 +103,66 @@ TEST(ReplayFile, TheReplayEndsAtTheFirstFrameThatBreaksTheRules) {
 
 TEST(ReplayFile, FilesOnDisk) {
     const std::string folder = std::getenv("TMPDIR");
-    const std::string path = folder + "/run.replay";
-    {
-        std::unique_ptr<ReplayWriter> writer = CreateReplayFile(path);
-        ASSERT_NE(writer, nullptr);
-        for (const ReplayFrame& frame : kFrames)
-            EXPECT_TRUE(writer->Write(frame));
-    }
-    std::unique_ptr<ReplayReader> reader = OpenReplayFile(path);
-    ASSERT_NE(reader, nullptr);
-    EXPECT_EQ(reader->Next()->time, kFrames[0].time);
+    ASSERT_TRUE(CreateReplayFile(folder + "/run.replay")->Write(kFrames[1]));  // written as it is closed
+    EXPECT_EQ(OpenReplayFile(folder + "/run.replay")->Next()->mouse, kFrames[1].mouse);
     // A missing file, a folder, a file in a missing folder.
     EXPECT_FALSE(OpenReplayFile(folder + "/missing.replay") || OpenReplayFile(folder) ||
                  CreateReplayFile(folder + "/no/such/folder.replay"));
 }
 
 }  // namespace
+
+struct Recording : testing::Test {
+    ScriptedInput* input_ = new ScriptedInput;
+    SteppingClock* clock_ = new SteppingClock(5000.0, 0.001);
+    FrameStepper stepper_{std::make_unique<LiveFrames>(std::unique_ptr<ScriptedInput>(input_),
+                                                       std::unique_ptr<SteppingClock>(clock_)),
+                          std::make_unique<ReplayWriter>(std::make_unique<std::ostringstream>())};
+};
+
+TEST_F(Recording, TimeAndInputHoldStillWithinAFrame) {
+    ASSERT_TRUE(stepper_.Step());
+    const double start = stepper_.Time();
+    clock_->Advance(50);
+    input_->MoveMouse(4, -3);
+    input_->SetButtons(true, false);
+    input_->SetKey(0x2A, true);
+    input_->SetKey(0x1E, true);
+    input_->SetKey(0x1E, false);        // a tap within the frame
+    EXPECT_EQ(stepper_.Time(), start);  // the devices are read as a frame starts, not later
+    EXPECT_EQ(stepper_.Keys()[0x2A], 0);
+    EXPECT_FALSE(stepper_.TakeMouse().left);
+
+    ASSERT_TRUE(stepper_.Step());
+    clock_->Advance(5);
+    EXPECT_NEAR(stepper_.Time(), start + 50, 0.01);
+    EXPECT_EQ(stepper_.Keys()[0x2A], kKeyDown);
+    EXPECT_EQ(stepper_.Keys()[0x1E], kKeyDown);  // down for the frame after it
+    std::vector<KeyPress> presses;               // in the order of the codes, with the frame's Shift
+    for (KeyPress press; stepper_.TakeKeyPress(press);)
+        presses.push_back(press);
+    EXPECT_EQ(presses, (std::vector<KeyPress>{{0x1E, true}, {0x2A, true}}));
+    EXPECT_EQ(stepper_.TakeMouse(), (MouseReading{4, -3, true, false, false}));
+    EXPECT_EQ(stepper_.TakeMouse(), (MouseReading{0, 0, true, false, false}));  // the movement is given once
+}
+
+TEST(PacedReplay, FramesComeNoSoonerThanTheirRecordedTimeAtTheSpeedAsked) {
+    const std::vector<double> times = {7000, 7100, 7100, 7400};
+    std::vector<ReplayFrame> recorded;
+    for (double time : times)
+        recorded.push_back(Frame(time, 0, 0, {}));
+    for (double speed : {0.0, 2.0}) {
+        SCOPED_TRACE(speed);
+        auto real = std::make_unique<SteppingClock>(100.0, 0.001);
+        SteppingClock* real_clock = real.get();
+        ReplayedFrames frames(std::make_unique<ReplayReader>(ReaderOf(Written(recorded))), std::move(real),
+                              speed);
+        for (double time : times) {
+            ASSERT_TRUE(frames.Next().has_value());
+            const double due = speed > 0 ? 100.0 + (time - times[0]) / speed : 100.0;
+            EXPECT_TRUE(real_clock->Now() >= due - 0.002 && real_clock->Now() < due + 0.5)
+                << real_clock->Now();
+        }
+        EXPECT_FALSE(frames.Next().has_value());
+    }
+}
