@@ -257,12 +257,13 @@ TEST(Examples, PathFindingDotsAPathAroundTheWallsToTheGoal) {
 }
 
 TEST(Examples, NetChatCarriesTheConversationBothWaysUntilTheHostLeaves) {
-    LoopbackSession chat;  // a free port of 127.0.0.1
-    auto alice = chat.StartHost(
+    int port = 0;  // a free port of 127.0.0.1
+    auto alice = StartHost(
+        port,
         [](PeerProcess& p) { return p.NextLine() == "Chatting as Alice: type a line and press Enter."; },
-        NET_CHAT_PROGRAM, {"host", "Alice"});
+        {"host", "Alice"});
     ASSERT_TRUE(alice);
-    auto bob = chat.Start(NET_CHAT_PROGRAM, {"join", "Bob"});
+    auto bob = std::make_unique<PeerProcess>(port, std::vector<std::string>{"join", "Bob"});
     EXPECT_EQ(bob->NextLine(), "Chatting as Bob: type a line and press Enter.");
     bob->Tell("Hello Alice");
     EXPECT_EQ(alice->NextLine(), "Bob: Hello Alice");
