@@ -94,6 +94,7 @@ void BM_ObjectsPerFrame(benchmark::State& state) {
     const int still = static_cast<int>(state.range(0));
     const int animated = static_cast<int>(state.range(1));
     double time = 0;
+    const long flushes_before = prism3D.flusher.Flushes();
     for (auto _ : state) {
         StartFrame();
         for (int i = 0; i < still; ++i) {
@@ -113,6 +114,8 @@ void BM_ObjectsPerFrame(benchmark::State& state) {
         benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["time_per_object"] = benchmark::Counter(
         still + animated, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["flushes_per_frame"] = benchmark::Counter(
+        static_cast<double>(prism3D.flusher.Flushes() - flushes_before), benchmark::Counter::kAvgIterations);
     state.counters["triangles_per_object"] = prism3D.objects[kStillObject].frames[0].prepared.Count() / 3;
 }
 BENCHMARK(BM_ObjectsPerFrame)

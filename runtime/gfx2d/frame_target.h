@@ -27,8 +27,6 @@ public:
     // Lets go of the picture of a lost context without touching OpenGL.
     void Forget();
     bool Active() const { return colour_only_ != 0; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
 
     // Draws with the depth buffer attached, or without it.
     void UseDepth(bool depth);

@@ -161,8 +161,8 @@ void OpenGLPrism::ChooseFrameTarget(FrameTargetChoice choice) {
 void OpenGLPrism::MoveIntoPicture() {
     if (frame_target_.Active() || !frame_target_.Create(width_, height_)) return;
     frame_target_.UseDepth(glIsEnabled(GL_DEPTH_TEST) == GL_TRUE);
-    frame_target_.Clear(GL_COLOR_BUFFER_BIT |
-                        GL_DEPTH_BUFFER_BIT);  // as the window's buffers are after a flip
+    // Cleared in the program's colour, as the window's buffers are after a flip.
+    frame_target_.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 void OpenGLPrism::StartDepthTest() {

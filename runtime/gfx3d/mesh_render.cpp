@@ -101,8 +101,10 @@ void Prism3D::RenderMD2(int n, int from, int to, double t, bool interpolate) {
     if (!bump && blend.w == 0) {
         if (blend.a == 0 && object.displayList != 0) {
             glCallList(object.displayList);
+            flusher.Drawn(object.frames[0].prepared.Count() / 3);
         } else {
             DrawTriangleList(object, object.frames[blend.a].prepared, PlainColours(object));
+            flusher.Drawn(object.frames[blend.a].prepared.Count() / 3);
         }
     } else {
         BlendWorkVertices(object, blend);
@@ -116,6 +118,7 @@ void Prism3D::RenderMD2(int n, int from, int to, double t, bool interpolate) {
         } else {
             DrawTriangleList(object, object.work, PlainColours(object));
         }
+        flusher.Drawn(object.work.Count() / 3);
     }
     glPopMatrix();
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "gfx3d/mesh_object_x.h"
+#include "gfx3d/triangle_flusher.h"
 
 class Prism3D {
 public:
@@ -40,6 +41,7 @@ public:
     float bumpLightColour[3] = {0, 0, 0};
     std::int32_t autoNormalMode = 2;  // built objects: 0 no normals, 1 per vertex, 2 smoothed
     std::int32_t buildSlot = -1;      // the object being built, -1 when none
+    TriangleFlusher flusher;
 
     // The camera: the model-view matrix becomes the view from (x, y, z) to
     // (tx, ty, tz) and is kept as the camera matrix; depth testing goes on,
