@@ -1,6 +1,5 @@
-// Wave files read, and sounds and music as really mixed: the disk audio driver writes each mixed buffer to a
-// file, paced in real time. No test depends on that pace: each waits for the mixer's state, then for the
-// file.
+// Wave files read, and sounds and music as mixed into the disk audio driver's file; no test depends on
+// its real-time pace: each waits for the mixer's state, then for the file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -214,67 +213,55 @@ protected:
 
 // Pan turns the other side down in hundredths of a decibel; volume scales both.
 TEST_F(Mixing, WaveFilesPlayAsRecordedWhateverTheirFormatPannedAndScaled) {
-    struct Case {
-        std::string wave;
-        double pan, volume;
-        StereoFrame played;
-        std::size_t frames, tolerance;  // above 0: edges blurred by resampling
-        int within;
-    };
-    const std::vector<Case> cases = {
-        {Wave(1, 22050, 8, std::string(2205, '\xC0')), 0, 1, {16384, 16384}, 2205, 0, 1},
-        {Wave(2, 22050, 16, Samples16(2205, {1000, -2000})), 0, 1, {1000, -2000}, 2205, 0, 1},
-        {Wave(1, 11025, 8, std::string(2205, '\xC0')), 0, 1, {16384, 16384}, 4410, 64, 2000},
-        {Level(2000, 16000), -1, 1, {16000, 0}, 2000, 0, 0},
-        {Level(2000, 16000), -5, 1, {16000, 0}, 2000, 0, 0},
-        {Level(2000, 16000), 1, 1, {0, 16000}, 2000, 0, 0},
-        {Level(2000, 16000), 0.5, 1, {51, 16000}, 2000, 0, 0},
-        {Level(2000, 16000), 0, 0.5, {8000, 8000}, 2000, 0, 0},
-        {Level(2000, 16000), 0, 2, {16000, 16000}, 2000, 0, 0},
-        {Level(2000, 16000), -0.25, 0.5, {8000, 450}, 2000, 0, 0},
-        {Level(2000, 16000), 0, 0, {16000, 16000}, 0, 0, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.frames << " frames, pan " << c.pan << ", volume " << c.volume);
-        LOADSOUND(DynStr(Written("kind.wav", c.wave).c_str()), 1, 1);
+    // The sound, pan, volume; the frame played, for how many frames (give or take the tolerance,
+    // for edges blurred by resampling) and how near.
+    for (const auto& [wave, pan, volume, played, frames, tolerance, within] :
+         std::vector<std::tuple<std::string, double, double, StereoFrame, double, double, int>>{
+             {Wave(1, 22050, 8, std::string(2205, '\xC0')), 0, 1, {16384, 16384}, 2205, 0, 1},
+             {Wave(2, 22050, 16, Samples16(2205, {1000, -2000})), 0, 1, {1000, -2000}, 2205, 0, 1},
+             {Wave(1, 11025, 8, std::string(2205, '\xC0')), 0, 1, {16384, 16384}, 4410, 64, 2000},
+             {Level(2000, 16000), -1, 1, {16000, 0}, 2000, 0, 0},
+             {Level(2000, 16000), -5, 1, {16000, 0}, 2000, 0, 0},
+             {Level(2000, 16000), 1, 1, {0, 16000}, 2000, 0, 0},
+             {Level(2000, 16000), 0.5, 1, {51, 16000}, 2000, 0, 0},
+             {Level(2000, 16000), 0, 0.5, {8000, 8000}, 2000, 0, 0},
+             {Level(2000, 16000), 0, 2, {16000, 16000}, 2000, 0, 0},
+             {Level(2000, 16000), -0.25, 0.5, {8000, 450}, 2000, 0, 0},
+             {Level(2000, 16000), 0, 0, {16000, 16000}, 0, 0, 0}}) {
+        SCOPED_TRACE(testing::Message() << frames << " frames, pan " << pan << ", volume " << volume);
+        LOADSOUND(DynStr(Written("kind.wav", wave).c_str()), 1, 1);
         const std::size_t mark = Mark();
-        PLAYSOUND(1, c.pan, c.volume);
+        PLAYSOUND(1, pan, volume);
         const Frames output = UntilSilent(mark);
-        EXPECT_NEAR(double(AudibleFrames(output)), double(c.frames), double(c.tolerance));
-        EXPECT_NEAR(double(CountFrames(output, c.played, c.within)), double(c.frames), double(c.tolerance));
+        EXPECT_NEAR(double(AudibleFrames(output)), frames, tolerance);
+        EXPECT_NEAR(double(CountFrames(output, played, within)), frames, tolerance);
     }
 }
 
 TEST_F(Mixing, PlayBuffersTakeTurnsCuttingOffTheOldestHushStopsThemAllAndNumbersAreLimited) {
-    struct Case {
-        const char* name;
-        double buffers;
-        int plays;           // all of them sounding when the last command comes
-        bool hush;           // the last command: HUSH, else one more PLAYSOUND
-        double least, most;  // the frames of all instances together, in lengths of the sound
-    };
-    const std::vector<Case> cases = {
-        {"a fifth play of four buffers cuts off the oldest and starts it again", 4, 4, false, 4.01, 5},
-        {"a one-buffer sound is not restarted while it plays", 0, 1, false, 1, 1},
-        {"HUSH silences every sound", 4, 3, true, 0, 0.5},
-    };
+    // Buffers; plays, all sounding when the last command comes; that command HUSH, else one more
+    // PLAYSOUND; the least and most frames of all instances together, in lengths of the sound.
     const std::string sound = Written("turns.wav", Level(kHalfSecond));
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        LOADSOUND(DynStr(sound.c_str()), 0, c.buffers);
+    for (const auto& [name, buffers, plays, hush, least, most] :
+         std::vector<std::tuple<const char*, double, int, bool, double, double>>{
+             {"a fifth play of four buffers cuts off the oldest and starts it again", 4, 4, false, 4.01, 5},
+             {"a one-buffer sound is not restarted while it plays", 0, 1, false, 1, 1},
+             {"HUSH silences every sound", 4, 3, true, 0, 0.5}}) {
+        SCOPED_TRACE(name);
+        LOADSOUND(DynStr(sound.c_str()), 0, buffers);
         const std::size_t mark = Mark();
-        for (int k = 0; k < c.plays; ++k)
+        for (int k = 0; k < plays; ++k)
             PLAYSOUND(0, 0, 1);
-        RightAfterMixedAt(c.plays * kLevel, [&c] { c.hush ? HUSH() : PLAYSOUND(0, 0, 1); });
-        EXPECT_TRUE(!c.hush || SoundsPlaying() == 0);
+        RightAfterMixedAt(plays * kLevel, [hush = hush] { hush ? HUSH() : PLAYSOUND(0, 0, 1); });
+        EXPECT_TRUE(!hush || SoundsPlaying() == 0);
         const Frames output = UntilSilent(mark);
         const auto loudest = std::max_element(output.begin(), output.end(),
                                               [](StereoFrame a, StereoFrame b) { return a.left < b.left; });
-        EXPECT_EQ(loudest->left, c.plays * kLevel);  // never more at once than there are buffers
+        EXPECT_EQ(loudest->left, plays * kLevel);  // never more at once than there are buffers
         const double lengths = std::accumulate(output.begin(), output.end(), 0.0,
                                                [](double sum, const StereoFrame& f) { return sum + f.left; });
-        EXPECT_GE(lengths / (kLevel * double(kHalfSecond)), c.least);
-        EXPECT_LE(lengths / (kLevel * double(kHalfSecond)), c.most);
+        EXPECT_GE(lengths / (kLevel * double(kHalfSecond)), least);
+        EXPECT_LE(lengths / (kLevel * double(kHalfSecond)), most);
     }
     // Numbers and buffer counts are limited, negative numbers refused; a wave file
     // that cannot be loaded leaves the sound empty, without a word.
@@ -293,8 +280,7 @@ TEST_F(Mixing, PlayBuffersTakeTurnsCuttingOffTheOldestHushStopsThemAllAndNumbers
     EXPECT_EQ(ErrorLogLines(), log);
 }
 
-// Ogg, MP3 and FLAC go through the mixer's decoders: a file they refuse or that
-// is shorter than its headers say fails the load and says why.
+// Ogg, MP3 and FLAC go through the mixer's decoders: a file they refuse or cut short fails, saying why.
 TEST_F(Mixing, OggMp3AndFlacPlayForTheirLengthAndACutFileFailsTheLoadSayingWhy) {
     if (!HaveFfmpeg()) GTEST_SKIP() << "ffmpeg is not installed: no sounds to load";
     for (const std::string format : {"ogg", "mp3", "flac"}) {
@@ -318,16 +304,14 @@ TEST_F(Mixing, OggMp3AndFlacPlayForTheirLengthAndACutFileFailsTheLoadSayingWhy) 
             WriteBytes(bad, cut);
             LOADSOUND(DynStr(bad.c_str()), 1, 1);
             EXPECT_EQ(DXwav[1].PlayBufferCount(), 0);
-            const std::string said = "LOADSOUND cannot load " + bad + ": ";
-            EXPECT_EQ(LastErrorLogLines(1).at(0).rfind(said, 0), 0u);
-            EXPECT_GT(LastErrorLogLines(1).at(0).size(), said.size());
+            const std::string said = "LOADSOUND cannot load " + bad + ": ", line = LastErrorLogLines(1).at(0);
+            EXPECT_TRUE(line.rfind(said, 0) == 0 && line.size() > said.size()) << line;
         }
     }
 }
 
-// A tune of one level throughout: the output shows where it starts and ends. The
-// music's file, extracted from the media container, stays while it plays; a file
-// that cannot be played gives 3, logged when it is there but is no music.
+// A tune of one level throughout shows where it starts and ends. The music's file, extracted from the
+// media container, stays while it plays; a file that cannot be played gives 3, logged if it is there.
 TEST_F(Mixing, MusicPlaysToItsEndStartsAgainAtTheFrameStepAndComesFromTheMediaContainer) {
     const std::string tune = Level(kHalfSecond, 1000);
     const std::size_t mark = Mark();
@@ -356,11 +340,9 @@ TEST_F(Mixing, MusicPlaysToItsEndStartsAgainAtTheFrameStepAndComesFromTheMediaCo
     EXPECT_EQ(ErrorLogLines().back().rfind("PLAYMUSIC cannot play " + TempPath("notes.txt"), 0), 0u);
 }
 
-// The driver is chosen without opening anything: ALSA only with a card's control
-// device, the file and silent drivers never. Start-up opens the device on a thread
-// of its own, and its first use waits for it. With no device, or no SDL_mixer,
-// start-up goes on and every sound command is silent; only the missing library
-// is worth a line in the error log.
+// The driver is chosen without opening anything: ALSA only with a card's control device, the file and
+// silent drivers never. The device opens on a thread of its own, its first use waiting for it. With no
+// device or no SDL_mixer every sound command is silent; only the missing library is logged.
 TEST(SoundDevice, ChosenByTheCardsOpenedInTheBackgroundAndSilentWithoutDeviceOrMixer) {
     const std::filesystem::path folder = TempPath("snd");
     EXPECT_FALSE(HasSoundCard(folder));  // no folder at all

@@ -1,103 +1,97 @@
+// The generator's bitmaps, font sheet, road tiles and tree, and the game's models
+// and textures as the build leaves them beside the programs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
+#include <numbers>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "bitmap_writer.h"
 #include "font_sheet.h"
 #include "gfx2d/bitmap_file.h"
+#include "gfx3d/mesh_object.h"
+#include "gfx3d/vector3.h"
+#include "lettering.h"
 #include "nature_textures.h"
 #include "road_tiles.h"
 
 namespace assetgen_test {
 namespace {
 
+const std::filesystem::path kProgramFolder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+
 using assetgen::Image;
 using assetgen::Rgb;
 
-Image NumberedPixels(int width, int height) {
-    Image image(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            image.At(x, y) = {static_cast<std::uint8_t>(x + 1), static_cast<std::uint8_t>(y + 1), 200};
-    }
-    return image;
-}
-
-// What the generator writes, the runtime's own reader reads back pixel for
-// pixel, for every row padding; a file is written whole or not at all.
+// What the generator writes, the runtime's own reader reads back pixel for pixel,
+// for every row padding; a file is written whole or not at all.
 TEST(BitmapWriter, TheRuntimeReadsBackEveryPixelForEveryRowPaddingAndNoPartIsLeft) {
-    for (int width : {1, 2, 3, 4}) {
+    for (int width : {1, 2, 3, 4, 5}) {
         SCOPED_TRACE(width);
-        const Image image = NumberedPixels(width, 3);
+        Image image(width, 3);
+        for (int i = 0; i < width * 3; ++i)
+            image.At(i % width, i / width) = {static_cast<std::uint8_t>(i % width + 1),
+                                              static_cast<std::uint8_t>(i / width + 1), 200};
         const std::vector<std::uint8_t> bytes = assetgen::EncodeBitmap(image);
         EXPECT_EQ(bytes.size(), 54u + 3 * static_cast<std::size_t>(assetgen::BitmapRowStride(width)));
         const std::optional<BitmapFile> bitmap = ParseBitmap(bytes);
         ASSERT_TRUE(bitmap && bitmap->bits == 24 && bitmap->width == width && bitmap->height == 3);
-        for (int y = 0; y < 3; ++y) {
-            for (int x = 0; x < width; ++x) {
-                Rgb read{};
-                bitmap->PixelAt(x, y, read.r, read.g, read.b);
-                EXPECT_EQ(read, image.At(x, y)) << "pixel " << x << ", " << y;
-            }
+        for (int i = 0; i < width * 3; ++i) {
+            Rgb read{};
+            bitmap->PixelAt(i % width, i / width, read.r, read.g, read.b);
+            EXPECT_EQ(read, image.At(i % width, i / width)) << "pixel " << i % width << ", " << i / width;
         }
+        if (width < 5) continue;
+        const std::filesystem::path folder = std::filesystem::temp_directory_path();
+        ASSERT_TRUE(assetgen::WriteBitmapFile(folder / "numbers.bmp", image));
+        EXPECT_TRUE(ReadBitmapFile((folder / "numbers.bmp").string()));
+        EXPECT_FALSE(std::filesystem::exists(folder / "numbers.bmp.part"));
+        EXPECT_FALSE(assetgen::WriteBitmapFile(folder / "no-such-folder" / "numbers.bmp", image));
+        EXPECT_FALSE(std::filesystem::exists(folder / "no-such-folder"));
     }
-    const std::filesystem::path folder = std::filesystem::temp_directory_path();
-    ASSERT_TRUE(assetgen::WriteBitmapFile(folder / "numbers.bmp", NumberedPixels(5, 4)));
-    EXPECT_TRUE(ReadBitmapFile((folder / "numbers.bmp").string()));
-    EXPECT_FALSE(std::filesystem::exists(folder / "numbers.bmp.part"));
-    EXPECT_FALSE(assetgen::WriteBitmapFile(folder / "no-such-folder" / "numbers.bmp", NumberedPixels(5, 4)));
-    EXPECT_FALSE(std::filesystem::exists(folder / "no-such-folder"));
 }
 
 constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kWhite{255, 255, 255};
 
-// Pure black and white, ink in the cells of printable codes only, and each
-// cell's right column and bottom row black so that glyphs never touch; glyphs
-// sit in their own cells the right way up: "." low, "'" high, capitals on one
-// baseline. A file that is no font gives no sheet.
+// Pure black and white, ink in the cells of printable codes only, each cell's right
+// column and bottom row black so that glyphs never touch; glyphs the right way up:
+// "." low, "'" high, capitals on one baseline. A file that is no font gives no sheet.
 TEST(FontSheet, IsA128SquareOfBlackAndWhiteCellsWithGlyphsTheRightWayUpOnlyForPrintableCodes) {
     const std::optional<Image> sheet = assetgen::RenderFontSheet(ASSETGEN_FONT_FILE);
     ASSERT_TRUE(sheet && sheet->Width() == 128 && sheet->Height() == 128);
-    const auto inked_rows = [&](int code) {  // rows of the code's cell (0 = its top row) that hold ink
-        std::vector<int> rows;
-        for (int y = 0; y < assetgen::kFontCellHeight; ++y) {
-            for (int x = 0; x < assetgen::kFontCellWidth; ++x) {
-                if (sheet->At(code % 16 * assetgen::kFontCellWidth + x,
-                              code / 16 * assetgen::kFontCellHeight + y) != kBlack) {
-                    rows.push_back(y);
-                    break;
-                }
-            }
-        }
-        return rows;
-    };
-    for (int y = 0; y < 128; ++y) {
-        for (int x = 0; x < 128; ++x) {
-            const Rgb pixel = sheet->At(x, y);
-            ASSERT_TRUE(pixel == kBlack || pixel == kWhite) << "blurred pixel at " << x << ", " << y;
-            const bool border = x % assetgen::kFontCellWidth == assetgen::kFontCellWidth - 1 ||
-                                y % assetgen::kFontCellHeight == assetgen::kFontCellHeight - 1;
-            ASSERT_TRUE(!border || pixel == kBlack) << "ink on a cell border at " << x << ", " << y;
-        }
+    constexpr int kW = assetgen::kFontCellWidth, kH = assetgen::kFontCellHeight;
+    std::vector<std::vector<int>> inked_rows(128);  // per code, the rows of its cell (0 = top) with ink
+    for (int i = 0; i < 128 * 128; ++i) {
+        const int x = i % 128, y = i / 128;
+        const Rgb pixel = sheet->At(x, y);
+        ASSERT_TRUE(pixel == kBlack || pixel == (Rgb{255, 255, 255}))
+            << "blurred pixel at " << x << ", " << y;
+        ASSERT_TRUE(pixel == kBlack || (x % kW != kW - 1 && y % kH != kH - 1)) << "ink on a border at " << x;
+        std::vector<int>& rows = inked_rows[y / kH * 16 + x / kW];
+        if (pixel != kBlack && (rows.empty() || rows.back() != y % kH)) rows.push_back(y % kH);
     }
     for (int code = 0; code < 128; ++code)
-        EXPECT_EQ(!inked_rows(code).empty(), code > 32 && code < 127) << "code " << code;
-    EXPECT_GE(inked_rows('.').front(), 9);
-    EXPECT_LE(inked_rows('\'').back(), 6);
-    EXPECT_GE(inked_rows('|').size(), 12u);
-    EXPECT_EQ(inked_rows('A').back(), inked_rows('H').back());
-    EXPECT_GT(inked_rows('g').back(), inked_rows('a').back());  // the descender reaches below
+        EXPECT_EQ(!inked_rows[code].empty(), code > 32 && code < 127) << "code " << code;
+    EXPECT_GE(inked_rows['.'].front(), 9);
+    EXPECT_LE(inked_rows['\''].back(), 6);
+    EXPECT_GE(inked_rows['|'].size(), 12u);
+    EXPECT_EQ(inked_rows['A'].back(), inked_rows['H'].back());
+    EXPECT_GT(inked_rows['g'].back(), inked_rows['a'].back());  // the descender reaches below
     const std::filesystem::path not_a_font = std::filesystem::temp_directory_path() / "not-a-font.ttf";
     std::ofstream(not_a_font) << "plain text";
     EXPECT_FALSE(assetgen::RenderFontSheet(not_a_font).has_value());
+    EXPECT_FALSE(assetgen::SetLetteringToFit(not_a_font, "SHOP", 100, 20).has_value());
 }
 
 enum class Zone { kAsphalt, kKerb, kGrass, kOther };
@@ -110,29 +104,23 @@ Zone ZoneOf(Rgb c) {
     return Zone::kOther;
 }
 
-// A pixel of a tile by its distance inward from one side and its position
-// along that side, for the sides as they lie on the ground.
-Rgb FromSide(const Image& tile, int bit, int depth, int along) {
-    const int last = assetgen::kRoadTileSize - 1;
-    if (bit == assetgen::kEdgeTowardLowerY) return tile.At(along, depth);  // the top row
-    if (bit == assetgen::kEdgeTowardLowerX) return tile.At(depth, along);
-    if (bit == assetgen::kEdgeTowardHigherX) return tile.At(last - depth, along);
-    return tile.At(along, last - depth);  // toward higher y: the bottom row
-}
-
 TEST(RoadTiles, KerbAndVergeLieExactlyOnTheSidesWhoseBitsAreSet) {
-    constexpr int kKerbStart = assetgen::kVergeWidth;
-    constexpr int kKerbEnd = kKerbStart + assetgen::kKerbWidth;
-    constexpr int kAlong = 60;  // halfway along, clear of the corners and of a stone joint
+    constexpr int kKerbStart = assetgen::kVergeWidth, kKerbEnd = kKerbStart + assetgen::kKerbWidth;
+    constexpr int kAlong = 60, kLast = assetgen::kRoadTileSize - 1;  // halfway along, clear of joints
     for (int mask = 0; mask < 16; ++mask) {
         const Image tile = assetgen::MakeRoadTile(mask);
-        for (int bit : {1, 2, 4, 8}) {
+        // Each side's bit, and the pixel at a depth inward from it: top row, left, right, bottom row.
+        for (const auto& [bit, pixel_at] : std::vector<std::pair<int, std::function<Rgb(int)>>>{
+                 {assetgen::kEdgeTowardLowerY, [&](int depth) { return tile.At(kAlong, depth); }},
+                 {assetgen::kEdgeTowardLowerX, [&](int depth) { return tile.At(depth, kAlong); }},
+                 {assetgen::kEdgeTowardHigherX, [&](int depth) { return tile.At(kLast - depth, kAlong); }},
+                 {assetgen::kEdgeTowardHigherY, [&](int depth) { return tile.At(kAlong, kLast - depth); }}}) {
             SCOPED_TRACE(testing::Message() << "mask " << mask << ", side " << bit);
             for (int depth = 0; depth < kKerbEnd + 8; ++depth) {
-                Zone expected = Zone::kAsphalt;
-                if ((mask & bit) != 0 && depth < kKerbStart) expected = Zone::kGrass;
-                if ((mask & bit) != 0 && depth >= kKerbStart && depth < kKerbEnd) expected = Zone::kKerb;
-                ASSERT_EQ(ZoneOf(FromSide(tile, bit, depth, kAlong)), expected) << "depth " << depth;
+                const Zone expected = (mask & bit) == 0 || depth >= kKerbEnd ? Zone::kAsphalt
+                                      : depth < kKerbStart                   ? Zone::kGrass
+                                                                             : Zone::kKerb;
+                ASSERT_EQ(ZoneOf(pixel_at(depth)), expected) << "depth " << depth;
             }
         }
     }
@@ -145,30 +133,124 @@ TEST(Tree, StandsOnTheBottomRowOnBackgroundOfExactlyTheKeyColour) {
     const int size = assetgen::kTreeSize;
     ASSERT_EQ(tree.Width(), size);
     int opaque = 0;
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const Rgb pixel = tree.At(x, y);
-            const bool edge = y == 0 || x == 0 || x == size - 1;
-            ASSERT_TRUE(pixel == assetgen::kKeyColour || (!edge && pixel.b <= pixel.g)) << x << ", " << y;
-            opaque += pixel != assetgen::kKeyColour;
-        }
+    for (int i = 0; i < size * size; ++i) {
+        const int x = i % size, y = i / size;
+        const Rgb pixel = tree.At(x, y);
+        const bool edge = y == 0 || x == 0 || x == size - 1;
+        ASSERT_TRUE(pixel == assetgen::kKeyColour || (!edge && pixel.b <= pixel.g)) << x << ", " << y;
+        opaque += pixel != assetgen::kKeyColour;
     }
     EXPECT_NE(tree.At(size / 2, size - 1), assetgen::kKeyColour);  // the trunk reaches the ground
     EXPECT_GT(opaque, size * size / 4);
     EXPECT_LT(opaque, size * size * 3 / 4);
 }
 
-TEST(GeneratedFiles, SitBesideTheProgramsAsBitmapsOfTheirSize) {
-    const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    std::vector<std::string> names = {"Smalfont.bmp", "grass0.bmp", "shop.bmp", "tree.bmp"};
+// The game's pictures are 128 x 128; the models' textures are powers of two without
+// the key colour (red 255, green 0, blue 128), which would be a hole in the model.
+TEST(GeneratedFiles, SitBesideTheProgramsAsBitmapsOfTheirSizeAndTexturesWithoutTheKeyColour) {
+    std::vector<std::string> names = {"truck1.bmp", "trailer2.bmp", "shop1.bmp", "Smalfont.bmp",
+                                      "grass0.bmp", "shop.bmp",     "tree.bmp"};
     for (int mask = 0; mask < 16; ++mask)
         names.push_back("track" + std::to_string(mask) + ".bmp");
-    for (const std::string& name : names) {
-        const std::optional<BitmapFile> bitmap = ReadBitmapFile((folder / name).string());
-        ASSERT_TRUE(bitmap) << name;
-        EXPECT_EQ(bitmap->bits, 24) << name;
-        EXPECT_EQ(bitmap->width, 128) << name;
-        EXPECT_EQ(bitmap->height, 128) << name;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        SCOPED_TRACE(names[k]);
+        const std::optional<BitmapFile> bitmap = ReadBitmapFile((kProgramFolder / names[k]).string());
+        ASSERT_TRUE(bitmap && bitmap->bits == 24);
+        const int width = bitmap->width, height = bitmap->height;
+        if (k >= 3) {
+            EXPECT_TRUE(width == 128 && height == 128) << width << " x " << height;
+            continue;
+        }
+        EXPECT_TRUE(std::has_single_bit(static_cast<unsigned>(width)) &&
+                    std::has_single_bit(static_cast<unsigned>(height)) && width >= 64)
+            << width << " x " << height;
+        for (int i = 0; i < width * height; ++i) {
+            std::uint8_t r, g, b;
+            bitmap->PixelAt(i % width, i / width, r, g, b);
+            ASSERT_FALSE(r == 255 && g == 0 && b == 128) << "at " << i % width << ", " << i / width;
+        }
+    }
+}
+
+// How many times the surface, taken as facing the way it is drawn (corners 0, 2, 1),
+// wraps round the point: about 1 inside a closed part seen from outside, 0 outside
+// it, and -1 inside a part turned inside out.
+double WindingNumber(const std::vector<std::array<Vec3, 3>>& triangles, Vec3 point) {
+    double angle = 0;
+    for (const auto& t : triangles) {
+        const Vec3 a = t[0] - point, b = t[2] - point, c = t[1] - point;
+        const double la = Length(a), lb = Length(b), lc = Length(c);
+        angle += 2 * std::atan2(Dot(a, Cross(b, c)),
+                                la * lb * lc + Dot(a, b) * lc + Dot(a, c) * lb + Dot(b, c) * la);
+    }
+    return angle / (4 * std::numbers::pi);
+}
+
+// Each part is a closed surface whose every face the game draws from outside (a face
+// wound the wrong way would be culled where it should show). The trucks cover the
+// footprints the city collision samples: the cab from 0.3 to 2.25 ahead of its reference
+// point, the trailer from 1.25 behind to 6.95 ahead, both 2 wide; the game turns a
+// segment by its heading + 180 degrees about the downward axis, putting the model's -x ahead.
+TEST(GameModels, EveryPartIsClosedAndDrawnFromOutsideAndTheTrucksCoverTheirFootprints) {
+    for (const auto& [name, back, ahead] :
+         std::vector<std::tuple<const char*, double, double>>{{"truck1.ddd", 0.3, 2.25},
+                                                              {"trailer2.ddd", -1.25, 6.95},
+                                                              {"sphere.ddd", 0, 0},
+                                                              {"arrow.ddd", 0, 0},
+                                                              {"shop1.ddd", 0, 0}}) {
+        SCOPED_TRACE(name);
+        MeshObject mesh;
+        ASSERT_TRUE(mesh.Load((kProgramFolder / name).string()));
+        ASSERT_EQ(mesh.frames.Count(), 1);
+        EXPECT_LE(mesh.colours.Count(), 256) << "a colour index is one byte";
+        mesh.PrepareTriangles();  // the triangles as the renderer draws them
+        const Queue<POLY_NODE>& prepared = mesh.frames[0].prepared;
+        std::vector<std::array<Vec3, 3>> triangles;
+        for (std::int32_t i = 0; i + 2 < prepared.Count(); i += 3)
+            triangles.push_back({FromFloats(prepared[i].position), FromFloats(prepared[i + 1].position),
+                                 FromFloats(prepared[i + 2].position)});
+        ASSERT_FALSE(triangles.empty());
+        // Closed: every edge is crossed once each way, by positions as packed.
+        std::map<std::tuple<double, double, double, double, double, double>, int> edges;
+        double least = 1e9, most = -1e9, side = 0;
+        for (const auto& t : triangles) {
+            for (int k = 0; k < 3; ++k) {
+                const Vec3 a = t[k], b = t[(k + 1) % 3];
+                ++edges[{a.x, a.y, a.z, b.x, b.y, b.z}];
+                --edges[{b.x, b.y, b.z, a.x, a.y, a.z}];
+                least = std::min(least, -a.x);
+                most = std::max(most, -a.x);
+                side = std::max(side, std::abs(a.z));
+            }
+        }
+        for (const auto& [edge, balance] : edges)
+            ASSERT_EQ(balance, 0) << "an open edge from (" << std::get<0>(edge) << ", " << std::get<1>(edge)
+                                  << ", " << std::get<2>(edge) << ")";
+        for (std::int32_t i = 0; i + 2 < prepared.Count(); i += 3) {
+            const auto& t = triangles[i / 3];
+            // The game culls with clockwise front faces: a face shows where its corners run clockwise.
+            const Vec3 drawn = NormalisedIfNonZero(Cross(t[2] - t[0], t[1] - t[0]));
+            const Vec3 centre = (t[0] + t[1] + t[2]) * (1.0 / 3);
+            ASSERT_GT(WindingNumber(triangles, centre - drawn * 1e-3), 0.5)
+                << "a face drawn from inside, at (" << centre.x << ", " << centre.y << ", " << centre.z
+                << ")";
+            // The stored normals agree, for a renderer that lights the models.
+            ASSERT_GT(Dot(FromFloats(prepared[i].normal), drawn), 0.5);
+        }
+        if (back == ahead) continue;
+        EXPECT_NEAR(least, back, 1e-3);
+        EXPECT_NEAR(most, ahead, 1e-3);
+        EXPECT_NEAR(side, 1.0, 1e-3);
+    }
+}
+
+TEST(Lettering, FitsTheRoomItIsGiven) {
+    for (auto [width, height] : {std::pair{200, 40}, std::pair{60, 40}, std::pair{300, 12}}) {
+        const std::optional<assetgen::Lettering> words =
+            assetgen::SetLetteringToFit(ASSETGEN_LETTERING_FONT_FILE, "GRAVELRIDER", width, height);
+        ASSERT_TRUE(words.has_value());
+        EXPECT_TRUE(words->Width() <= width && words->Height() <= height) << width << " x " << height;
+        EXPECT_TRUE(words->Width() > width * 0.8 || words->Height() > height * 0.8);  // as large as fits
     }
 }
 
