@@ -85,7 +85,7 @@ bool OpenGLPrism::BatchPassesAlphaTest() const {
 void OpenGLPrism::DrawGathered() {
     // Flat 2D drawing is drawn without the depth buffer, the software
     // rasteriser's fast path; polygons may have attached it since.
-    if (glIsEnabled(GL_DEPTH_TEST) == GL_FALSE) frame_target_.UseDepth(false);
+    if (frame_target_.Active() && glIsEnabled(GL_DEPTH_TEST) == GL_FALSE) frame_target_.UseDepth(false);
     const bool nearest = BatchSamplesTexelCentres();
     const bool untested = BatchPassesAlphaTest();
     if (nearest) nearest_sampler_.Bind();

@@ -241,10 +241,12 @@ void OpenGLPrism::Make3DViewport(double near_plane, double far_plane, double fie
 
 double OpenGLPrism::FlipScreens() {
     FinishBatch();
-    int window_width = 0;
-    int window_height = 0;
-    window_->ClientSize(window_width, window_height);
-    frame_target_.CopyToWindow(window_width, window_height);
+    if (frame_target_.Active()) {
+        int window_width = 0;
+        int window_height = 0;
+        window_->ClientSize(window_width, window_height);
+        frame_target_.CopyToWindow(window_width, window_height);
+    }
     glFlush();
     window_->SwapBuffers();
     frame_target_.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
