@@ -9,9 +9,7 @@
 
 #include "gfx2d/frame_pacer.h"
 #include "morvane.h"
-#include "support/error_log_lines.h"
-#include "support/pixels.h"
-#include "support/program_end.h"
+#include "support/drawing_test.h"
 #include "support/test_runtime.h"
 
 namespace {
@@ -33,7 +31,7 @@ TEST_F(Display, StartsAs640By480WithoutFullScreenAndViewportsMoveTheOrigin) {
     glGetIntegerv(GL_DEPTH_BITS, &depth_bits);
     pPrism->Make2DViewport(0, 0, 0, 0);
     EXPECT_GE(depth_bits, 16);
-    EXPECT_EQ(StartupErrorLog(), std::vector<std::string>{"OpenGL Software Emulation"});
+    EXPECT_EQ(startup_error_log, std::vector<std::string>{"OpenGL Software Emulation"});
     DeleteErrorLog();
     EXPECT_FALSE(pPrism->DoFullscreen());
     EXPECT_FALSE(pPrism->IsFullscreen());

@@ -155,7 +155,7 @@ TEST_F(Sprites, CoverTheirImageZoomAndRotateAboutTheCentreWithoutTheKeyColour) {
     ExpectPixels({{100, 50, kRed}, {99, 50, kBlack}});
     LoadBitmapSprite(2, SolidBitmap(100, 50, {0, 0, 255}));
     LoadBitmapSprite(3, SolidBitmap(1, 1, {0, 255, 0}));
-    EXPECT_EQ(SpriteSize(2), std::pair(100, 50));
+    EXPECT_EQ(SizesOf(&OpenGLPrism::GetSpriteSize, 2), std::pair(100, 50));
     for (const auto& [slot, width] : {std::pair{2, 128}, {1, 32}, {3, 1}}) {  // on a power-of-two texture
         pPrism->SetTexture3D(slot, -1, 0);
         GLint size = 0;
