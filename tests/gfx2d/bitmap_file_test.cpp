@@ -53,10 +53,9 @@ TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrderItsSizeFromTheHeadersAndRefuse
                                  std::size_t gap = 0) {
         std::vector<std::uint8_t> bytes = good;
         bytes.insert(bytes.begin() + 54, gap, 0);
-        for (const auto& [at, value, size] : fields) {
+        for (const auto& [at, value, size] : fields)
             for (int i = 0; i < size; ++i)
                 bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-        }
         return bytes;
     };
     EXPECT_FALSE(ParseBitmap(patched({{0, 'X', 1}})));

@@ -22,13 +22,14 @@ using Rgb = std::array<int, 3>;
 
 inline const Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kRed{255, 0, 0};
 
-// Each case starts on a cleared frame in the full-window 2D projection, drawing opaque, with no background.
+// Each case starts on a cleared frame in the full-window 2D projection: opaque, font 0, no background.
 class DrawingTest : public testing::Test {
 protected:
     void SetUp() override {
         runtime_ = StartTestRuntime();
         pPrism->FreeSurface(0);
         pPrism->DoAlpha(0);
+        SETFONT(0);
         pPrism->Make2DViewport(0, 0, 0, 0);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
@@ -96,8 +97,7 @@ inline int CountInRow(int y, int x0, int x1, Rgb colour) {
 inline void FillPixels(int x0, int y0, int x1, int y1, Rgb colour) {
     FinishBatchedDrawing();
     glDisable(GL_TEXTURE_2D);
-    glColor3ub(static_cast<GLubyte>(colour[0]), static_cast<GLubyte>(colour[1]),
-               static_cast<GLubyte>(colour[2]));
+    glColor3f(colour[0] / 255.0f, colour[1] / 255.0f, colour[2] / 255.0f);
     glRecti(x0, -y1, x1, -y0);
     glColor3ub(255, 255, 255);
 }
