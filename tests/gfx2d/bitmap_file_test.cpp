@@ -26,8 +26,7 @@ std::array<int, 3> ReadPixel(const BitmapFile& bitmap, int x, int y) {
 TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrderItsSizeFromTheHeadersAndRefusesShortAndLyingFiles) {
     for (const auto& [bits, top_down] : {std::pair{24, false}, {32, false}, {24, true}}) {
         SCOPED_TRACE(testing::Message() << bits << " bits, top down " << top_down);
-        const std::optional<BitmapFile> bitmap =
-            ParseBitmap(BitmapBytes({3, 2, bits, top_down, {}, Gradient}));
+        const auto bitmap = ParseBitmap(BitmapBytes({3, 2, bits, top_down, {}, Gradient}));
         ASSERT_TRUE(bitmap);
         EXPECT_EQ(bitmap->stride, 12);
         for (int i = 0; i < 6; ++i) {  // a top-down file reads upside down

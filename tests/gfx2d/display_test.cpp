@@ -17,15 +17,9 @@ using Display = DrawingTest;
 
 TEST_F(Display, StartsAs640By480WithoutFullScreenAndViewportsMoveTheOrigin) {
     EXPECT_EQ(std::pair(pPrism->Width(), pPrism->Height()), std::pair(640, 480));
-    GLint depth_bits = 0;
-    pPrism->Make3DViewport(1, 100, 60);
-    glGetIntegerv(GL_DEPTH_BITS, &depth_bits);
-    pPrism->Make2DViewport(0, 0, 0, 0);
-    EXPECT_GE(depth_bits, 16);
     EXPECT_EQ(startup_error_log, std::vector<std::string>{"OpenGL Software Emulation"});
     DeleteErrorLog();
-    EXPECT_FALSE(pPrism->DoFullscreen());
-    EXPECT_FALSE(pPrism->IsFullscreen());
+    EXPECT_FALSE(pPrism->DoFullscreen() || pPrism->IsFullscreen());
     EXPECT_EQ(ErrorLogLines(), std::vector<std::string>{"No Fullscreen Mode available"});
 
     VIEWPORT(100, 50, 200, 100);
@@ -39,11 +33,12 @@ TEST_F(Display, StartsAs640By480WithoutFullScreenAndViewportsMoveTheOrigin) {
     pPrism->Make3DViewport(2, 100, 60);
     glDisable(GL_CULL_FACE);
     glColor3ub(255, 0, 0);
-    glBegin(GL_QUADS);
-    for (const auto& [x, y] : {std::pair{-1, -1}, {1, -1}, {1, 1}, {-1, 1}})
-        glVertex3f(static_cast<float>(x), static_cast<float>(y), -10);
-    glEnd();
+    glTranslatef(0, 0, -10);
+    glRectf(-1, -1, 1, 1);
     EXPECT_NEAR(CountInRow(120, 0, 240, kRed), 31, 1);
+    GLint depth_bits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &depth_bits);
+    EXPECT_GE(depth_bits, 16);
 }
 
 double stamp_seen_by_step = -1;

@@ -136,14 +136,12 @@ TEST_F(Batching, AMixedSceneLooksTheSameBatchedAndWithShortcuts) {
 }
 
 TEST_F(Batching, ManySpritesMoveTheDisplayOffScreenBetweenFrames) {
-    for (int i = 0; i < 299; ++i)  // 299 x 32 x 32 pixels: just under once
-        SPRITE(kDisc, i % 600, i % 440);
-    SHOWSCREEN();
-    EXPECT_FALSE(pPrism->DrawsOffScreen());
-    for (int i = 0; i < 1200; ++i)
-        SPRITE(kDisc, i % 600, i % 440);
-    EXPECT_FALSE(pPrism->DrawsOffScreen());
-    SHOWSCREEN();
+    for (const int sprites : {299, 1200}) {  // 299 x 32 x 32 pixels: just under once
+        for (int i = 0; i < sprites; ++i)
+            SPRITE(kDisc, i % 600, i % 440);
+        EXPECT_FALSE(pPrism->DrawsOffScreen());  // moved only between frames
+        SHOWSCREEN();
+    }
     ASSERT_TRUE(pPrism->DrawsOffScreen());
     EXPECT_EQ(LitPixels(0, 0, 640, 480), 0);
     ALPHAMODE(0.25);  // a quarter of 255, taken as each point is given, added twice is 128, not 126
