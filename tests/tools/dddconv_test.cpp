@@ -97,8 +97,6 @@ void WriteSlidingSquare(bool on_a_bone) {
     WriteText("square.gltf", gltf);
 }
 
-const Rgb kGreen{0, 255, 0};
-
 using Dddconv = Scene;
 
 TEST_F(Dddconv, AnObjCubeDrawsItsTextureTheRightWayUp) {
