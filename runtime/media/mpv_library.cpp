@@ -6,6 +6,8 @@
 
 namespace {
 
+const MpvLibrary* replacement = nullptr;
+
 constexpr RuntimeLibrary kLibrary{"libmpv.so.2", "MORVANE_MPV_LIBRARY", "libmpv", "videos cannot be played"};
 
 bool FindAll(void* library, MpvLibrary& mpv) {
@@ -33,5 +35,10 @@ bool FindAll(void* library, MpvLibrary& mpv) {
 
 const MpvLibrary* Mpv() {
     static const std::optional<MpvLibrary> library = LoadRuntimeLibrary(kLibrary, FindAll);
+    if (replacement != nullptr) return replacement;
     return library ? &*library : nullptr;
+}
+
+void UseMpvFunctions(const MpvLibrary* functions) {
+    replacement = functions;
 }

@@ -32,3 +32,7 @@ struct MpvLibrary {
 // not tried again. The library's file name is "libmpv.so.2", or the value of
 // MORVANE_MPV_LIBRARY when that is set.
 const MpvLibrary* Mpv();
+
+// Puts other functions in the library's place, for a test that wraps some of
+// them to watch the calls; null gives back the library's own.
+void UseMpvFunctions(const MpvLibrary* functions);

@@ -1,5 +1,6 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdint>
@@ -123,6 +124,22 @@ TEST_F(Primitives, PolygonsAddTrianglesFromTheThirdPointBlendTheirCornersAndModu
         DrawSquare(sprite, kWhiteColour);
         EXPECT_EQ(PixelAt(30, 30), kWhite) << sprite;
     }
+}
+
+// A program's first polygon, before any STARTPOLY, is textured with sprite 0:
+// checked in a process of its own, where no earlier test has chosen a sprite.
+TEST_F(Primitives, APolygonBeforeAnyStartPolyTakesSprite0) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            LoadBitmapSprite(0, SolidBitmap(8, 8, {255, 0, 0}));
+            LoadBitmapSprite(1, SolidBitmap(8, 8, {0, 0, 255}));
+            for (const auto& [x, y, s, t] : kSquare)
+                POLYVECTOR(x, y, s, t, kWhiteColour);
+            ENDPOLY();
+            _exit(PixelAt(30, 30) == kRed ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST_F(Primitives, ParticlesDrawAtHalfBrightnessAndWrapTheirPool) {

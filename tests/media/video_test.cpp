@@ -9,6 +9,7 @@
 
 #include "files/container_bytes.h"
 #include "media/ffmpeg_media.h"
+#include "media/mpv_library.h"
 #include "support/pixels.h"
 #include "support/program_end.h"
 #include "support/test_runtime.h"
@@ -33,6 +34,10 @@ bool LooksLike(const Rgb& seen, const Rgb& colour) {
     return std::max({std::abs(seen[0] - colour[0]), std::abs(seen[1] - colour[1]),
                      std::abs(seen[2] - colour[2])}) <= 24;
 }
+
+// libmpv times the next frames by the reports of the frames presented.
+long swaps_reported = 0;
+decltype(MpvLibrary::render_context_report_swap) report_swap = nullptr;
 
 // Scripted input that holds a key and a mouse button for its first reads, as
 // a person still holding what started the video, and counts its reads.
@@ -70,8 +75,17 @@ TEST(Video, PlaysOnceWhateverWasHeldWhenItStartedAndLoopsUntilAKeyIsPressed) {
             corners = {PixelAt(0, 0), PixelAt(320, 60), PixelAt(320, 420), PixelAt(639, 479)};
         if (press_at_wrap && (wrapped || frames.size() > 600)) held->SetKey(kSpace, true);
     });
+    ASSERT_NE(Mpv(), nullptr);
+    MpvLibrary counting = *Mpv();
+    report_swap = counting.render_context_report_swap;
+    counting.render_context_report_swap = [](mpv_render_context* context) {
+        ++swaps_reported;
+        report_swap(context);
+    };
+    UseMpvFunctions(&counting);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(PLAYMOVIE(DynStr(clip.c_str())), 0);
+    UseMpvFunctions(nullptr);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_GE(seconds, 0.9);
     EXPECT_LT(double(held->reads) / seconds, 5000.0);
@@ -82,6 +96,7 @@ TEST(Video, PlaysOnceWhateverWasHeldWhenItStartedAndLoopsUntilAKeyIsPressed) {
     EXPECT_TRUE(frames.front().sound);
     EXPECT_GE(frames.back().position, 0.8);  // its last frame is at 29/30 s
     EXPECT_LE(frames.size(), 31u);
+    EXPECT_EQ(swaps_reported, static_cast<long>(frames.size()));
     EXPECT_FALSE(wrapped);
     frames.clear();
     press_at_wrap = true;
