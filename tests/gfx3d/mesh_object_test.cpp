@@ -1,12 +1,9 @@
 // Building, packing, triangle lists, frame blends, normals, files and collision of mesh objects.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstring>
 #include <string>
 
 #include "gfx3d/scene_fixture.h"
-#include "platform/temp_folder.h"
 
 namespace {
 
