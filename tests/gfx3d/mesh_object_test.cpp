@@ -1,19 +1,16 @@
 // Building, packing, triangle lists, frame blends, normals, files and collision of mesh objects.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstring>
 #include <string>
 
 #include "gfx3d/scene_fixture.h"
-#include "platform/temp_folder.h"
 
 namespace {
 
 using Us = std::vector<float>;
 using Bytes = std::vector<std::uint8_t>;
 
-TEST(Packing, EachAxisSpansItsBytesAndColoursShareEntriesWrappingAtThe257th) {
+TEST(Packing, EachAxisSpansItsBytesColoursShareEntriesWrappingAtThe257thAndTopBitsNeverSplitTheObject) {
     MeshObject mesh = BuiltObject({{{-10, 7.5, 2}, {30, 7.5, 4}, {10, 7.5, 3}}});
     const POLY_FRAME& frame = mesh.frames[0];
     ASSERT_EQ(frame.packed.Count(), 4);  // the strip marker and three vertices
@@ -45,9 +42,26 @@ TEST(Packing, EachAxisSpansItsBytesAndColoursShareEntriesWrappingAtThe257th) {
     const auto& packed = mesh.frames[0].packed;
     EXPECT_EQ((std::array{packed[255].colour, packed[256].colour, packed[257].colour}),
               (std::array<std::uint8_t, 3>{255, 0, 1}));
+    EXPECT_EQ(VertexColourFromNumber(-1), 0xFFFFFFFFu);
+    EXPECT_EQ(VertexColourFromNumber(255.9), 255u);
+    TestGroup strip = NumberedVertices(4);
+    strip[1].colour = VertexColourFromNumber(-1);
+    strip[2].colour = kMarkerFan;
+    strip[3].colour = 0x120000FF;
+    mesh = BuiltObject({strip});
+    mesh.PrepareTriangles();
+    ASSERT_EQ(mesh.work.Count(), 6);  // still one strip of two triangles
+    EXPECT_EQ((std::array{mesh.work[1].colour, mesh.work[2].colour, mesh.work[5].colour}),
+              (std::array<std::uint32_t, 3>{0x00FFFFFF, 0x00FFFFFD, 0x000000FF}));
 }
 
 TEST(PrepareTriangles, StripsFansListsGroupsAndVerticesBeforeAnyMarkerFormTheirTriangles) {
+    const auto prepared_us = [](const MeshObject& mesh) {  // which vertices the triangles use
+        std::vector<float> us;
+        for (const POLY_NODE& node : mesh.frames[0].prepared)
+            us.push_back(node.u);
+        return us;
+    };
     // A strip a b c d e gives (a,b,c), (c,b,d), (c,d,e): every triangle faces the same way.
     // Seven listed vertices make two triangles; the seventh is dropped.
     for (const auto& [kind, count, us] : {std::tuple{kGroupStrip, 5, Us{0, 1, 2, 2, 1, 3, 2, 3, 4}},
@@ -55,30 +69,28 @@ TEST(PrepareTriangles, StripsFansListsGroupsAndVerticesBeforeAnyMarkerFormTheirT
                                           {kGroupTriangles, 7, Us{0, 1, 2, 3, 4, 5}}}) {
         MeshObject mesh = BuiltObject({NumberedVertices(count)}, kind);
         mesh.PrepareTriangles();
-        EXPECT_EQ(PreparedUs(mesh), us) << kind;
+        EXPECT_EQ(prepared_us(mesh), us) << kind;
     }
     TestGroup strip = NumberedVertices(4);  // two strips of 3 and 4: 1 + 2 triangles, not 5
     for (TestVertex& p : strip)
         p.u += 10;
     MeshObject mesh = BuiltObject({NumberedVertices(3), strip});
     mesh.PrepareTriangles();
-    EXPECT_EQ(PreparedUs(mesh), (Us{0, 1, 2, 10, 11, 12, 12, 11, 13}));
+    EXPECT_EQ(prepared_us(mesh), (Us{0, 1, 2, 10, 11, 12, 12, 11, 13}));
     EXPECT_EQ(mesh.work.Count(), 9);  // the work list is frame 0's triangle list
 
     mesh = MeshObject();  // 4 vertices before any marker, 3 texture pairs, the scale left at zero
     mesh.colours.Add(0x00FFFFFF);
     mesh.frames.Add(POLY_FRAME{});
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         mesh.frames[0].packed.Add(PACKED_NODE{static_cast<std::uint8_t>(i), 9, 9, 0, 0, 0, 0});
-    for (int i = 0; i < 3; ++i) {
-        mesh.u.Add(static_cast<float>(i + 1));
-        mesh.v.Add(0.5f);
+        if (i < 3) mesh.u.Add(i + 1.0f), mesh.v.Add(0.5f);
     }
     mesh.frames.Add(mesh.frames[0]);
     mesh.frames[1].packed.Add(PACKED_NODE{4, 0, 0, 0, 0, 0, 0});
     mesh.frames[1].packed.Add(PACKED_NODE{5, 0, 0, 0, 0, 0, 0});
     mesh.PrepareTriangles();
-    EXPECT_EQ(PreparedUs(mesh), (Us{1, 2, 3}));
+    EXPECT_EQ(prepared_us(mesh), (Us{1, 2, 3}));
     const POLY_NODE& second = mesh.frames[0].prepared[1];
     EXPECT_EQ((std::array{second.v, second.position[0], second.position[1], second.position[2]}),
               (std::array{-0.5f, 0.0f, 0.0f, 0.0f}));  // v negated; positions at the zero scale
@@ -123,20 +135,6 @@ TEST(FrameBlend, PairsStayInTheObjectAndBlendPositionsKeepingTheFirstFramesColou
     mesh.frames[1].prepared.Clear(false);  // frames of different lengths blend only what both have
     BlendWorkVertices(mesh, {0, 1, 0.5f});
     EXPECT_EQ(mesh.work.Count(), 0);
-}
-
-TEST(UserObject, AColourWithTopBitsSetNeverSplitsTheObject) {
-    EXPECT_EQ(VertexColourFromNumber(-1), 0xFFFFFFFFu);
-    EXPECT_EQ(VertexColourFromNumber(255.9), 255u);
-    TestGroup strip = NumberedVertices(4);
-    strip[1].colour = VertexColourFromNumber(-1);
-    strip[2].colour = kMarkerFan;
-    strip[3].colour = 0x120000FF;
-    MeshObject mesh = BuiltObject({strip});
-    mesh.PrepareTriangles();
-    ASSERT_EQ(mesh.work.Count(), 6);  // still one strip of two triangles
-    EXPECT_EQ((std::array{mesh.work[1].colour, mesh.work[2].colour, mesh.work[5].colour}),
-              (std::array<std::uint32_t, 3>{0x00FFFFFF, 0x00FFFFFD, 0x000000FF}));
 }
 
 TEST(AutoNormals, FollowTheStripWindingKeepValidNormalsAndTangentsFollowTheTexture) {
@@ -189,12 +187,7 @@ MeshObject TwoFrameObject() {
     return mesh;
 }
 
-void ExpectEmpty(const MeshObject& mesh) {
-    EXPECT_TRUE(mesh.frames.Empty() && mesh.colours.Empty() && mesh.u.Empty() && mesh.v.Empty());
-    EXPECT_EQ(mesh.normalsValid, 0);
-}
-
-TEST(DddFile, LayoutIsLittleEndianWithoutPaddingAndOnlyVersion102Loads) {
+TEST(DddFile, LayoutIsLittleEndianWithoutPaddingAndShortOrLyingFilesFailLeavingTheObjectEmpty) {
     const Bytes good = TwoFrameObject().SaveToBytes();
     ASSERT_EQ(good.size(), kFrame1At + 28 + 6 * 5);
     EXPECT_EQ(Bytes(good.begin(), good.begin() + 4), (Bytes{0x17, 0xB3, 0xC6, 0x00}));
@@ -202,20 +195,12 @@ TEST(DddFile, LayoutIsLittleEndianWithoutPaddingAndOnlyVersion102Loads) {
               (Bytes{2, 0, 0, 0, 6, 0, 0, 0, 6, 0, 0, 0}));
     EXPECT_EQ(good[kFrame0At], 6);
     EXPECT_EQ(good[kRecordsAt + 5 + 4], 1);  // the first vertex's colour, after the marker's
-    for (double version : {1.0, 1.03, 1.02}) {
-        Bytes bytes = good;
-        std::memcpy(bytes.data() + 4, &version, 8);
-        MeshObject mesh;
-        EXPECT_EQ(mesh.LoadFromBytes(bytes), version == 1.02) << version;
-    }
-}
-
-TEST(DddFile, ShortFilesLyingCountsOrIndicesAndMissingFilesFailAndLeaveTheObjectEmpty) {
-    const Bytes good = TwoFrameObject().SaveToBytes();
-    MeshObject mesh = TwoFrameObject();
-    for (std::size_t length = 0; length < good.size(); ++length) {
-        ASSERT_FALSE(mesh.LoadFromBytes(std::span(good.data(), length))) << length;
-        ExpectEmpty(mesh);
+    std::vector<Bytes> bad;
+    for (std::size_t length = 0; length < good.size(); ++length)
+        bad.emplace_back(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length));
+    for (double version : {1.0, 1.03}) {  // only 1.02 loads
+        bad.push_back(good);
+        std::memcpy(bad.back().data() + 4, &version, 8);
     }
     // Counts that lie: negative, huge, more than the bytes hold, past the frame's records.
     for (const auto& [at, value] :
@@ -224,22 +209,24 @@ TEST(DddFile, ShortFilesLyingCountsOrIndicesAndMissingFilesFailAndLeaveTheObject
                                                                      {kFrameCountAt, 3},
                                                                      {kFrame0At, 0x7FFFFFFF},
                                                                      {kFrame1At, 7}}) {
-        Bytes bytes = good;
-        std::memcpy(bytes.data() + at, &value, 4);  // the tests run on little-endian machines
-        EXPECT_FALSE(mesh.LoadFromBytes(bytes)) << at;
-        ExpectEmpty(mesh);
+        bad.push_back(good);
+        std::memcpy(bad.back().data() + at, &value, 4);  // the tests run on little-endian machines
     }
-    Bytes colour_past_table = good;
-    colour_past_table[kRecordsAt + 5 + 4] = 6;  // the table has entries 0 to 5
+    bad.push_back(good);
+    bad.back()[kRecordsAt + 5 + 4] = 6;  // a colour past the table's entries 0 to 5
     Bytes normal_past_table = good;
     normal_past_table[kRecordsAt + 5 + 3] = 162;
-    // 5 texture pairs for frame 0's 6 vertices.
-    Bytes few_pairs(good.begin(), good.begin() + kFrame0At - 8);
-    few_pairs.insert(few_pairs.end(), good.begin() + kFrame0At, good.end());
-    few_pairs[kPairCountAt] = 5;
-    for (const Bytes& bytes : {colour_past_table, normal_past_table, few_pairs}) {
-        EXPECT_FALSE(mesh.LoadFromBytes(bytes));
-        ExpectEmpty(mesh);
+    bad.push_back(normal_past_table);
+    bad.emplace_back(good.begin(), good.begin() + kFrame0At - 8);  // 5 texture pairs for 6 vertices
+    bad.back().insert(bad.back().end(), good.begin() + kFrame0At, good.end());
+    bad.back()[kPairCountAt] = 5;
+    MeshObject mesh;
+    for (std::size_t i = 0; i < bad.size(); ++i) {
+        ASSERT_TRUE(mesh.LoadFromBytes(good));
+        EXPECT_FALSE(mesh.LoadFromBytes(bad[i])) << i;
+        EXPECT_TRUE(mesh.frames.Empty() && mesh.colours.Empty() && mesh.u.Empty() && mesh.v.Empty() &&
+                    mesh.normalsValid == 0)
+            << i;
     }
     normal_past_table[kRecordsAt + 5 + 3] = 161;
     EXPECT_TRUE(mesh.LoadFromBytes(normal_past_table));

@@ -9,13 +9,7 @@
 
 namespace {
 
-const Rgb kGreen{0, 255, 0};
-const Rgb kBlue{0, 0, 255};
-
-using MeshRender = Scene;
-using ObjectCommands = Scene;
-
-TEST_F(MeshRender, ATexturedSquareCoversItsPixelsWithTheImageUpright) {
+TEST_F(Scene, ATexturedSquareShowsTheImageUprightVertexColoursDrawOnlyIfAnyAndEmptyObjectsNothing) {
     const std::string path = TempPath("quadrants.bmp");
     WriteBitmap(path, {64, 64, 24, false, {}, [](int x, int y) {
                            if (y < 32) return x < 32 ? TestRgb{255, 0, 0} : TestRgb{0, 0, 255};
@@ -34,9 +28,9 @@ TEST_F(MeshRender, ATexturedSquareCoversItsPixelsWithTheImageUpright) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     X_DRAWANIM(1, 0, 0, 0.5, 0);
     ExpectPixels({{260, 180, kRed}, {380, 300, kWhite}});
-}
 
-TEST_F(MeshRender, VertexColoursAreDrawnOnlyWhenTheObjectHasSomeAndEmptyObjectsDrawNothing) {
+    X_SETTEXTURE(-1, -1);  // vertex colours are drawn only when the object has some
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     BuildSquare(1, 0, 0, 0, 2, 0x0000FF);
     BuildSquare(2, 0, 0, 0, 2, -1);  // -1 is no marker: it is stored as white
     X_DRAWOBJ(1, 0);                 // the display list
@@ -63,19 +57,17 @@ TEST_F(MeshRender, VertexColoursAreDrawnOnlyWhenTheObjectHasSomeAndEmptyObjectsD
     EXPECT_EQ(CountInRow(240, 0, 640, kBlack), 640);
 }
 
-// Object n loaded from a file whose frame f is a square of side 1.8 centred on (centres[f], 0, 0).
-void LoadMovingSquare(int n, const std::vector<float>& centres) {
-    MeshObject mesh;
-    UserObjectStart(mesh, kGroupStrip);
-    for (auto [x, y] : {std::pair{-0.9f, 0.9f}, {-0.9f, -0.9f}, {0.9f, 0.9f}, {0.9f, -0.9f}})
-        UserObjectAddVertex(mesh, centres[0] + x, y, 0, 0, 0, 0xFFFFFF);
-    for (std::size_t f = 1; f < centres.size(); ++f) {
-        mesh.frames.Add(mesh.frames[0]);
-        for (POLY_NODE& node : mesh.frames.Last().raw)
-            node.position[0] += centres[f] - centres[0];
+// Object n loaded from a file whose frames are white strips through the given points in the plane z = 0.
+void LoadFrames(int n, const std::vector<std::vector<std::pair<float, float>>>& frames) {
+    MeshObject mesh, frame;
+    for (const auto& points : frames) {
+        UserObjectStart(frame, kGroupStrip);
+        for (auto [x, y] : points)
+            UserObjectAddVertex(frame, x, y, 0, 0, 0, 0xFFFFFF);
+        mesh.frames.Add(frame.frames[0]);
     }
     UserObjectEnd(mesh, 2);
-    const std::string path = TempPath("moving.ddd");
+    const std::string path = TempPath("frames.ddd");
     ASSERT_TRUE(mesh.Save(path));
     X_LOADOBJ(path.c_str(), n);
 }
@@ -90,8 +82,11 @@ std::vector<int> DrawnCentres() {
     return centres;
 }
 
-TEST_F(MeshRender, FramesAreChosenAndBlendedWithinTheObject) {
-    LoadMovingSquare(5, {-6, -2, 2, 6});
+TEST_F(Scene, FramesAreChosenAndBlendedWithinTheObjectAndALongerFrameGetsAVertexBufferLargeEnough) {
+    std::vector<std::vector<std::pair<float, float>>> squares;  // of side 1.8, centred on x = -6, -2, 2, 6
+    for (float x : {-6, -2, 2, 6})
+        squares.push_back({{x - 0.9f, 0.9f}, {x - 0.9f, -0.9f}, {x + 0.9f, 0.9f}, {x + 0.9f, -0.9f}});
+    LoadFrames(5, squares);
     X_DRAWOBJ(5, 2);
     EXPECT_EQ(DrawnCentres(), std::vector<int>{2});
     X_DRAWOBJ(5, -1);  // frame 0
@@ -104,36 +99,12 @@ TEST_F(MeshRender, FramesAreChosenAndBlendedWithinTheObject) {
     EXPECT_EQ(DrawnCentres(), std::vector<int>{5});
     X_DRAWANIM(5, 0, 3, 1, 1);  // the last frame, not one beyond it
     EXPECT_EQ(DrawnCentres(), std::vector<int>{6});
-}
 
-void AddRawVertex(POLY_FRAME& frame, float x, float y, std::uint32_t colour = 0xFFFFFF) {
-    POLY_NODE node{};
-    node.position[0] = x;
-    node.position[1] = y;
-    node.colour = colour;
-    frame.raw.Add(node);
-}
-
-TEST_F(MeshRender, ALongerFrameGetsAVertexBufferLargeEnoughForItFreedWithTheObject) {
-    // Frame 0 a square, frame 1 one small triangle, frame 2 a band of 20 triangles from x = -5 to 5.
-    MeshObject mesh;
-    UserObjectStart(mesh, kGroupStrip);
-    for (auto [x, y] : {std::pair{-7, 1}, {-7, -1}, {-5, 1}, {-5, -1}})
-        UserObjectAddVertex(mesh, static_cast<float>(x), static_cast<float>(y), 0, 0, 0, 0xFFFFFF);
-    POLY_FRAME& small = (mesh.frames.Add(POLY_FRAME{}), mesh.frames.Last());
-    AddRawVertex(small, 0, 0, kMarkerTriangles);
-    for (const auto& [x, y] : {std::pair{-1, 1}, {-1, -1}, {0, 1}})
-        AddRawVertex(small, x, y);
-    POLY_FRAME& band = (mesh.frames.Add(POLY_FRAME{}), mesh.frames.Last());
-    AddRawVertex(band, 0, 0, kMarkerStrip);
-    for (int i = 0; i <= 10; ++i) {
-        AddRawVertex(band, -5.0f + i, 1);
-        AddRawVertex(band, -5.0f + i, -1);
-    }
-    UserObjectEnd(mesh, 2);
-    const std::string path = TempPath("growing.ddd");
-    ASSERT_TRUE(mesh.Save(path));
-    X_LOADOBJ(path.c_str(), 7);
+    // Frame 1 one small triangle, frame 2 a band of 20 triangles from x = -5 to 5.
+    std::vector<std::pair<float, float>> band;
+    for (int i = 0; i <= 10; ++i)
+        band.insert(band.end(), {{-5.0f + i, 1}, {-5.0f + i, -1}});
+    LoadFrames(7, {squares[0], {{-1, 1}, {-1, -1}, {0, 1}}, band});
     X_DRAWOBJ(7, 1);
     X_DRAWOBJ(7, 2);
     EXPECT_EQ(CountInRow(240, ScreenX(-4.5), ScreenX(4.5) + 1, kWhite), ScreenX(4.5) + 1 - ScreenX(-4.5));
@@ -146,7 +117,7 @@ TEST_F(MeshRender, ALongerFrameGetsAVertexBufferLargeEnoughForItFreedWithTheObje
     EXPECT_TRUE(buffer != 0 && !is_buffer(buffer));
 }
 
-TEST_F(MeshRender, TheBumpLightShadesThroughTheNormalMapAndTheTexture) {
+TEST_F(Scene, TheBumpLightShadesThroughTheNormalMapAndTheTexture) {
     const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
     if (!std::strstr(extensions, "GL_EXT_texture_env_dot3")) GTEST_SKIP() << "no dot3 texture combiner";
     LoadBitmapSprite(60, SolidBitmap(64, 64, {128, 128, 255}));
@@ -169,31 +140,26 @@ TEST_F(MeshRender, TheBumpLightShadesThroughTheNormalMapAndTheTexture) {
     EXPECT_EQ(mode, GL_MODULATE);
 }
 
-TEST_F(ObjectCommands, SavedObjectsLoadBadOnesEmptyTheSlotOutsideNumbersAreRefusedBuildsNeedAStart) {
+TEST_F(Scene, SavedObjectsLoadBadOnesEmptyTheSlotOutsideNumbersAreRefusedBuildsNeedAStart) {
     BuildSquare(1, 0, 0, 0, 2, 0x0000FF);
     const std::string path = TempPath("square.ddd");
     X_SAVEOBJ(path.c_str(), 1);
     X_LOADOBJ(path.c_str(), 2);
-    const MeshObjectX& loaded = prism3D.objects[2];
-    EXPECT_EQ(loaded.SaveToBytes(), prism3D.objects[1].SaveToBytes());
-    EXPECT_NE(loaded.displayList, 0u);
-    EXPECT_GT(loaded.frames[0].maxRadius, 2.8f);
+    EXPECT_EQ(prism3D.objects[2].SaveToBytes(), prism3D.objects[1].SaveToBytes());
+    EXPECT_TRUE(prism3D.objects[2].displayList != 0 && prism3D.objects[2].frames[0].maxRadius > 2.8f);
     X_DRAWOBJ(2, 0);
     EXPECT_EQ(PixelAt(320, 240), kRed);
 
     BuildSquare(3, 0, 0, 0, 2);  // a missing file changes nothing, a bad one empties the slot
     X_LOADOBJ(TempPath("nowhere.ddd").c_str(), 3);
-    EXPECT_EQ(prism3D.objects[3].frames.Count(), 1);
-    EXPECT_NE(prism3D.objects[3].displayList, 0u);
+    EXPECT_TRUE(prism3D.objects[3].frames.Count() == 1 && prism3D.objects[3].displayList != 0);
 
     std::vector<std::uint8_t> bytes = BuiltObject({NumberedVertices(4)}).SaveToBytes();
     bytes[4] ^= 1;  // the version is no longer exactly 1.02
     WriteBytes(TempPath("bad.ddd"), bytes);
     const GLuint list = prism3D.objects[3].displayList;
     X_LOADOBJ(TempPath("bad.ddd").c_str(), 3);
-    EXPECT_TRUE(prism3D.objects[3].frames.Empty());
-    EXPECT_EQ(prism3D.objects[3].displayList, 0u);
-    EXPECT_FALSE(glIsList(list));
+    EXPECT_TRUE(prism3D.objects[3].frames.Empty() && prism3D.objects[3].displayList == 0 && !glIsList(list));
     glClear(GL_COLOR_BUFFER_BIT);
     X_DRAWOBJ(3, 0);
     EXPECT_EQ(PixelAt(320, 240), kBlack);
@@ -223,12 +189,11 @@ TEST_F(ObjectCommands, SavedObjectsLoadBadOnesEmptyTheSlotOutsideNumbersAreRefus
     X_OBJSTART(5);
     X_OBJADDVERTEX(1, 2, 3, 0, 0, 0);
     BuildSquare(6, 0, 0, 0, 2);
-    EXPECT_EQ(prism3D.objects[5].frames[0].raw.Count(), 2);
-    EXPECT_TRUE(prism3D.objects[5].frames[0].packed.Empty());
+    EXPECT_TRUE(prism3D.objects[5].frames[0].raw.Count() == 2 && prism3D.objects[5].frames[0].packed.Empty());
     EXPECT_EQ(prism3D.objects[6].frames[0].packed.Count(), 5);
 }
 
-TEST_F(ObjectCommands, NewGroupsAreSeparateStripsAutoNormalsApplyAndSpheresCollideWhereItIsDrawn) {
+TEST_F(Scene, NewGroupsAreSeparateStripsAutoNormalsApplyAndSpheresCollideWhereItIsDrawn) {
     // Two strips meeting at a ridge along x = 0, each with its own ridge vertices.
     auto build = [](int n, double mode) {
         X_AUTONORMALS(mode);

@@ -24,22 +24,14 @@ void ExpectNear(Vec3 actual, Vec3 expected, double tolerance = 1e-5) {
     EXPECT_LT(Length(actual - expected), tolerance) << actual.x << ", " << actual.y << ", " << actual.z;
 }
 
-// The window position and depth that a world point is drawn at.
-Vec3 OnScreen(double x, double y, double z) {
-    double sx = -1, sy = -1, sz = -1;
-    X_WORLD2SCREEN(x, y, z, sx, sy, sz);
-    return {static_cast<float>(sx), static_cast<float>(sy), static_cast<float>(sz)};
-}
-
 // The first `count` numbers of a value of light 1.
 std::vector<float> LightValue(GLenum name, int count) {
     std::vector<float> value(4, -1);
     glGetLightfv(GL_LIGHT1, name, value.data());
-    value.resize(static_cast<std::size_t>(count));
-    return value;
+    return {value.begin(), value.begin() + count};
 }
 
-TEST(Transforms, LookingStraightDownLeavesTheZeroSideAndUpAndAnInverseUndoesScaleRotationAndMove) {
+TEST_F(Scene, TransformsProjectionCameraCullModesSpotLightsAndBillboardsInOneScene) {
     const float eye[3] = {2, 10, 3}, target[3] = {2, 0, 3};
     EXPECT_EQ(LookAtRotation(eye, target),
               (std::array<float, 16>{0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
@@ -50,15 +42,17 @@ TEST(Transforms, LookingStraightDownLeavesTheZeroSideAndUpAndAnInverseUndoesScal
     // A flattening matrix has no inverse: its rotation alone is undone.
     const float flat[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
     ExpectNear(InverseTransformPoint(flat, {1, 2, 3}), {1, 2, 0});
-}
-
-TEST_F(Scene, TheWorldProjectsToTheWindowAndTheCameraResetsTheTransformAndKeepsTheSignedCullMode) {
-    // Depth at eye distance 10 between planes 1 and 100.
-    const float depth = 0.5f * (1 + 810.0f / 990.0f);
-    for (const auto& [x, y, sx, sy] :
-         {std::array{0.0, 0.0, 320.0, 240.0}, {5, 5, 440, 120}, {-2.5, -5, 260, 360}})
-        ExpectNear(OnScreen(x, y, 0), {static_cast<float>(sx), static_cast<float>(sy), depth}, 1e-3);
-    EXPECT_EQ(OnScreen(3, 0, 10).x, -1);  // in the camera's plane: left as it was
+    const float depth = 0.5f * (1 + 810.0f / 990.0f);  // at eye distance 10 between planes 1 and 100
+    double sx = -1, sy = -1, sz = -1;
+    for (const auto& [x, y, z, to_x, to_y] :
+         {std::array{0.0, 0.0, 0.0, 320.0, 240.0},
+          {5, 5, 0, 440, 120},
+          {-2.5, -5, 0, 260, 360},
+          {3, 0, 10, 260, 360}}) {  // in the camera's plane: left as it was
+        X_WORLD2SCREEN(x, y, z, sx, sy, sz);
+        ExpectNear({static_cast<float>(sx), static_cast<float>(sy), static_cast<float>(sz)},
+                   {static_cast<float>(to_x), static_cast<float>(to_y), depth}, 1e-3);
+    }
 
     X_CULLMODE(0.5);  // mode 1
     X_MOVEMENT(5, 6, 7);
@@ -85,9 +79,22 @@ TEST_F(Scene, TheWorldProjectsToTheWindowAndTheCameraResetsTheTransformAndKeepsT
         X_AUTONORMALS(asked);
         EXPECT_EQ(prism3D.autoNormalMode, mode) << asked;  // the remainder by three
     }
-}
 
-TEST_F(Scene, AVertexIsScaledRotatedAtMostSixteenTimesAndMovedAndSpotLightsAreNumberedModuloEight) {
+    // A 64 x 32 image at scale 1/16 stands on its point, 2 wide and 1 tall, facing the camera from any side.
+    LoadBitmapSprite(40, {64, 32, 24, false, {}, [](int, int y) {
+                              return y < 16 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255};
+                          }});
+    for (const auto& [x, y, z] : {std::array{0, 0, 10}, {10, 0, 0}, {0, 6, 8}, {-6, 0, -8}}) {
+        SCOPED_TRACE(testing::Message() << "camera at " << x << ", " << y << ", " << z);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        X_CAMERA(x, y, z, 0, 0, 0);
+        X_SPRITE(40, 0, 0, 0, 1.0 / 16);
+        EXPECT_NEAR(CountInRow(ScreenY(0.75), 200, 440, kRed), 48, 1);
+        EXPECT_NEAR(CountInRow(ScreenY(0.25), 200, 440, kWhite), 48, 1);
+        EXPECT_EQ(LitPixels(200, ScreenY(-0.1), 440, 400), 0);  // it stands on its point
+        EXPECT_EQ(LitPixels(200, 0, 440, ScreenY(1.1)), 0);
+    }
+
     X_SCALING(2, 2, 2);
     X_MOVEMENT(10, 0, 0);
     X_ROTATION(90, 0, 0, 1);  // (2, 0, 0) -> (0, 2, 0)
@@ -121,23 +128,6 @@ TEST_F(Scene, AVertexIsScaledRotatedAtMostSixteenTimesAndMovedAndSpotLightsAreNu
 
     X_SPOT_LT(-7, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0);  // -7 is light 1 too
     EXPECT_FALSE(glIsEnabled(GL_LIGHT1));
-}
-
-// A 64 x 32 image at scale 1/16 stands on its point, 2 wide and 1 tall, facing the camera from any side.
-TEST_F(Scene, ABillboardFacesTheCameraAtTheSpritesSize) {
-    LoadBitmapSprite(40, {64, 32, 24, false, {}, [](int, int y) {
-                              return y < 16 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255};
-                          }});
-    for (const auto& [x, y, z] : {std::array{0, 0, 10}, {10, 0, 0}, {0, 6, 8}, {-6, 0, -8}}) {
-        SCOPED_TRACE(testing::Message() << "camera at " << x << ", " << y << ", " << z);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        X_CAMERA(x, y, z, 0, 0, 0);
-        X_SPRITE(40, 0, 0, 0, 1.0 / 16);
-        EXPECT_NEAR(CountInRow(ScreenY(0.75), 200, 440, kRed), 48, 1);
-        EXPECT_NEAR(CountInRow(ScreenY(0.25), 200, 440, kWhite), 48, 1);
-        EXPECT_EQ(LitPixels(200, ScreenY(-0.1), 440, 400), 0);  // it stands on its point
-        EXPECT_EQ(LitPixels(200, 0, 440, ScreenY(1.1)), 0);
-    }
 }
 
 }  // namespace

@@ -15,16 +15,11 @@
 #include "support/drawing_test.h"
 #include "support/test_runtime.h"
 
-inline std::string TempPath(const std::string& name) {
-    return PrivateTempFolder() + name;
-}
+inline const auto TempPath = [](const std::string& name) { return PrivateTempFolder() + name; };
 
-inline int ScreenX(double x) {
-    return static_cast<int>(320 + 24 * x);
-}
-inline int ScreenY(double y) {
-    return static_cast<int>(240 - 24 * y);
-}
+inline const Rgb kGreen{0, 255, 0}, kBlue{0, 0, 255};
+inline constexpr auto ScreenX = [](double x) { return static_cast<int>(320 + 24 * x); };
+inline constexpr auto ScreenY = [](double y) { return static_cast<int>(240 - 24 * y); };
 
 class Scene : public testing::Test {
 protected:
@@ -53,11 +48,7 @@ inline void BuildSquare(int n, double x, double y, double z, double half, double
 }
 
 struct TestVertex {
-    float x = 0;
-    float y = 0;
-    float z = 0;
-    float u = 0;  // tests tell vertices apart by u, which is stored exactly
-    float v = 0;
+    float x = 0, y = 0, z = 0, u = 0, v = 0;  // tests tell vertices apart by u, which is stored exactly
     std::uint32_t colour = 0x00FFFFFF;
 };
 
@@ -82,12 +73,4 @@ inline TestGroup NumberedVertices(int n) {
     for (int i = 0; i < n; ++i)
         group.push_back({static_cast<float>(i), static_cast<float>(i % 2), 0, static_cast<float>(i)});
     return group;
-}
-
-// The u of each prepared vertex of a frame, in order: which vertices the triangles use.
-inline std::vector<float> PreparedUs(const MeshObject& mesh, int frame = 0) {
-    std::vector<float> us;
-    for (const POLY_NODE& node : mesh.frames[frame].prepared)
-        us.push_back(node.u);
-    return us;
 }

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <numbers>
 #include <optional>
@@ -34,8 +33,6 @@ const std::filesystem::path kProgramFolder = std::filesystem::read_symlink("/pro
 using assetgen::Image;
 using assetgen::Rgb;
 
-// What the generator writes, the runtime's own reader reads back pixel for pixel,
-// for every row padding; a file is written whole or not at all.
 TEST(BitmapWriter, TheRuntimeReadsBackEveryPixelForEveryRowPaddingAndNoPartIsLeft) {
     for (int width : {1, 2, 3, 4, 5}) {
         SCOPED_TRACE(width);
@@ -55,19 +52,17 @@ TEST(BitmapWriter, TheRuntimeReadsBackEveryPixelForEveryRowPaddingAndNoPartIsLef
         if (width < 5) continue;
         const std::filesystem::path folder = std::filesystem::temp_directory_path();
         ASSERT_TRUE(assetgen::WriteBitmapFile(folder / "numbers.bmp", image));
-        EXPECT_TRUE(ReadBitmapFile((folder / "numbers.bmp").string()));
-        EXPECT_FALSE(std::filesystem::exists(folder / "numbers.bmp.part"));
-        EXPECT_FALSE(assetgen::WriteBitmapFile(folder / "no-such-folder" / "numbers.bmp", image));
-        EXPECT_FALSE(std::filesystem::exists(folder / "no-such-folder"));
+        EXPECT_TRUE(ReadBitmapFile((folder / "numbers.bmp").string()) &&
+                    !std::filesystem::exists(folder / "numbers.bmp.part"));  // written whole or not at all
+        EXPECT_FALSE(assetgen::WriteBitmapFile(folder / "no-such-folder" / "numbers.bmp", image) ||
+                     std::filesystem::exists(folder / "no-such-folder"));
     }
 }
 
 constexpr Rgb kBlack{0, 0, 0};
 
-// Pure black and white, ink in the cells of printable codes only, each cell's right
-// column and bottom row black so that glyphs never touch; glyphs the right way up:
-// "." low, "'" high, capitals on one baseline. A file that is no font gives no sheet.
-TEST(FontSheet, IsA128SquareOfBlackAndWhiteCellsWithGlyphsTheRightWayUpOnlyForPrintableCodes) {
+// Cells with a black right column and bottom row, so that glyphs never touch.
+TEST(FontSheet, IsA128SquareOfBlackAndWhiteCellsWithGlyphsUprightOnlyForPrintableCodesAndLetteringFits) {
     const std::optional<Image> sheet = assetgen::RenderFontSheet(ASSETGEN_FONT_FILE);
     ASSERT_TRUE(sheet && sheet->Width() == 128 && sheet->Height() == 128);
     constexpr int kW = assetgen::kFontCellWidth, kH = assetgen::kFontCellHeight;
@@ -92,6 +87,13 @@ TEST(FontSheet, IsA128SquareOfBlackAndWhiteCellsWithGlyphsTheRightWayUpOnlyForPr
     std::ofstream(not_a_font) << "plain text";
     EXPECT_FALSE(assetgen::RenderFontSheet(not_a_font).has_value());
     EXPECT_FALSE(assetgen::SetLetteringToFit(not_a_font, "SHOP", 100, 20).has_value());
+    for (auto [width, height] : {std::pair{200, 40}, std::pair{60, 40}, std::pair{300, 12}}) {
+        const std::optional<assetgen::Lettering> words =
+            assetgen::SetLetteringToFit(ASSETGEN_LETTERING_FONT_FILE, "GRAVELRIDER", width, height);
+        ASSERT_TRUE(words.has_value());
+        EXPECT_TRUE(words->Width() <= width && words->Height() <= height) << width << " x " << height;
+        EXPECT_TRUE(words->Width() > width * 0.8 || words->Height() > height * 0.8);  // as large as fits
+    }
 }
 
 enum class Zone { kAsphalt, kKerb, kGrass, kOther };
@@ -109,25 +111,23 @@ TEST(RoadTiles, KerbAndVergeLieExactlyOnTheSidesWhoseBitsAreSet) {
     constexpr int kAlong = 60, kLast = assetgen::kRoadTileSize - 1;  // halfway along, clear of joints
     for (int mask = 0; mask < 16; ++mask) {
         const Image tile = assetgen::MakeRoadTile(mask);
-        // Each side's bit, and the pixel at a depth inward from it: top row, left, right, bottom row.
-        for (const auto& [bit, pixel_at] : std::vector<std::pair<int, std::function<Rgb(int)>>>{
-                 {assetgen::kEdgeTowardLowerY, [&](int depth) { return tile.At(kAlong, depth); }},
-                 {assetgen::kEdgeTowardLowerX, [&](int depth) { return tile.At(depth, kAlong); }},
-                 {assetgen::kEdgeTowardHigherX, [&](int depth) { return tile.At(kLast - depth, kAlong); }},
-                 {assetgen::kEdgeTowardHigherY, [&](int depth) { return tile.At(kAlong, kLast - depth); }}}) {
+        // Each side's bit, its middle pixel and the step inward: top row, left, right, bottom row.
+        for (const auto& [bit, x, y, dx, dy] : {std::array{assetgen::kEdgeTowardLowerY, kAlong, 0, 0, 1},
+                                                {assetgen::kEdgeTowardLowerX, 0, kAlong, 1, 0},
+                                                {assetgen::kEdgeTowardHigherX, kLast, kAlong, -1, 0},
+                                                {assetgen::kEdgeTowardHigherY, kAlong, kLast, 0, -1}}) {
             SCOPED_TRACE(testing::Message() << "mask " << mask << ", side " << bit);
             for (int depth = 0; depth < kKerbEnd + 8; ++depth) {
                 const Zone expected = (mask & bit) == 0 || depth >= kKerbEnd ? Zone::kAsphalt
                                       : depth < kKerbStart                   ? Zone::kGrass
                                                                              : Zone::kKerb;
-                ASSERT_EQ(ZoneOf(pixel_at(depth)), expected) << "depth " << depth;
+                ASSERT_EQ(ZoneOf(tile.At(x + dx * depth, y + dy * depth)), expected) << "depth " << depth;
             }
         }
     }
 }
 
-// The key colour all round but for the trunk on the bottom row; leaves and bark
-// never blended toward the key colour.
+// Leaves and bark never blended toward the key colour, which lies all round but under the trunk.
 TEST(Tree, StandsOnTheBottomRowOnBackgroundOfExactlyTheKeyColour) {
     const Image tree = assetgen::MakeTree();
     const int size = assetgen::kTreeSize;
@@ -145,8 +145,7 @@ TEST(Tree, StandsOnTheBottomRowOnBackgroundOfExactlyTheKeyColour) {
     EXPECT_LT(opaque, size * size * 3 / 4);
 }
 
-// The game's pictures are 128 x 128; the models' textures are powers of two without
-// the key colour (red 255, green 0, blue 128), which would be a hole in the model.
+// The models' textures are powers of two without the key colour, which would be a hole in the model.
 TEST(GeneratedFiles, SitBesideTheProgramsAsBitmapsOfTheirSizeAndTexturesWithoutTheKeyColour) {
     std::vector<std::string> names = {"truck1.bmp", "trailer2.bmp", "shop1.bmp", "Smalfont.bmp",
                                       "grass0.bmp", "shop.bmp",     "tree.bmp"};
@@ -172,9 +171,8 @@ TEST(GeneratedFiles, SitBesideTheProgramsAsBitmapsOfTheirSizeAndTexturesWithoutT
     }
 }
 
-// How many times the surface, taken as facing the way it is drawn (corners 0, 2, 1),
-// wraps round the point: about 1 inside a closed part seen from outside, 0 outside
-// it, and -1 inside a part turned inside out.
+// How many times the surface, facing the way it is drawn (corners 0, 2, 1), wraps round the point:
+// about 1 inside a closed part seen from outside, 0 outside it, -1 inside a part turned inside out.
 double WindingNumber(const std::vector<std::array<Vec3, 3>>& triangles, Vec3 point) {
     double angle = 0;
     for (const auto& t : triangles) {
@@ -186,18 +184,14 @@ double WindingNumber(const std::vector<std::array<Vec3, 3>>& triangles, Vec3 poi
     return angle / (4 * std::numbers::pi);
 }
 
-// Each part is a closed surface whose every face the game draws from outside (a face
-// wound the wrong way would be culled where it should show). The trucks cover the
-// footprints the city collision samples: the cab from 0.3 to 2.25 ahead of its reference
-// point, the trailer from 1.25 behind to 6.95 ahead, both 2 wide; the game turns a
-// segment by its heading + 180 degrees about the downward axis, putting the model's -x ahead.
+// The trucks cover the footprints the city collision samples (ahead is the model's -x, 2 wide):
+// the cab from 0.3 to 2.25 ahead of its reference point, the trailer from 1.25 behind to 6.95 ahead.
 TEST(GameModels, EveryPartIsClosedAndDrawnFromOutsideAndTheTrucksCoverTheirFootprints) {
-    for (const auto& [name, back, ahead] :
-         std::vector<std::tuple<const char*, double, double>>{{"truck1.ddd", 0.3, 2.25},
-                                                              {"trailer2.ddd", -1.25, 6.95},
-                                                              {"sphere.ddd", 0, 0},
-                                                              {"arrow.ddd", 0, 0},
-                                                              {"shop1.ddd", 0, 0}}) {
+    for (const auto& [name, back, ahead] : {std::tuple{"truck1.ddd", 0.3, 2.25},
+                                            {"trailer2.ddd", -1.25, 6.95},
+                                            {"sphere.ddd", 0.0, 0.0},
+                                            {"arrow.ddd", 0.0, 0.0},
+                                            {"shop1.ddd", 0.0, 0.0}}) {
         SCOPED_TRACE(name);
         MeshObject mesh;
         ASSERT_TRUE(mesh.Load((kProgramFolder / name).string()));
@@ -224,16 +218,14 @@ TEST(GameModels, EveryPartIsClosedAndDrawnFromOutsideAndTheTrucksCoverTheirFootp
             }
         }
         for (const auto& [edge, balance] : edges)
-            ASSERT_EQ(balance, 0) << "an open edge from (" << std::get<0>(edge) << ", " << std::get<1>(edge)
-                                  << ", " << std::get<2>(edge) << ")";
+            ASSERT_EQ(balance, 0) << "an open edge from x = " << std::get<0>(edge);
         for (std::int32_t i = 0; i + 2 < prepared.Count(); i += 3) {
             const auto& t = triangles[i / 3];
             // The game culls with clockwise front faces: a face shows where its corners run clockwise.
             const Vec3 drawn = NormalisedIfNonZero(Cross(t[2] - t[0], t[1] - t[0]));
             const Vec3 centre = (t[0] + t[1] + t[2]) * (1.0 / 3);
             ASSERT_GT(WindingNumber(triangles, centre - drawn * 1e-3), 0.5)
-                << "a face drawn from inside, at (" << centre.x << ", " << centre.y << ", " << centre.z
-                << ")";
+                << "a face drawn from inside, at x = " << centre.x << ", z = " << centre.z;
             // The stored normals agree, for a renderer that lights the models.
             ASSERT_GT(Dot(FromFloats(prepared[i].normal), drawn), 0.5);
         }
@@ -241,16 +233,6 @@ TEST(GameModels, EveryPartIsClosedAndDrawnFromOutsideAndTheTrucksCoverTheirFootp
         EXPECT_NEAR(least, back, 1e-3);
         EXPECT_NEAR(most, ahead, 1e-3);
         EXPECT_NEAR(side, 1.0, 1e-3);
-    }
-}
-
-TEST(Lettering, FitsTheRoomItIsGiven) {
-    for (auto [width, height] : {std::pair{200, 40}, std::pair{60, 40}, std::pair{300, 12}}) {
-        const std::optional<assetgen::Lettering> words =
-            assetgen::SetLetteringToFit(ASSETGEN_LETTERING_FONT_FILE, "GRAVELRIDER", width, height);
-        ASSERT_TRUE(words.has_value());
-        EXPECT_TRUE(words->Width() <= width && words->Height() <= height) << width << " x " << height;
-        EXPECT_TRUE(words->Width() > width * 0.8 || words->Height() > height * 0.8);  // as large as fits
     }
 }
 

@@ -18,15 +18,10 @@
 
 namespace {
 
-struct ProgramRun {
-    int exit_code;
-    std::string output;  // standard output and error together
-};
-
-ProgramRun RunDddconv(const std::string& arguments) {
-    const std::string command =
-        "cd '" + TempPath("") + "' && '" + DDDCONV_PROGRAM + "' " + arguments + " > run.txt 2>&1";
-    const int status = std::system(command.c_str());
+// The exit code and the output, standard output and error together.
+std::pair<int, std::string> RunDddconv(const std::string& arguments) {
+    const int status = std::system(
+        ("cd '" + TempPath("") + "' && '" DDDCONV_PROGRAM "' " + arguments + " > run.txt 2>&1").c_str());
     std::stringstream output;
     output << std::ifstream(TempPath("run.txt")).rdbuf();
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output.str()};
@@ -42,11 +37,9 @@ void WriteCube(const std::string& texture) {
     WriteText("cube.obj",
               "mtllib cube.mtl\n"
               "v -1 -1 1\nv 1 -1 1\nv 1 1 1\nv -1 1 1\nv -1 -1 -1\nv 1 -1 -1\nv 1 1 -1\nv -1 1 -1\n"
-              "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\n"
-              "usemtl skin\n"
+              "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl skin\n"
               "f 1/1 2/2 3/3 4/4\nf 6/1 5/2 8/3 7/4\nf 5/1 1/2 4/3 8/4\n"
-              "f 2/1 6/2 7/3 3/4\nf 4/1 3/2 7/3 8/4\nf 5/1 6/2 2/3 1/4\n"
-              "l 1 2\n");
+              "f 2/1 6/2 7/3 3/4\nf 4/1 3/2 7/3 8/4\nf 5/1 6/2 2/3 1/4\nl 1 2\n");
 }
 
 std::string Floats(std::initializer_list<float> values) {
@@ -97,11 +90,7 @@ void WriteSlidingSquare(bool on_a_bone) {
     WriteText("square.gltf", gltf);
 }
 
-const Rgb kGreen{0, 255, 0};
-
-using Dddconv = Scene;
-
-TEST_F(Dddconv, AnObjCubeDrawsItsTextureTheRightWayUp) {
+TEST_F(Scene, ConvertedObjCubeDrawsItsTextureUprightAndGltfAnimationsBecomeFramesScaledOnANodeOrABone) {
     // 12 x 6 pixels, its quarters red, green (top) and blue, white (bottom).
     ASSERT_TRUE(WriteImage(TempPath("quarters.png"),
                            {12, 6,
@@ -111,33 +100,29 @@ TEST_F(Dddconv, AnObjCubeDrawsItsTextureTheRightWayUp) {
                             }},
                            TestFormat::kPng));
     WriteCube("quarters.png");
-    const ProgramRun run = RunDddconv("cube.obj cube.ddd");
-    ASSERT_EQ(run.exit_code, 0) << run.output;
-    EXPECT_NE(run.output.find("wrote cube.ddd: 1 frame, 12 triangles"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("resized from 12 x 6 to 16 x 8"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("dropped 1 point or line"), std::string::npos) << run.output;
+    const auto [code, output] = RunDddconv("cube.obj cube.ddd");
+    ASSERT_EQ(code, 0) << output;
+    for (const char* says : {"wrote cube.ddd: 1 frame, 12 triangles", "resized from 12 x 6 to 16 x 8",
+                             "dropped 1 point or line"})
+        EXPECT_NE(output.find(says), std::string::npos) << output;
     X_LOADOBJ(TempPath("cube.ddd").c_str(), 20);
     LOADSPRITE(TempPath("cube.bmp").c_str(), 20);
     X_SETTEXTURE(20, -1);
     X_CULLMODE(1);  // the faces turned away are left out: the front shows
     X_DRAWOBJ(20, 0);
     X_CULLMODE(0);
+    X_SETTEXTURE(-1, -1);
     // The front face (z = 1) covers about 27 pixels a unit around the centre.
-    EXPECT_EQ(PixelAt(307, 227), kRed);
-    EXPECT_EQ(PixelAt(333, 227), kGreen);
-    EXPECT_EQ(PixelAt(307, 253), (Rgb{0, 0, 255}));
-    EXPECT_EQ(PixelAt(333, 253), kWhite);
-    EXPECT_EQ(PixelAt(360, 240), kBlack);
-}
+    ExpectPixels(
+        {{307, 227, kRed}, {333, 227, kGreen}, {307, 253, kBlue}, {333, 253, kWhite}, {360, 240, kBlack}});
 
-TEST_F(Dddconv, AGltfAnimationBecomesFramesOnANodeOrABoneAndTheScaleMultipliesPositions) {
     for (bool on_a_bone : {false, true}) {
         SCOPED_TRACE(on_a_bone ? "on a bone" : "on its node");
         WriteSlidingSquare(on_a_bone);
-        const ProgramRun run = RunDddconv("--frames 3 square.gltf square.ddd");
-        ASSERT_EQ(run.exit_code, 0) << run.output;
-        EXPECT_NE(run.output.find("wrote square.ddd: 3 frames, 2 triangles, 1 colour"), std::string::npos)
-            << run.output;
+        const auto [code, output] = RunDddconv("--frames 3 square.gltf square.ddd");
+        ASSERT_EQ(code, 0) << output;
+        EXPECT_NE(output.find("wrote square.ddd: 3 frames, 2 triangles, 1 colour"), std::string::npos)
+            << output;
         X_LOADOBJ(TempPath("square.ddd").c_str(), 21);
         for (int frame = 0; frame < 3; ++frame) {
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -148,14 +133,12 @@ TEST_F(Dddconv, AGltfAnimationBecomesFramesOnANodeOrABoneAndTheScaleMultipliesPo
             EXPECT_EQ(PixelAt(ScreenX(x + 1.2), ScreenY(0)), kBlack) << frame;
         }
     }
-    // The scale multiplies every position.
-    WriteSlidingSquare(false);
-    ASSERT_EQ(RunDddconv("--frames 1 --scale 2 square.gltf big.ddd").exit_code, 0);
+    WriteSlidingSquare(false);  // the scale multiplies every position
+    ASSERT_EQ(RunDddconv("--frames 1 --scale 2 square.gltf big.ddd").first, 0);
     X_LOADOBJ(TempPath("big.ddd").c_str(), 22);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     X_DRAWOBJ(22, 0);
-    EXPECT_EQ(PixelAt(ScreenX(1.8), ScreenY(1.8)), kGreen);
-    EXPECT_EQ(PixelAt(ScreenX(2.2), ScreenY(0)), kBlack);
+    ExpectPixels({{ScreenX(1.8), ScreenY(1.8), kGreen}, {ScreenX(2.2), ScreenY(0), kBlack}});
 }
 
 TEST(DddconvInput, BadInputIsNamedAndNothingIsWrittenAndNumbersNotFiniteBecomeZero) {
@@ -174,28 +157,25 @@ TEST(DddconvInput, BadInputIsNamedAndNothingIsWrittenAndNumbersNotFiniteBecomeZe
              {"cube.obj", 2, "dddconv: a model file and an output file are needed"}}) {
         SCOPED_TRACE(arguments);
         std::filesystem::remove(TempPath("out.ddd"));
-        const ProgramRun run = RunDddconv(arguments);
-        EXPECT_EQ(run.exit_code, exit_code);
-        EXPECT_EQ(run.output.rfind(says, 0), 0u) << run.output;
+        const auto [code, output] = RunDddconv(arguments);
+        EXPECT_EQ(code, exit_code);
+        EXPECT_EQ(output.rfind(says, 0), 0u) << output;
         EXPECT_FALSE(std::filesystem::exists(TempPath("out.ddd")));
     }
-    // A texture that is not there is dropped, and the object still made.
-    const ProgramRun run = RunDddconv("cube.obj out.ddd");
-    EXPECT_EQ(run.exit_code, 0);
-    EXPECT_NE(run.output.find("dropped the texture missing.png: there is no such file beside the model"),
+    const auto [code, output] = RunDddconv("cube.obj out.ddd");  // a texture not there is dropped
+    EXPECT_EQ(code, 0);
+    EXPECT_NE(output.find("dropped the texture missing.png: there is no such file beside the model"),
               std::string::npos)
-        << run.output;
-    EXPECT_TRUE(std::filesystem::exists(TempPath("out.ddd")));
-    EXPECT_FALSE(std::filesystem::exists(TempPath("out.bmp")));
-    // Numbers that are not finite become zero.
-    WriteText("odd.obj", "v nan inf 0\nv 1 0 0\nv 0 1 0\nvt nan 0\nf 1/1 2/1 3/1\n");
-    ASSERT_EQ(RunDddconv("odd.obj odd.ddd").exit_code, 0);
+        << output;
+    EXPECT_TRUE(std::filesystem::exists(TempPath("out.ddd")) &&
+                !std::filesystem::exists(TempPath("out.bmp")));
+    WriteText("odd.obj", "v nan inf 0\nv 1 0 0\nv 0 1 0\nvt nan 0\nf 1/1 2/1 3/1\n");  // not finite: zero
+    ASSERT_EQ(RunDddconv("odd.obj odd.ddd").first, 0);
     MeshObject object;
     ASSERT_TRUE(object.Load(TempPath("odd.ddd")));
     ASSERT_EQ(object.frames.Count(), 1);
     const Vec3 first = UnpackPosition(object.frames[0], object.frames[0].packed[0]);
-    EXPECT_NEAR(first.x, 0, 0.01);
-    EXPECT_NEAR(first.y, 0, 0.01);
+    EXPECT_TRUE(std::abs(first.x) < 0.01 && std::abs(first.y) < 0.01) << first.x << ", " << first.y;
     EXPECT_TRUE(std::all_of(object.u.begin(), object.u.end(), [](float u) { return std::isfinite(u); }));
 }
 

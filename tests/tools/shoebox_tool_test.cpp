@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <sstream>
@@ -20,7 +21,6 @@ protected:
         err_.str("");
         return RunShoeboxTool(arguments, out_, err_);
     }
-    // The names in the scratch folder, so a test can see that nothing was left behind.
     static std::set<std::string> FolderContents() {
         std::set<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator("."))
@@ -30,18 +30,11 @@ protected:
     std::ostringstream out_, err_;
 };
 
-std::string RandomBytes(std::size_t size) {
+TEST_F(ShoeboxTool, PacksListsVerifiesExtractsWholeOrOneFileAndAppendsToAProgramLeftUnchanged) {
     std::mt19937 random(99);
-    std::string bytes(size, '\0');
-    for (char& c : bytes)
-        c = static_cast<char>(random());
-    return bytes;
-}
-
-// Packed, listed, verified and extracted, whole or one file; appended to a
-// program, the container is found inside it and the program is unchanged.
-TEST_F(ShoeboxTool, PacksListsVerifiesExtractsAndAppendsToAProgram) {
-    const std::string noise = RandomBytes(70000), program_bytes = RandomBytes(5000);
+    std::string noise(70000, '\0'), program_bytes(5000, '\0');
+    for (std::string* bytes : {&noise, &program_bytes})
+        std::generate(bytes->begin(), bytes->end(), [&] { return static_cast<char>(random()); });
     std::filesystem::create_directory("in");
     WriteBytes("in/city1.txt", "row0\r\nrow1\r\n");
     WriteBytes("in/noise.bin", noise);
@@ -80,9 +73,7 @@ TEST_F(ShoeboxTool, PacksListsVerifiesExtractsAndAppendsToAProgram) {
     EXPECT_EQ(Run({"verify", "game"}), 0);
 }
 
-// Wrong command lines show the usage (2); failures (1) name themselves and
-// leave nothing half written; damaged containers are reported and extraction
-// writes only inside its folder. The program exits with the tool's codes.
+// Wrong command lines show the usage (2), failures (1) name themselves; the program exits with these codes.
 TEST_F(ShoeboxTool, WrongCommandLinesFailuresAndDamagedContainersLeaveNothingBehind) {
     for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
              {}, {"pack", "x"}, {"create", "out.sbx"}, {"verify", "a", "b"}}) {
@@ -126,8 +117,7 @@ TEST_F(ShoeboxTool, WrongCommandLinesFailuresAndDamagedContainersLeaveNothingBeh
     EXPECT_EQ(Run({"extract", "evil.sbx", "out"}), 1);
     EXPECT_EQ(ReadBytes("out/good.txt"), "fine");
     EXPECT_EQ(ReadBytes("out/ok.txt"), "y");
-    EXPECT_FALSE(std::filesystem::exists("out/bad.txt"));
-    EXPECT_FALSE(std::filesystem::exists("escape.txt"));
+    EXPECT_FALSE(std::filesystem::exists("out/bad.txt") || std::filesystem::exists("escape.txt"));
     double exit_code = -1;
     SHELLCMD(std::string("'" SHOEBOX_PROGRAM "' create c.sbx a.txt >/dev/null").c_str(), 1, 0, exit_code);
     EXPECT_EQ(exit_code, 0);
