@@ -11,7 +11,6 @@
 #include "morvane.h"
 #include "platform/reports.h"
 #include "support/bitmap_writer.h"
-#include "support/error_log_lines.h"
 #include "support/test_runtime.h"
 
 // Runs the command (ENDING and the like set in front) and returns its exit code; the error log is kept.

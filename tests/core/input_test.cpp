@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "morvane.h"
-#include "support/program_end.h"
 #include "support/test_runtime.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "container_bytes.h"
 #include "files_test_support.h"
-#include "support/error_log_lines.h"
+#include "support/test_runtime.h"
 
 using LineFiles = ScratchFolder;
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/replay_file.h"
-#include "support/error_log_lines.h"
+#include "support/test_runtime.h"
 
 namespace {
 

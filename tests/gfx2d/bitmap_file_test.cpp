@@ -26,8 +26,7 @@ std::array<int, 3> ReadPixel(const BitmapFile& bitmap, int x, int y) {
 TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrderItsSizeFromTheHeadersAndRefusesShortAndLyingFiles) {
     for (const auto& [bits, top_down] : {std::pair{24, false}, {32, false}, {24, true}}) {
         SCOPED_TRACE(testing::Message() << bits << " bits, top down " << top_down);
-        const std::optional<BitmapFile> bitmap =
-            ParseBitmap(BitmapBytes({3, 2, bits, top_down, {}, Gradient}));
+        const auto bitmap = ParseBitmap(BitmapBytes({3, 2, bits, top_down, {}, Gradient}));
         ASSERT_TRUE(bitmap);
         EXPECT_EQ(bitmap->stride, 12);
         for (int i = 0; i < 6; ++i) {  // a top-down file reads upside down
@@ -53,10 +52,9 @@ TEST(BitmapFile, ReadsEveryDepthPaddingAndRowOrderItsSizeFromTheHeadersAndRefuse
                                  std::size_t gap = 0) {
         std::vector<std::uint8_t> bytes = good;
         bytes.insert(bytes.begin() + 54, gap, 0);
-        for (const auto& [at, value, size] : fields) {
+        for (const auto& [at, value, size] : fields)
             for (int i = 0; i < size; ++i)
                 bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-        }
         return bytes;
     };
     EXPECT_FALSE(ParseBitmap(patched({{0, 'X', 1}})));

@@ -13,7 +13,6 @@
 #include "platform/temp_folder.h"
 #include "support/bitmap_writer.h"
 #include "support/drawing_test.h"
-#include "support/pixels.h"
 #include "support/test_runtime.h"
 
 inline const auto TempPath = [](const std::string& name) { return PrivateTempFolder() + name; };

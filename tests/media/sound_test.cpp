@@ -12,7 +12,6 @@
 #include "media/audio_drivers.h"
 #include "media/ffmpeg_media.h"
 #include "media/wave_file.h"
-#include "support/program_end.h"
 #include "support/test_runtime.h"
 #include "support/wait_until.h"
 

@@ -10,8 +10,7 @@
 #include "files/container_bytes.h"
 #include "media/ffmpeg_media.h"
 #include "media/mpv_library.h"
-#include "support/pixels.h"
-#include "support/program_end.h"
+#include "support/drawing_test.h"
 #include "support/test_runtime.h"
 
 namespace {

@@ -1,27 +1,35 @@
-// A test that draws with the real runtime and reads the pixels back.
+// Drawing with the real runtime in tests and reading the picture back.
 #pragma once
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "morvane.h"
 #include "platform/temp_folder.h"
 #include "support/bitmap_writer.h"
-#include "support/pixels.h"
 #include "support/test_runtime.h"
 
-// Each case starts on a cleared frame in the full-window 2D projection, drawing opaque, with no background.
+using Rgb = std::array<int, 3>;
+
+inline const Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kRed{255, 0, 0};
+
+// Each case starts on a cleared frame in the full-window 2D projection: opaque, font 0, no background.
 class DrawingTest : public testing::Test {
 protected:
     void SetUp() override {
         runtime_ = StartTestRuntime();
         pPrism->FreeSurface(0);
         pPrism->DoAlpha(0);
+        SETFONT(0);
         pPrism->Make2DViewport(0, 0, 0, 0);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
@@ -53,22 +61,43 @@ inline void LoadBitmapSprite(int slot, const TestBitmap& bitmap) {
     ASSERT_TRUE(pPrism->LoadSprite(slot, path.c_str(), OpenGLPrism::kSpriteKey, false));
 }
 
-inline std::pair<int, int> SpriteSize(int slot) {
-    std::pair<int, int> size{-1, -1};
-    pPrism->GetSpriteSize(slot, size.first, size.second);
-    return size;
-}
-
-// The columns and rows of tiles of a surface (0: the background).
-inline std::pair<int, int> SurfaceGrid(int surface) {
-    std::pair<int, int> grid{-1, -1};
-    pPrism->GetSurfaceGrid(surface, grid.first, grid.second);
-    return grid;
+// What a getter of two sizes (GetSpriteSize, GetSurfaceGrid) gives for a sprite or a surface.
+inline std::pair<int, int> SizesOf(void (OpenGLPrism::*get)(int, int&, int&) const, int which) {
+    std::pair<int, int> sizes{-1, -1};
+    (pPrism->*get)(which, sizes.first, sizes.second);
+    return sizes;
 }
 
 // Whether every channel is within one step of the expected value (for EXPECT_PRED2).
 inline bool Near(const Rgb& actual, const Rgb& expected) {
-    for (int i = 0; i < 3; ++i)
-        if (std::abs(actual[i] - expected[i]) > 1) return false;
-    return true;
+    return std::ranges::equal(actual, expected, [](int a, int e) { return std::abs(a - e) <= 1; });
+}
+
+// The colour of window pixel (x, y) of the back buffer, counted from the top left.
+inline Rgb PixelAt(int x, int y) {
+    const std::vector<unsigned char> rgba = FramePixels(x, y, x + 1, y + 1);
+    return {rgba[0], rgba[1], rgba[2]};
+}
+
+// Expects each pixel (x, y) to have its colour; a failure names the pixel.
+inline void ExpectPixels(std::initializer_list<std::tuple<int, int, Rgb>> pixels) {
+    for (const auto& [x, y, colour] : pixels)
+        EXPECT_EQ(PixelAt(x, y), colour) << "at (" << x << ", " << y << ")";
+}
+
+// How many pixels of row y, from x0 up to (not including) x1, have the colour.
+inline int CountInRow(int y, int x0, int x1, Rgb colour) {
+    int count = 0;
+    for (int x = x0; x < x1; ++x)
+        count += PixelAt(x, y) == colour;
+    return count;
+}
+
+// Fills window pixels x0 to x1 - 1 and y0 to y1 - 1 of the 2D viewport with OpenGL, not the runtime.
+inline void FillPixels(int x0, int y0, int x1, int y1, Rgb colour) {
+    FinishBatchedDrawing();
+    glDisable(GL_TEXTURE_2D);
+    glColor3f(colour[0] / 255.0f, colour[1] / 255.0f, colour[2] / 255.0f);
+    glRecti(x0, -y1, x1, -y0);
+    glColor3ub(255, 255, 255);
 }

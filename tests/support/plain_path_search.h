@@ -1,7 +1,6 @@
-// The path search written plainly, slow and simple enough to check by reading:
-// a cost grid of floats built up front, one state per cell, and the open list
-// sorted from the largest key at the front to the smallest at the back, where
-// a new node goes before every node of equal key and nodes are found from the back.
+// The path search written plainly, slow and simple enough to check by reading: a cost grid of floats
+// built up front, one state per cell, and the open list sorted from the largest key at the front to the
+// smallest at the back, where a new node goes before every node of equal key and is found from the back.
 #pragma once
 
 #include <algorithm>
@@ -12,8 +11,7 @@
 
 struct PlainRequest {
     const double* map = nullptr;
-    int width = 0, height = 0;
-    int start_x = 0, start_y = 0, goal_x = 0, goal_y = 0;
+    int width = 0, height = 0, start_x = 0, start_y = 0, goal_x = 0, goal_y = 0;
     float weight = 0.7f;
     bool diagonal_moves = false;
 };
@@ -48,14 +46,13 @@ inline PlainPath PlainPathSearch(const PlainRequest& r) {
     // dx, dy and whether the step is diagonal, in the order they are looked at.
     const int steps[8][3] = {{-1, -1, 1}, {0, -1, 0}, {1, -1, 1}, {1, 0, 0},
                              {-1, 0, 0},  {-1, 1, 1}, {0, 1, 0},  {1, 1, 1}};
-    PlainPath result;
     while (!open.empty()) {
         const int cell = open.back();
         open.pop_back();
         if (cell == goal) {
+            PlainPath result{{}, g[goal]};
             for (int c = goal; c != -1; c = parent[c])
                 result.cells.insert(result.cells.begin(), {c % r.width, c / r.width});
-            result.cost = g[goal];
             return result;
         }
         for (const auto& [dx, dy, diagonal] : steps) {
@@ -74,5 +71,5 @@ inline PlainPath PlainPathSearch(const PlainRequest& r) {
         }
         state[cell] = kClosed;
     }
-    return result;
+    return {};
 }

@@ -15,12 +15,6 @@ std::string created_temp_folder;
 pid_t creator_pid = 0, main_pid = 0;
 bool is_death_test_child = false;
 
-// Only the process that made the folder removes it: death tests' children share it.
-void RemoveOwnTempFolder() {
-    std::error_code ignored;
-    if (getpid() == creator_pid) std::filesystem::remove_all(created_temp_folder, ignored);
-}
-
 void UseOwnTempFolder() {
     if (std::getenv("MORVANE_TEST_TMPDIR") != nullptr) return;  // a child keeps its parent's
     const char* base = std::getenv("TMPDIR");
@@ -31,11 +25,13 @@ void UseOwnTempFolder() {
     creator_pid = getpid();
     setenv("TMPDIR", pattern.c_str(), 1);
     setenv("MORVANE_TEST_TMPDIR", pattern.c_str(), 1);
-    std::atexit(RemoveOwnTempFolder);
+    std::atexit([] {  // only by the process that made it: death tests' children share it
+        std::error_code ignored;
+        if (getpid() == creator_pid) std::filesystem::remove_all(created_temp_folder, ignored);
+    });
 }
 
-// The runtime ends every program with exit code 0, even on a fatal error: a
-// test that ends the program outside a death test must not pass for that.
+// The runtime exits with code 0 even on a fatal error: a test that ends the program must not pass.
 void FailWhenEndedInsideATest() {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     if (is_death_test_child || getpid() != main_pid || test == nullptr) return;
@@ -54,12 +50,10 @@ int main(int argc, char** argv) {
     setenv("MORVANE_NO_NOTICE", "1", 1);
     setenv("MORVANE_NET_DISCOVERY", "127.0.0.1", 1);         // never the local network
     setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);  // the offscreen window has no focus
-    // The registry is made before the guard is registered, so it outlives the guard's look at it.
-    testing::UnitTest::GetInstance();
+    testing::UnitTest::GetInstance();  // made before the guard is registered, so it outlives it
     std::atexit(FailWhenEndedInsideATest);
     UseOwnTempFolder();
-    // Death tests' children start afresh instead of forking a process that may hold device threads.
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // children start afresh, holding no device threads
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

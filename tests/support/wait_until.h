@@ -8,9 +8,8 @@
 // Polls every 2 ms; false when the condition still fails after a limit far beyond any test's need.
 inline bool WaitUntil(const std::function<bool()>& condition,
                       std::chrono::seconds limit = std::chrono::seconds(30)) {
-    for (const auto end = std::chrono::steady_clock::now() + limit; !condition();) {
+    for (const auto end = std::chrono::steady_clock::now() + limit; !condition();
+         std::this_thread::sleep_for(std::chrono::milliseconds(2)))
         if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
     return true;
 }

@@ -14,7 +14,7 @@
 #include "colour_palette.h"
 #include "gfx3d/scene_fixture.h"
 #include "object_texture.h"
-#include "support/image_writer.h"
+#include "support/bitmap_writer.h"
 
 namespace {
 
