@@ -139,10 +139,10 @@ TEST_F(Primitives, ParticlesDrawAtHalfBrightnessAndWrapTheirPool) {
 }
 
 TestBitmap TopRed(int size, bool top_down = false) {
-    return {size, size,
-            24,   top_down,
-            {},   [size](int, int y) {
-                return y < size / 2 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255}; }};
+    const auto pixel = [size](int, int y) {
+        return y < size / 2 ? TestRgb{255, 0, 0} : TestRgb{255, 255, 255};
+    };
+    return {size, size, 24, top_down, {}, pixel};
 }
 
 TEST_F(Sprites, CoverTheirImageZoomAndRotateAboutTheCentreWithoutTheKeyColour) {
