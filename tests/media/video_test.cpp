@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "files/container_bytes.h"
@@ -34,9 +36,12 @@ bool LooksLike(const Rgb& seen, const Rgb& colour) {
                      std::abs(seen[2] - colour[2])}) <= 24;
 }
 
-// libmpv times the next frames by the reports of the frames presented.
-long swaps_reported = 0;
-decltype(MpvLibrary::render_context_report_swap) report_swap = nullptr;
+// libmpv's own functions, and what the runtime asked of them: a frame is drawn only
+// after libmpv has said one is due, and each one presented is reported, as libmpv
+// times the next frames by these reports.
+MpvLibrary library;
+std::uint64_t last_update = 0;
+long renders_not_due = 0, swaps_reported = 0;
 
 // Scripted input that holds a key and a mouse button for its first reads, as
 // a person still holding what started the video, and counts its reads.
@@ -75,13 +80,20 @@ TEST(Video, PlaysOnceWhateverWasHeldWhenItStartedAndLoopsUntilAKeyIsPressed) {
         if (press_at_wrap && (wrapped || frames.size() > 600)) held->SetKey(kSpace, true);
     });
     ASSERT_NE(Mpv(), nullptr);
-    MpvLibrary counting = *Mpv();
-    report_swap = counting.render_context_report_swap;
-    counting.render_context_report_swap = [](mpv_render_context* context) {
-        ++swaps_reported;
-        report_swap(context);
+    library = *Mpv();
+    MpvLibrary watched = library;
+    watched.render_context_update = [](mpv_render_context* context) {
+        return last_update = library.render_context_update(context);
     };
-    UseMpvFunctions(&counting);
+    watched.render_context_render = [](mpv_render_context* context, mpv_render_param* params) {
+        renders_not_due += (std::exchange(last_update, 0) & MPV_RENDER_UPDATE_FRAME) == 0;
+        return library.render_context_render(context, params);
+    };
+    watched.render_context_report_swap = [](mpv_render_context* context) {
+        ++swaps_reported;
+        library.render_context_report_swap(context);
+    };
+    UseMpvFunctions(&watched);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(PLAYMOVIE(DynStr(clip.c_str())), 0);
     UseMpvFunctions(nullptr);
@@ -95,6 +107,7 @@ TEST(Video, PlaysOnceWhateverWasHeldWhenItStartedAndLoopsUntilAKeyIsPressed) {
     EXPECT_TRUE(frames.front().sound);
     EXPECT_GE(frames.back().position, 0.8);  // its last frame is at 29/30 s
     EXPECT_LE(frames.size(), 31u);
+    EXPECT_EQ(renders_not_due, 0);
     EXPECT_EQ(swaps_reported, static_cast<long>(frames.size()));
     EXPECT_FALSE(wrapped);
     frames.clear();
