@@ -102,7 +102,8 @@ TEST(Examples, SpritesMoveByTheArrowsAndABallThatTouchesThePaddleTurnsGreen) {
     // Three red balls at first; the one that falls onto the paddle is green after it.
     EXPECT_GT(Count(shots[20], ball), 3 * 500);
     EXPECT_GT(Count(shots[120], hit), 500);
-    EXPECT_GT(Count(shots[120], kLit, 10, 10, 80, 26), 20);  // "Hits: 1"
+    EXPECT_GT(Count(shots[120], ball, 250, 150, 300, 200), 500);  // the third ball, off the top edge at 67
+    EXPECT_GT(Count(shots[120], kLit, 10, 10, 80, 26), 20);       // "Hits: 1"
 }
 
 TEST(Examples, TextInputGreetsTheTypedName) {
