@@ -192,6 +192,7 @@ TEST(Examples, PathFindingDotsAPathAroundTheWallsToTheGoal) {
         SCOPED_TRACE(frame);
         const BitmapFile& shot = shots[frame];
         EXPECT_TRUE(Near(goal)(PixelOf(shot, 18 * 32 + 4, goal_y * 32 + 4)));
+        EXPECT_FALSE(Near(goal)(PixelOf(shot, 18 * 32 + 1, goal_y * 32 + 4)));  // the marker within its cell
         // Dotted cells (the dot mid-cell): none a wall, all joined into one chain from start to goal.
         std::set<std::pair<int, int>> dotted;
         for (int x = 0, y = 0; y < 15; x = (x + 1) % 20, y += x == 0) {
